@@ -1,0 +1,30 @@
+// Checking program text: one line (with its teaching messages), the whole program before a run,
+// and the quick check after every edit.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ErrorList.h"
+#include "LabelTable.h"
+
+namespace kwarcyt {
+
+// Checks one line (index = its 0-based line number) and appends its messages to errors.
+// Clears programChecked when it appends anything; never sets it.
+void SprawdzLinie(std::string_view line, int index, const LabelTable& labels, ErrorList& errors,
+                  bool& programChecked);
+
+// The whole-program check: empties errors, rebuilds labels, checks every line, reports a repeated
+// label or too many labels. programChecked ends true exactly when nothing was reported.
+void Kompiluj(const std::vector<std::string>& lines, LabelTable& labels, ErrorList& errors,
+              bool& programChecked);
+
+// The check after every edit: empties errors, reports an empty program, rebuilds labels quickly,
+// reports a repeated label or too many labels, and checks the caret's line. Returns whether the
+// program holds any line (the run commands are enabled exactly then).
+bool CheckWhileEditing(const std::vector<std::string>& lines, int caretRow, LabelTable& labels,
+                       ErrorList& errors, bool& programChecked);
+
+}  // namespace kwarcyt
