@@ -1,0 +1,168 @@
+#include "TFormPodaj.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "Mojefunkcje.h"
+
+namespace {
+
+QFont FixedFont(bool bold = false) {
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPixelSize(13);
+  font.setBold(bold);
+  return font;
+}
+
+QLabel* PreviewLabel(QWidget* parent, const QString& name, const QString& text, bool bold = false) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFont(FixedFont(bold));
+  return label;
+}
+
+}  // namespace
+
+TFormPodaj::TFormPodaj(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("FormPodaj"));
+  setWindowTitle(QStringLiteral("Kwarcyt"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+
+  tytul_ = new QLabel(this);
+  tytul_->setObjectName(QStringLiteral("Tytul"));
+  tytul_->setAlignment(Qt::AlignCenter);
+  tytul_->setWordWrap(true);
+
+  liczba_ = new QLineEdit(this);
+  liczba_->setObjectName(QStringLiteral("Liczba"));
+  liczba_->setMaxLength(17);
+  liczba_->setFont(FixedFont());
+
+  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_->setObjectName(QStringLiteral("OK"));
+  ok_->setDefault(true);
+  ok_->setEnabled(false);
+
+  r10_ = PreviewLabel(this, QStringLiteral("R10"), QStringLiteral("-"));
+  r16_ = PreviewLabel(this, QStringLiteral("R16"), QStringLiteral("-"));
+  r2_ = PreviewLabel(this, QStringLiteral("R2"), QStringLiteral("-"));
+  rascii_ = PreviewLabel(this, QStringLiteral("RASCII"), QStringLiteral("'-'"), true);
+
+  auto* entryRow = new QHBoxLayout;
+  entryRow->addWidget(liczba_, 1);
+  entryRow->addWidget(ok_);
+
+  auto* preview = new QGridLayout;
+  preview->setObjectName(QStringLiteral("Label1"));
+  const QStringList captions = {QStringLiteral("Dec"), QStringLiteral("Hex"), QStringLiteral("Bin"),
+                                QStringLiteral("ASCII")};
+  for (int column = 0; column < captions.size(); ++column) {
+    auto* caption = new QLabel(captions[column], this);
+    caption->setAlignment(Qt::AlignCenter);
+    preview->addWidget(caption, 0, column);
+  }
+  preview->addWidget(r10_, 1, 0);
+  preview->addWidget(r16_, 1, 1);
+  preview->addWidget(r2_, 1, 2);
+  preview->addWidget(rascii_, 1, 3);
+  preview->setColumnStretch(2, 2);
+
+  auto* bevel = new QFrame(this);
+  bevel->setObjectName(QStringLiteral("Bevel1"));
+  bevel->setFrameShape(QFrame::HLine);
+  bevel->setFrameShadow(QFrame::Sunken);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tytul_);
+  layout->addLayout(entryRow);
+  layout->addLayout(preview);
+  layout->addWidget(bevel);
+  const QList<QPair<QString, QString>> rules = {
+      {QStringLiteral("Label7"), QStringLiteral("Reguły wprowadzania liczb:")},
+      {QStringLiteral("Label8"), QStringLiteral("Liczby dziesiętne - bez przyrostka, np. 75")},
+      {QStringLiteral("Label5"),
+       QStringLiteral("Liczby binarne - z przyrostkiem b, np. 01001011b")},
+      {QStringLiteral("Label6"), QStringLiteral("Liczby szesnastkowe - z przyrostkiem h, np. 4Bh")},
+      {QStringLiteral("Label4"), QStringLiteral("Znaki ASCII - w apostrofach, np. 'K'")},
+  };
+  for (const auto& [name, text] : rules) {
+    auto* rule = new QLabel(text, this);
+    rule->setObjectName(name);
+    layout->addWidget(rule);
+  }
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  setMinimumSize(294, 202);
+
+  connect(liczba_, &QLineEdit::textChanged, this, &TFormPodaj::LiczbaChange);
+  connect(ok_, &QPushButton::clicked, this, &TFormPodaj::OKClick);
+}
+
+void TFormPodaj::SetTitle(const QString& title) { tytul_->setText(title); }
+
+void TFormPodaj::SetMaximum(int maximum) { maximum_ = maximum; }
+
+void TFormPodaj::SetValue(int value) {
+  // Setting the same text again would not run the change handler; the preview must be filled.
+  liczba_->setText(QString::number(value));
+  LiczbaChange();
+}
+
+void TFormPodaj::LiczbaChange() {
+  const int value = kwarcyt::ParseNumber(liczba_->text().toStdString(), maximum_);
+  if (value < 0) {
+    ok_->setEnabled(false);
+    r10_->setText(QStringLiteral("-"));
+    r16_->setText(QStringLiteral("-"));
+    r2_->setText(QStringLiteral("-"));
+    rascii_->setText(QStringLiteral("'-'"));
+    return;
+  }
+  ok_->setEnabled(true);
+  const int digits = maximum_ == 65535 ? 4 : 2;
+  r10_->setText(QString::number(value));
+  r16_->setText(QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper());
+  r2_->setText(QString::fromStdString(kwarcyt::BinaryText(value, 4 * digits)));
+  if (maximum_ == 255) {
+    int code = static_cast<signed char>(value & 0xFF);
+    if (code < 32) code = 127;  // control characters and codes above 127 have no glyph here
+    rascii_->setText(QLatin1Char('\'') + QChar(code) + QLatin1Char('\''));
+  }
+  lastValid_ = value;
+}
+
+void TFormPodaj::showEvent(QShowEvent* event) {
+  rascii_->setEnabled(maximum_ <= 255);
+  valueAtOpening_ = liczba_->text().toInt();
+  result_ = valueAtOpening_;
+  liczba_->setFocus();
+  QDialog::showEvent(event);
+}
+
+void TFormPodaj::reject() {
+  // Esc and the close button leave the target as it was.
+  result_ = valueAtOpening_;
+  QDialog::reject();
+}
+
+void TFormPodaj::OKClick() {
+  result_ = lastValid_;
+  accept();
+}
+
+int TFormPodaj::Ask(QWidget* parent, const QString& title, int maximum, int current) {
+  TFormPodaj dialog(parent);
+  dialog.SetTitle(title);
+  dialog.SetMaximum(maximum);
+  dialog.SetValue(current);
+  dialog.exec();
+  return dialog.Result();
+}
