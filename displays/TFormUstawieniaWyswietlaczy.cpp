@@ -1,0 +1,109 @@
+#include "TFormUstawieniaWyswietlaczy.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace kwarcyt {
+
+namespace {
+
+QStringList AddressItems() {
+  QStringList items;
+  for (int choice = 0; choice < DisplaySettings::kBaseChoices; ++choice)
+    items << QStringLiteral("%1h").arg(BaseFromChoice(choice), 4, 16, QLatin1Char('0')).toUpper();
+  return items;
+}
+
+QStringList RateItems() {
+  QStringList items;
+  for (int choice = 0; choice < DisplaySettings::kRateChoices; ++choice)
+    items << QStringLiteral("%1 klatek/sekundę").arg(RateFromChoice(choice));
+  return items;
+}
+
+}  // namespace
+
+TFormUstawieniaWyswietlaczy::TFormUstawieniaWyswietlaczy(DisplaySettings& settings, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      settings_(settings) {
+  setWindowTitle(QStringLiteral("Kwarcyt - Ustawienia wyświetlaczy"));
+  setFixedSize(286, 278);
+
+  PageControlUstawienia = new QTabWidget(this);
+  PageControlUstawienia->setObjectName(QStringLiteral("PageControlUstawienia"));
+  AddPage(QStringLiteral("Alfanumeryczny"), QStringLiteral("Alfa"), RadioGroupAlfa,
+          RadioGroupAlfaKlatki, nullptr);
+  AddPage(QStringLiteral("Graficzny - Mono"), QStringLiteral("Mono"), RadioGroupMono,
+          RadioGroupMonoKlatki, &CheckBoxMono);
+  AddPage(QStringLiteral("Graficzny - Szary"), QStringLiteral("Szary"), RadioGroupSzary,
+          RadioGroupSzaryKlatki, &CheckBoxSzary);
+
+  Zatwierdz = new QPushButton(QStringLiteral("Zatwierdź"), this);
+  Zatwierdz->setObjectName(QStringLiteral("Zatwierdz"));
+  Zatwierdz->setDefault(true);
+  connect(Zatwierdz, &QPushButton::clicked, this, &TFormUstawieniaWyswietlaczy::ZatwierdzClick);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 6);
+  layout->addWidget(PageControlUstawienia);
+  layout->addWidget(Zatwierdz, 0, Qt::AlignHCenter);
+
+  LoadControls(DisplaySettings{});
+}
+
+void TFormUstawieniaWyswietlaczy::AddPage(const QString& caption, const QString& name,
+                                          ColumnRadioGroup*& address, ColumnRadioGroup*& rate,
+                                          QCheckBox** border) {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(4, 4, 4, 4);
+  address = new ColumnRadioGroup(QStringLiteral("Adres:"), AddressItems(), 4, page);
+  address->setObjectName(QStringLiteral("RadioGroup") + name);
+  rate = new ColumnRadioGroup(QStringLiteral("Odświeżanie:"), RateItems(), 2, page);
+  rate->setObjectName(QStringLiteral("RadioGroup") + name + QStringLiteral("Klatki"));
+  layout->addWidget(address);
+  layout->addWidget(rate);
+  if (border) {
+    *border = new QCheckBox(QStringLiteral("Wyświetlaj obramowanie pikseli"), page);
+    (*border)->setObjectName(QStringLiteral("CheckBox") + name);
+    layout->addWidget(*border);
+  }
+  layout->addStretch();
+  PageControlUstawienia->addTab(page, caption);
+}
+
+void TFormUstawieniaWyswietlaczy::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TFormUstawieniaWyswietlaczy::FormShow() {
+  PageControlUstawienia->setCurrentIndex(0);
+  LoadControls(settings_);
+}
+
+void TFormUstawieniaWyswietlaczy::LoadControls(const DisplaySettings& values) {
+  RadioGroupAlfa->SetItemIndex(ChoiceFromBase(values.alphanumericBase));
+  RadioGroupMono->SetItemIndex(ChoiceFromBase(values.monochromeBase));
+  RadioGroupSzary->SetItemIndex(ChoiceFromBase(values.grayscaleBase));
+  RadioGroupAlfaKlatki->SetItemIndex(ChoiceFromRate(values.alphanumericRate));
+  RadioGroupMonoKlatki->SetItemIndex(ChoiceFromRate(values.monochromeRate));
+  RadioGroupSzaryKlatki->SetItemIndex(ChoiceFromRate(values.grayscaleRate));
+  CheckBoxMono->setChecked(values.monochromeBorder);
+  CheckBoxSzary->setChecked(values.grayscaleBorder);
+}
+
+void TFormUstawieniaWyswietlaczy::ZatwierdzClick() {
+  settings_.alphanumericBase = BaseFromChoice(RadioGroupAlfa->ItemIndex());
+  settings_.monochromeBase = BaseFromChoice(RadioGroupMono->ItemIndex());
+  settings_.grayscaleBase = BaseFromChoice(RadioGroupSzary->ItemIndex());
+  settings_.alphanumericRate = RateFromChoice(RadioGroupAlfaKlatki->ItemIndex());
+  settings_.grayscaleRate = RateFromChoice(RadioGroupSzaryKlatki->ItemIndex());
+  settings_.monochromeRate = RateFromChoice(RadioGroupMonoKlatki->ItemIndex());
+  settings_.monochromeBorder = CheckBoxMono->isChecked();
+  settings_.grayscaleBorder = CheckBoxSzary->isChecked();
+  accept();
+}
+
+}  // namespace kwarcyt
