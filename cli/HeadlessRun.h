@@ -1,0 +1,48 @@
+// What one press of Start does at the top speed, without a window: check the program, then run
+// it from PC until it halts, fails, runs past its last line or uses up its steps.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ErrorList.h"
+#include "MachineState.h"
+
+namespace kwarcyt {
+
+enum class RunEnd {
+  Check,  // the program did not pass the check
+  Idle,   // nothing started
+  Hlt,    // HLT
+  End,    // the program ran past its last line
+  Error,  // a run-time error
+  Limit,  // still running after the allowed number of steps
+};
+
+// "check", "idle", "hlt", "end", "error", "limit".
+const char* EndName(RunEnd end);
+// 0 after hlt, end and idle; 1 when the check failed; 3 after a run-time error; 4 at the limit.
+int ExitStatus(RunEnd end);
+
+struct RunResult {
+  RunEnd end = RunEnd::Idle;
+  bool checked = false;  // ProgramChecked right after the check
+  int steps = 0;
+  std::string status = "Wykonano rozkaz:";  // the status bar after the last completed step
+};
+
+// The line index and the status bar text of each completed step (not of a step that halts or
+// fails: such a step never reaches its completion).
+using StepTrace = std::function<void(int line, const std::string& status)>;
+
+// The whole-program check alone.
+RunResult CheckProgram(const std::vector<std::string>& lines, MachineState& machine,
+                       ErrorList& errors);
+
+// Checks the program and, when it passes and PC names one of its lines, runs it for at most
+// maxSteps steps. Every executed line is a step, label, comment and blank lines included.
+RunResult StartProgram(const std::vector<std::string>& lines, MachineState& machine,
+                       ErrorList& errors, int maxSteps, const StepTrace& trace = {});
+
+}  // namespace kwarcyt

@@ -1,0 +1,54 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <span>
+
+#include "RunReport.h"
+
+namespace kwarcyt {
+namespace {
+
+QJsonArray ArrayOf(std::span<const std::uint8_t> cells) {
+  QJsonArray array;
+  for (const std::uint8_t cell : cells) array.append(cell);
+  return array;
+}
+
+}  // namespace
+
+QByteArray JsonReport(const RunReport& report) {
+  const MachineState& m = report.machine;
+
+  QJsonArray errors;
+  for (const std::string& line : report.errors) errors.append(QString::fromStdString(line));
+
+  QJsonArray memory;
+  for (const MemoryDump& dump : report.dumps) {
+    const auto cells = std::span(m.Memory).subspan(static_cast<std::size_t>(dump.address),
+                                                   static_cast<std::size_t>(dump.count));
+    memory.append(QJsonObject{{"address", dump.address}, {"values", ArrayOf(cells)}});
+  }
+
+  const QJsonObject root{
+      {"checked", report.result.checked},
+      {"end", QString::fromLatin1(EndName(report.result.end))},
+      {"steps", report.result.steps},
+      {"errors", errors},
+      {"status", QString::fromStdString(report.result.status)},
+      {"registers", QJsonObject{{"A", m.A},
+                                {"B", m.B},
+                                {"C", m.C},
+                                {"D", m.D},
+                                {"E", m.E},
+                                {"H", m.H},
+                                {"L", m.L},
+                                {"PC", m.PC},
+                                {"SP", m.SP}}},
+      {"flags", QJsonObject{{"S", m.S}, {"Z", m.Z}, {"AC", m.AC}, {"P", m.P}, {"CY", m.CY}}},
+      {"out", ArrayOf(m.OutputPorts)},
+      {"memory", memory},
+  };
+  return QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n';
+}
+
+}  // namespace kwarcyt

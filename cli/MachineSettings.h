@@ -1,0 +1,20 @@
+// Applying --set, --mem and --in to the machine before a run.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "MachineState.h"
+#include "RunnerOptions.h"
+
+namespace kwarcyt {
+
+// The names --set accepts, in the order the help lists them.
+inline constexpr const char* kSettableNames = "A B C D E H L BC DE HL SP PC S Z AC P CY";
+
+// Applies one setting; PC may name any line of a program of lineCount lines. Returns the message
+// about a bad setting, or nothing when it was applied.
+std::optional<QString> ApplySetting(const MachineSetting& setting, MachineState& machine,
+                                    int lineCount);
+
+}  // namespace kwarcyt

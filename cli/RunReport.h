@@ -1,0 +1,32 @@
+// What kwarcyt-run prints on standard output after a check or a run.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+#include "ErrorList.h"
+#include "HeadlessRun.h"
+#include "MachineState.h"
+#include "RunnerOptions.h"
+
+namespace kwarcyt {
+
+struct RunReport {
+  const RunResult& result;
+  const MachineState& machine;
+  const ErrorList& errors;
+  const std::vector<MemoryDump>& dumps;
+};
+
+// One JSON object and a line break, UTF-8.
+QByteArray JsonReport(const RunReport& report);
+
+// The verdict of a --check for a person: the error list and whether the program passed.
+QString CheckTextReport(const RunReport& report);
+
+// The outcome of a run for a person: the error list, how the run ended, the registers, flags and
+// non-zero output ports in the views' number formats, and each dump as rows of address and values.
+QString RunTextReport(const RunReport& report);
+
+}  // namespace kwarcyt

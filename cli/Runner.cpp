@@ -1,0 +1,75 @@
+#include "Runner.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "MachineSettings.h"
+#include "ProgramFile.h"
+#include "RunReport.h"
+
+namespace kwarcyt {
+namespace {
+
+void Write(std::FILE* stream, const QByteArray& bytes) {
+  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+int Refuse(const QString& message) {
+  Write(stderr, ("kwarcyt-run: " + message + '\n').toUtf8());
+  return kUsageExitStatus;
+}
+
+ProgramReadResult ReadSource(const QString& file) {
+  if (file != "-") return ReadProgramFile(file);
+  QFile input;
+  if (!input.open(stdin, QIODevice::ReadOnly)) return {false, {}, input.errorString()};
+  return ReadProgram(input);
+}
+
+void TraceStep(int line, const std::string& status) {
+  std::fprintf(stderr, "%d %s\n", line, status.c_str());
+}
+
+}  // namespace
+
+int RunKwarcyt(const RunnerOptions& options) {
+  const ProgramReadResult read = ReadSource(options.file);
+  if (!read.ok) {
+    return Refuse(
+        QStringLiteral("nie można odczytać pliku „%1”: %2").arg(options.file, read.error));
+  }
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(read.text.lines.size()));
+  for (const QString& line : read.text.lines) lines.push_back(line.toStdString());
+
+  // Zeroed as after Reset; far too big for the stack.
+  const auto machine = std::make_unique<MachineState>();
+  for (const MachineSetting& setting : options.settings) {
+    if (const std::optional<QString> error =
+            ApplySetting(setting, *machine, static_cast<int>(lines.size()))) {
+      return Refuse(*error);
+    }
+  }
+
+  ErrorList errors;
+  RunResult result;
+  if (options.checkOnly) {
+    result = CheckProgram(lines, *machine, errors);
+  } else {
+    // A trace can run to millions of lines: write it in large blocks.
+    if (options.trace) std::setvbuf(stderr, nullptr, _IOFBF, 1 << 16);
+    result = StartProgram(lines, *machine, errors, options.maxSteps,
+                          options.trace ? StepTrace(TraceStep) : StepTrace());
+    std::fflush(stderr);
+  }
+
+  const RunReport report{result, *machine, errors, options.dumps};
+  if (options.json) {
+    Write(stdout, JsonReport(report));
+  } else {
+    Write(stdout, (options.checkOnly ? CheckTextReport(report) : RunTextReport(report)).toUtf8());
+  }
+  return ExitStatus(result.end);
+}
+
+}  // namespace kwarcyt

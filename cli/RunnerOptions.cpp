@@ -1,0 +1,157 @@
+#include "RunnerOptions.h"
+
+#include <QCommandLineParser>
+#include <limits>
+#include <map>
+
+#include "MachineSettings.h"
+#include "OptionNumber.h"
+
+namespace kwarcyt {
+namespace {
+
+const QString kDescription = QStringLiteral(
+    "Sprawdza i uruchamia bez okna program w asemblerze 8085 zapisany w pliku PLIK,\n"
+    "tak jak robi to jedno naciśnięcie Start przy największej szybkości, i wypisuje\n"
+    "stan maszyny po zakończeniu: listę błędów, rejestry, flagi, niezerowe porty\n"
+    "wyjściowe i wybrane obszary pamięci.\n"
+    "\n"
+    "Maszyna startuje wyzerowana, jak po Stop/Reset; potem opcje --set, --mem i --in\n"
+    "działają w podanej kolejności. Liczby zapisuje się tak jak w programie: 75, 4Bh,\n"
+    "01001011b albo 'K'. Plik w UTF-8 jest czytany jako UTF-8, każdy inny jako\n"
+    "Windows-1250.\n"
+    "\n"
+    "Kody wyjścia:\n"
+    "  0  program zatrzymany rozkazem HLT, doszedł do końca albo nie został uruchomiony\n"
+    "     (także po pomyślnym --check)\n"
+    "  1  program zawiera błędy\n"
+    "  2  błędna opcja lub wartość albo nie można odczytać pliku\n"
+    "  3  błąd wykonania\n"
+    "  4  program wciąż działał po --max-steps krokach");
+
+const QString kJsonDescription = QStringLiteral(
+    "Wypisuje na standardowe wyjście jeden obiekt JSON (UTF-8) o kluczach: checked (czy program "
+    "przeszedł sprawdzenie), end (check: błędy w programie; idle: nic nie uruchomiono; hlt: rozkaz "
+    "HLT; end: program doszedł do końca; error: błąd wykonania; limit: wyczerpano limit kroków), "
+    "steps (liczba kroków), errors (wiersze listy błędów), status (tekst paska stanu), registers "
+    "(A B C D E H L PC SP), flags (S Z AC P CY), out (256 portów wyjściowych), memory (dla każdego "
+    "--dump obiekt {\"address\", \"values\"}).");
+
+struct Options {
+  QCommandLineOption check{"check",
+                           "Tylko sprawdza cały program i wypisuje listę błędów; kod wyjścia 0, "
+                           "gdy program jest poprawny, 1, gdy zawiera błędy."};
+  QCommandLineOption json{"json", kJsonDescription};
+  QCommandLineOption trace{"trace",
+                           "Po każdym wykonanym kroku wypisuje na standardowe wyjście błędów numer "
+                           "wiersza, spację i tekst paska stanu."};
+  QCommandLineOption maxSteps{
+      "max-steps",
+      "Przerywa przebieg po N krokach (domyślnie 100000000). Krokiem jest każdy wykonany wiersz, "
+      "także etykieta, komentarz i pusty wiersz, a także krok z rozkazem HLT lub z błędem.",
+      "N"};
+  QCommandLineOption set{
+      "set",
+      QStringLiteral("Ustawia rejestr, parę rejestrów lub flagę. NAZWA to jedno z: %1 (wielkość "
+                     "liter dowolna). PC to numer wiersza programu, od 0.")
+          .arg(QString::fromLatin1(kSettableNames)),
+      "NAZWA=WARTOŚĆ"};
+  QCommandLineOption mem{"mem", "Wpisuje bajt do komórki pamięci o adresie 0..65535.",
+                         "ADRES=WARTOŚĆ"};
+  QCommandLineOption in{"in", "Ustawia port wejściowy 0..255.", "PORT=WARTOŚĆ"};
+  QCommandLineOption dump{"dump", "Po zakończeniu wypisuje LICZBA komórek pamięci od adresu ADRES.",
+                          "ADRES:LICZBA"};
+  QCommandLineOption help{{"h", "help"}, "Wyświetla tę pomoc."};
+};
+
+std::optional<MemoryDump> ReadDump(const QString& text, QString& error) {
+  const auto parts = SplitOption(text, ':', [](const QString& left) {
+    return ReadOptionNumber(left, MachineState::kMemorySize - 1).has_value();
+  });
+  if (!parts) {
+    const qsizetype at = text.indexOf(':');
+    error = QStringLiteral("--dump %1: ").arg(text) +
+            (at < 0 ? QStringLiteral("oczekiwano ADRES:LICZBA")
+                    : NotANumberMessage(text.left(at), MachineState::kMemorySize - 1));
+    return std::nullopt;
+  }
+  MemoryDump dump;
+  dump.address = *ReadOptionNumber(parts->first, MachineState::kMemorySize - 1);
+  const int mostCells = MachineState::kMemorySize - dump.address;
+  const std::optional<int> count = ReadOptionNumber(parts->second, mostCells);
+  if (!count) {
+    error = QStringLiteral("--dump %1: ").arg(text) + NotANumberMessage(parts->second, mostCells);
+    return std::nullopt;
+  }
+  dump.count = *count;
+  return dump;
+}
+
+ParsedCommandLine Failure(const QString& message) {
+  ParsedCommandLine result;
+  result.outcome = ParsedCommandLine::Outcome::Error;
+  result.text = message;
+  return result;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
+  const Options o;
+  QCommandLineParser parser;
+  parser.setApplicationDescription(kDescription);
+  parser.addOptions({o.check, o.json, o.trace, o.maxSteps, o.set, o.mem, o.in, o.dump, o.help});
+  parser.addPositionalArgument("PLIK", "Plik z programem; - oznacza standardowe wejście.");
+  if (!parser.parse(arguments)) return Failure(parser.errorText());
+
+  ParsedCommandLine result;
+  if (parser.isSet(o.help)) {
+    result.outcome = ParsedCommandLine::Outcome::Help;
+    result.text = parser.helpText();
+    return result;
+  }
+
+  RunnerOptions& options = result.options;
+  const QStringList files = parser.positionalArguments();
+  if (files.isEmpty()) return Failure(QStringLiteral("nie podano pliku z programem"));
+  if (files.size() > 1) {
+    return Failure(QStringLiteral("podano więcej niż jeden plik: %1").arg(files.join(' ')));
+  }
+  options.file = files.first();
+  options.checkOnly = parser.isSet(o.check);
+  options.json = parser.isSet(o.json);
+  options.trace = parser.isSet(o.trace);
+  if (parser.isSet(o.maxSteps)) {
+    const QString text = parser.value(o.maxSteps);
+    const std::optional<int> steps = ReadOptionNumber(text, std::numeric_limits<int>::max());
+    if (!steps) {
+      return Failure(QStringLiteral("--max-steps: ") +
+                     NotANumberMessage(text, std::numeric_limits<int>::max()));
+    }
+    options.maxSteps = *steps;
+  }
+
+  // optionNames() lists the options in the order they were written, so the settings of
+  // different options keep their order too.
+  const std::map<QString, MachineSetting::Target> targets{
+      {"set", MachineSetting::Target::Register},
+      {"mem", MachineSetting::Target::Memory},
+      {"in", MachineSetting::Target::InputPort}};
+  std::map<QString, qsizetype> used;
+  for (const QString& name : parser.optionNames()) {
+    const qsizetype index = used[name]++;
+    const QString value = index < parser.values(name).size() ? parser.values(name)[index] : "";
+    if (const auto target = targets.find(name); target != targets.end()) {
+      options.settings.push_back({target->second, value});
+    } else if (name == "dump") {
+      QString error;
+      const std::optional<MemoryDump> dump = ReadDump(value, error);
+      if (!dump) return Failure(error);
+      options.dumps.push_back(*dump);
+    }
+  }
+  result.outcome = ParsedCommandLine::Outcome::Run;
+  return result;
+}
+
+}  // namespace kwarcyt

@@ -1,0 +1,43 @@
+// The command line of kwarcyt-run.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace kwarcyt {
+
+// One --set, --mem or --in, kept as written: PC's range depends on the program, so values are
+// read only once the file has been read.
+struct MachineSetting {
+  enum class Target { Register, Memory, InputPort };
+  Target target;
+  QString text;  // NAME=VALUE, ADDR=VALUE or PORT=VALUE
+};
+
+struct MemoryDump {
+  int address = 0;
+  int count = 0;
+};
+
+struct RunnerOptions {
+  bool checkOnly = false;
+  bool json = false;
+  bool trace = false;
+  int maxSteps = 100'000'000;
+  std::vector<MachineSetting> settings;  // in the order given
+  std::vector<MemoryDump> dumps;
+  QString file;  // "-" is standard input
+};
+
+struct ParsedCommandLine {
+  enum class Outcome { Run, Help, Error };
+  Outcome outcome = Outcome::Error;
+  RunnerOptions options;
+  QString text;  // the help text, or the message about a bad command line
+};
+
+// arguments[0] is the program's name, as QCoreApplication::arguments() gives it.
+ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+
+}  // namespace kwarcyt

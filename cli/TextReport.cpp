@@ -1,0 +1,126 @@
+#include <QStringList>
+#include <span>
+
+#include "Mojefunkcje.h"
+#include "RunReport.h"
+
+namespace kwarcyt {
+namespace {
+
+// The views' notations: D(n) decimal right-aligned, H(n) upper-case hexadecimal, B(n) binary.
+QString D(int value, int width) {
+  return QString::fromStdString(PaddedDecimal(value, width, ' '));
+}
+QString H(int value, int digits) {
+  return QString::number(value, 16).toUpper().rightJustified(digits, '0');
+}
+QString B(int value, int bits) {
+  return QString::fromStdString(BinaryText(static_cast<std::uint32_t>(value), bits));
+}
+
+void AppendErrors(const ErrorList& errors, QStringList& out) {
+  if (errors.empty()) {
+    out << QStringLiteral("Lista błędów jest pusta.");
+    return;
+  }
+  out << QStringLiteral("Lista błędów:");
+  for (const std::string& line : errors) out << QStringLiteral("  ") + QString::fromStdString(line);
+}
+
+QString EndingText(const RunResult& result) {
+  switch (result.end) {
+    case RunEnd::Check:
+      return QStringLiteral("Program zawiera błędy i nie został uruchomiony.");
+    case RunEnd::Idle:
+      return QStringLiteral("Nic nie uruchomiono: PC nie wskazuje żadnego wiersza programu.");
+    case RunEnd::Hlt:
+      return QStringLiteral("Program zatrzymany rozkazem HLT.");
+    case RunEnd::End:
+      return QStringLiteral("Program doszedł do końca.");
+    case RunEnd::Error:
+      return QStringLiteral("Program przerwany błędem wykonania.");
+    case RunEnd::Limit:
+      return QStringLiteral("Program wciąż działał, gdy wyczerpał się limit kroków.");
+  }
+  return {};
+}
+
+// The rows of the register views, each after its name.
+void AppendRegisters(const MachineState& m, QStringList& out) {
+  const auto named = [](const char* name, const QString& row) {
+    return QStringLiteral("  %1 ").arg(QString::fromLatin1(name) + ':', -3) + row;
+  };
+  out << QStringLiteral("Rejestry 8-bitowe:") << QStringLiteral("      Dec Hex Bin");
+  const std::pair<const char*, int> bytes[] = {{"A", m.A}, {"B", m.B}, {"C", m.C}, {"D", m.D},
+                                               {"E", m.E}, {"H", m.H}, {"L", m.L}};
+  for (const auto& [name, v] : bytes) out << named(name, D(v, 3) + ' ' + H(v, 2) + ' ' + B(v, 8));
+
+  out << QStringLiteral("Rejestry 16-bitowe:") << QStringLiteral("        Dec  Hex   Bin");
+  const std::pair<const char*, int> words[] = {
+      {"BC", m.BC()}, {"DE", m.DE()}, {"HL", m.HL()}, {"PC", m.PC}, {"SP", m.SP}};
+  for (const auto& [name, v] : words) {
+    out << named(name, D(v, 5) + "  " + H(v, 4) + "  " + B(v, 16));
+  }
+}
+
+void AppendFlags(const MachineState& m, QStringList& out) {
+  out << QStringLiteral("Rejestr flagowy:  S=%1  Z=%2  AC=%3  P=%4  CY=%5")
+             .arg(m.S)
+             .arg(m.Z)
+             .arg(m.AC)
+             .arg(m.P)
+             .arg(m.CY);
+}
+
+void AppendOutputPorts(const MachineState& m, QStringList& out) {
+  QStringList rows;
+  for (int port = 0; port < MachineState::kPortCount; ++port) {
+    const int value = m.OutputPorts[static_cast<std::size_t>(port)];
+    if (value != 0) rows << "   " + H(port, 2) + ":  " + D(value, 3) + "  " + H(value, 2);
+  }
+  if (rows.isEmpty()) {
+    out << QStringLiteral("Porty wyjściowe OUT: wszystkie równe 0.");
+    return;
+  }
+  out << QStringLiteral("Porty wyjściowe OUT różne od 0:") << QStringLiteral("   Nr  Dec  Hex");
+  out << rows;
+}
+
+// Eight cells a row, each as D(3) and H(2), after the address of the row's first cell.
+void AppendDump(const MachineState& m, const MemoryDump& dump, QStringList& out) {
+  constexpr int kCellsPerRow = 8;
+  out << QStringLiteral("Pamięć od %1h, komórek: %2").arg(H(dump.address, 4)).arg(dump.count);
+  for (int row = 0; row < dump.count; row += kCellsPerRow) {
+    QString text = QStringLiteral("   %1:").arg(H(dump.address + row, 4));
+    for (int i = row; i < std::min(dump.count, row + kCellsPerRow); ++i) {
+      const int value = m.Memory[static_cast<std::size_t>(dump.address + i)];
+      text += QStringLiteral("  %1 %2").arg(D(value, 3), H(value, 2));
+    }
+    out << text;
+  }
+}
+
+}  // namespace
+
+QString CheckTextReport(const RunReport& report) {
+  QStringList out;
+  AppendErrors(report.errors, out);
+  out << (report.result.checked ? QStringLiteral("Program jest poprawny.")
+                                : QStringLiteral("Program zawiera błędy."));
+  return out.join('\n') + '\n';
+}
+
+QString RunTextReport(const RunReport& report) {
+  QStringList out;
+  AppendErrors(report.errors, out);
+  out << EndingText(report.result);
+  out << QStringLiteral("Wykonane kroki: %1").arg(report.result.steps);
+  out << QStringLiteral("Pasek stanu: %1").arg(QString::fromStdString(report.result.status));
+  AppendRegisters(report.machine, out);
+  AppendFlags(report.machine, out);
+  AppendOutputPorts(report.machine, out);
+  for (const MemoryDump& dump : report.dumps) AppendDump(report.machine, dump, out);
+  return out.join('\n') + '\n';
+}
+
+}  // namespace kwarcyt
