@@ -1,0 +1,139 @@
+#include "RunControl.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "Sprawdzanie.h"
+
+namespace kwarcyt {
+
+using std::chrono::milliseconds;
+
+RunControl::RunControl(MachineState& machine, ErrorList& errors, RunHost& host, Clock clock)
+    : machine_(machine), errors_(errors), host_(host), clock_(std::move(clock)) {}
+
+int RunControl::DelayCountFor(int position) {
+  const int p = std::clamp(position, kSlowestPosition, kFastestPosition);
+  return 1024 / (p * p);
+}
+
+bool RunControl::BeginRun() {
+  std::vector<std::string> lines = host_.ProgramLines();
+  Kompiluj(lines, machine_.LabelTable, errors_, machine_.ProgramChecked);
+  host_.ShowErrors(0);
+  if (!machine_.ProgramChecked) return false;
+  if (machine_.PC >= static_cast<int>(lines.size())) return false;
+  program_ = Program(std::move(lines), machine_.LabelTable);
+  return true;
+}
+
+void RunControl::OpenRun(const CommandStates& states) {
+  machine_.Running = true;
+  host_.SetCommandStates(states);
+  host_.ShowProgramList(program_.Lines(), machine_.PC);
+}
+
+void RunControl::StartExecute() {
+  if (!BeginRun()) return;
+  OpenRun(kContinuousRunStates);
+  machine_.StopRequested = false;
+  RequestContinuation(milliseconds{0});
+}
+
+void RunControl::KrokExecute() {
+  if (machine_.Running) {
+    ExecuteSteps(false);
+    return;
+  }
+  if (!BeginRun()) return;
+  machine_.StopRequested = true;
+  OpenRun(kSteppingStates);
+}
+
+void RunControl::PauzaExecute() {
+  if (!machine_.Running) return;
+  machine_.StopRequested = !machine_.StopRequested;
+  host_.SetCommandStates(machine_.StopRequested ? kSteppingStates : kContinuousRunStates);
+  if (!machine_.StopRequested) StartExecute();
+}
+
+void RunControl::StopExecute() {
+  if (!machine_.Running) {
+    Reset();
+    return;
+  }
+  EndRun();
+}
+
+void RunControl::EndRun() {
+  machine_.Running = false;
+  host_.ShowEditor();
+  host_.SetCommandStates(kIdleStates);
+}
+
+void RunControl::Reset() {
+  machine_.ResetMachine();
+  host_.ShowMachineState();
+  if (host_.ProgramLineCount() > 0) {
+    errors_.clear();
+    host_.ShowErrors(0);
+  }
+  host_.ResetWindow();
+}
+
+void RunControl::AbandonRun() {
+  machine_.Running = false;
+  machine_.StopRequested = false;
+}
+
+void RunControl::CzestotliwoscChange(int position) {
+  machine_.DelayCount = DelayCountFor(position);
+  // A pause already begun is measured against the new delay.
+  if (continuationPending_) RequestContinuation(RemainingPause());
+}
+
+milliseconds RunControl::RemainingPause() const {
+  if (machine_.DelayCount <= 1) return milliseconds{0};
+  const auto elapsed = std::chrono::duration_cast<milliseconds>(clock_() - lastStepStart_);
+  return std::max(milliseconds{0}, milliseconds{machine_.DelayCount} - elapsed);
+}
+
+void RunControl::RequestContinuation(milliseconds delay) {
+  continuationPending_ = true;
+  host_.ScheduleContinuation(delay);
+}
+
+void RunControl::Continue() {
+  continuationPending_ = false;
+  if (!ContinuousRunActive()) return;
+  lastStepStart_ = clock_();
+  ExecuteSteps(machine_.DelayCount <= 1);
+  if (ContinuousRunActive()) RequestContinuation(RemainingPause());
+}
+
+void RunControl::ExecuteSteps(bool slice) {
+  const std::size_t errorsBefore = errors_.size();
+  const auto deadline = clock_() + kSliceLength;
+  const int budget = slice ? kStepsBetweenClockChecks : 1;
+  int lastCompleted = -1;
+  StepOutcome outcome = StepOutcome::Continued;
+  do {
+    for (int i = 0; i < budget && outcome == StepOutcome::Continued; ++i) {
+      const int line = machine_.PC;
+      outcome = WykonajRozkaz(machine_, program_, errors_);
+      if (outcome == StepOutcome::Continued || outcome == StepOutcome::EndOfProgram) {
+        lastCompleted = line;
+      }
+    }
+  } while (slice && outcome == StepOutcome::Continued && clock_() < deadline);
+
+  if (errors_.size() != errorsBefore) host_.ShowErrors(errorsBefore);
+  if (lastCompleted >= 0) host_.ShowStep(program_.StatusText(lastCompleted));
+  if (outcome == StepOutcome::Continued) return;
+  EndRun();
+  // HLT and run-time errors skip the completion of their step, but the views must still show
+  // what the run left behind (SP after a failed return, registers of the last slice).
+  if (outcome != StepOutcome::EndOfProgram) host_.ShowMachineState();
+}
+
+}  // namespace kwarcyt

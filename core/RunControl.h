@@ -1,0 +1,115 @@
+// Run control: the Start, Krok, Pauza and Stop/Reset commands, the command states that go with
+// them, and the pacing of a continuous run. The window drives a continuous run from its event
+// loop: it calls Continue() whenever the host was asked for a continuation, so the user's
+// commands are always handled between two whole instructions.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ErrorList.h"
+#include "Interpreter.h"
+#include "MachineState.h"
+
+namespace kwarcyt {
+
+// Enabled state of the run commands; fileCommands stands for Nowy, Otworz, Zapisz, Zapiszjako.
+struct CommandStates {
+  bool fileCommands = true;
+  bool start = false;
+  bool krok = false;
+  bool pauza = false;
+  bool stop = true;
+  bool operator==(const CommandStates&) const = default;
+};
+
+inline constexpr CommandStates kEmptyProgramStates{true, false, false, false, true};
+inline constexpr CommandStates kIdleStates{true, true, true, false, true};
+inline constexpr CommandStates kContinuousRunStates{false, false, false, true, true};
+inline constexpr CommandStates kSteppingStates{false, false, true, true, true};
+
+// What run control needs from the window. Tests implement it with a recording stub.
+class RunHost {
+ public:
+  virtual ~RunHost() = default;
+  // The editor's lines as the checker and the interpreter see them.
+  virtual std::vector<std::string> ProgramLines() const = 0;
+  virtual int ProgramLineCount() const = 0;
+  virtual void SetCommandStates(const CommandStates& states) = 0;
+  // Hides the editor and shows a copy of the lines with row pc selected.
+  virtual void ShowProgramList(const std::vector<std::string>& lines, int pc) = 0;
+  // Hides the program list and gives the editor back the keyboard focus.
+  virtual void ShowEditor() = 0;
+  // The error list changed from line `from` on (0: it was rewritten as a whole).
+  virtual void ShowErrors(std::size_t from) = 0;
+  // After executed instructions: redraw the views, write the status bar text, move the list
+  // highlight to PC.
+  virtual void ShowStep(const std::string& statusText) = 0;
+  // Redraw the views only (after a reset, or after a run ended without completing its step).
+  virtual void ShowMachineState() = 0;
+  // The window side of a reset: the program list back at its first row, focus to the editor.
+  virtual void ResetWindow() = 0;
+  // Call Continue() after the delay; a new request replaces one still waiting.
+  virtual void ScheduleContinuation(std::chrono::milliseconds delay) = 0;
+};
+
+class RunControl {
+ public:
+  using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+  static constexpr int kSlowestPosition = 1;
+  static constexpr int kFastestPosition = 32;
+  static constexpr int kStartPosition = 10;
+  // At the top speed a continuation runs instructions for this long, then lets the window
+  // refresh and handle events.
+  static constexpr std::chrono::milliseconds kSliceLength{10};
+  // The clock is read only every so many instructions, so reading it costs next to nothing.
+  static constexpr int kStepsBetweenClockChecks = 4096;
+
+  RunControl(MachineState& machine, ErrorList& errors, RunHost& host,
+             Clock clock = std::chrono::steady_clock::now);
+
+  // DelayCount for a track bar position: 1024 div (position * position).
+  static int DelayCountFor(int position);
+
+  void StartExecute();
+  void KrokExecute();
+  void PauzaExecute();
+  void StopExecute();
+  // The speed takes effect at once, also in the middle of a pause between two instructions.
+  void CzestotliwoscChange(int position);
+  // Zeroes the machine and returns the window to the idle state.
+  void Reset();
+  // Exit and the window's close: whatever runs ends before the next instruction.
+  void AbandonRun();
+
+  // The continuation the host was asked for: one instruction when DelayCount > 1, otherwise a
+  // slice of instructions; then the next continuation is requested while the run goes on.
+  void Continue();
+
+  bool ContinuousRunActive() const { return machine_.Running && !machine_.StopRequested; }
+  const Program& CurrentProgram() const { return program_; }
+
+ private:
+  // Checks the program and builds the Program to run; false when the run may not begin.
+  bool BeginRun();
+  void OpenRun(const CommandStates& states);
+  void EndRun();
+  // Executes one instruction, or a slice of them, and shows the result.
+  void ExecuteSteps(bool slice);
+  void RequestContinuation(std::chrono::milliseconds delay);
+  std::chrono::milliseconds RemainingPause() const;
+
+  MachineState& machine_;
+  ErrorList& errors_;
+  RunHost& host_;
+  Clock clock_;
+  Program program_;
+  bool continuationPending_ = false;
+  std::chrono::steady_clock::time_point lastStepStart_{};
+};
+
+}  // namespace kwarcyt

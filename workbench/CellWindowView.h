@@ -1,0 +1,70 @@
+// A scrollable window of seven cells (memory or ports) with an address-mode and a value-mode
+// button, a vertical scroll bar whose position is the first address shown, and a context menu
+// that clears the whole bank.
+#pragma once
+
+#include <QGroupBox>
+#include <QList>
+#include <functional>
+
+#include "ViewFormats.h"
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+
+namespace kwarcyt {
+
+struct CellWindowSpec {
+  const char* groupName;
+  const char* title;
+  const char* hint;  // empty: no hint
+  const char* addressButton;
+  QString addressFirst;
+  QString addressSecond;
+  int addressButtonWidth;
+  const char* valueButton;
+  int valueButtonWidth;
+  const char* rowPrefix;  // rows are named rowPrefix + "1" .. rowPrefix + "7"
+  int rowChars;
+  const char* scrollBar;
+  int scrollMaximum;
+  const char* menuName;
+  const char* menuItem;
+  const char* menuItemName;  // objectName of the menu item's action
+};
+
+class CellWindowView : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  static constexpr int kRows = 7;
+
+  using RowText = std::function<QString(int address, RowModes modes)>;
+  CellWindowView(const CellWindowSpec& spec, RowText rowText, std::function<void()> clearBank,
+                 QWidget* parent);
+
+  // Rewrites every row from the machine.
+  virtual void Pokaz();
+
+  RowModes Modes() const;
+  int FirstAddress() const;
+
+ protected:
+  static constexpr int kFirstRowY = 34;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void ToggleButton(QPushButton* button, const QString& first, const QString& second);
+
+  RowText rowText_;
+  QString addressFirst_;
+  QPushButton* addressButton_;
+  QPushButton* valueButton_;
+  QScrollBar* scrollBar_;
+  QList<QLabel*> rows_;
+  QMenu* menu_;
+};
+
+}  // namespace kwarcyt

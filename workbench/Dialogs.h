@@ -1,0 +1,44 @@
+// Every modal question, message and file dialog of the main window goes through this interface,
+// so that tests can answer them from a script instead of a person.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace kwarcyt {
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // Shows one of the program's own windows modally and returns its result code.
+  virtual int Exec(QDialog& dialog) = 0;
+  // A Yes/No/Cancel question without icon, Yes the default.
+  virtual QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& caption,
+                                                     const QString& text) = 0;
+  // A simple message with an OK button.
+  virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  // The chosen file, or an empty text when the dialog was cancelled.
+  virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
+                               const QString& filter) = 0;
+  virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                               const QString& filter) = 0;
+};
+
+// The real dialogs of the desktop.
+class QtDialogs : public Dialogs {
+ public:
+  int Exec(QDialog& dialog) override;
+  QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& caption,
+                                             const QString& text) override;
+  void ShowMessage(QWidget* parent, const QString& text) override;
+  QString OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
+                       const QString& filter) override;
+  QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                       const QString& filter) override;
+};
+
+}  // namespace kwarcyt

@@ -1,0 +1,29 @@
+// The memory window: seven cells from the scroll position on, and beneath them the cell that HL
+// addresses.
+#pragma once
+
+#include "CellWindowView.h"
+
+namespace kwarcyt {
+
+struct MachineState;
+
+class MemoryView : public CellWindowView {
+  Q_OBJECT
+
+ public:
+  MemoryView(MachineState& machine, QWidget* parent);
+
+  // PokazPamiec: the seven rows and the "RAM[HL]:" row.
+  void Pokaz() override;
+
+ private:
+  MachineState& machine_;
+  QLabel* ramHl_;
+};
+
+// The input and output port windows; they differ only in their names and the bank they show.
+CellWindowView* MakeInputPortsView(MachineState& machine, QWidget* parent);
+CellWindowView* MakeOutputPortsView(MachineState& machine, QWidget* parent);
+
+}  // namespace kwarcyt

@@ -1,0 +1,117 @@
+// The main window: the source editor, the program list shown in its place during a run, the
+// error list, the state views, the speed track bar, the status bar, the menus, the tool bar and
+// every command. It owns the one machine state of the program.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "Dialogs.h"
+#include "ErrorList.h"
+#include "MachineState.h"
+#include "RunControl.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QSlider;
+
+namespace kwarcyt {
+
+class CellWindowView;
+class EditActions;
+class FlagsView;
+class MemoryView;
+class RegisterGroup;
+
+class TFormKwarcyt : public QMainWindow, private RunHost {
+  Q_OBJECT
+
+ public:
+  explicit TFormKwarcyt(QWidget* parent = nullptr);
+  ~TFormKwarcyt() override;
+
+  MachineState& Machine() { return machine_; }
+  const ErrorList& Errors() const { return errors_; }
+  QAction* Action(const char* name) const { return actions_.value(QLatin1String(name)); }
+  // Replaces the desktop dialogs, e.g. by scripted answers in tests.
+  void SetDialogs(std::unique_ptr<Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
+  Dialogs& ModalDialogs() { return *dialogs_; }
+
+  // Run commands.
+  void StartExecute() { runControl_.StartExecute(); }
+  void KrokExecute() { runControl_.KrokExecute(); }
+  void PauzaExecute() { runControl_.PauzaExecute(); }
+  void StopExecute() { runControl_.StopExecute(); }
+  void PrzyspieszExecute();
+  void ZwolnijExecute();
+  void ZakonczExecute();
+
+  // The editor's change handler: error list, run command states, the caret line's faults.
+  void MemoChange();
+  void Reset() { runControl_.Reset(); }
+
+  // Views, each rewritten as a whole from the machine.
+  void PokazFlagi();
+  void PokazRejestry();
+  void PokazPamiec();
+  void PokazPortyWej();
+  void PokazPortyWyj();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // RunHost
+  std::vector<std::string> ProgramLines() const override;
+  int ProgramLineCount() const override;
+  void SetCommandStates(const CommandStates& states) override;
+  void ShowProgramList(const std::vector<std::string>& lines, int pc) override;
+  void ShowEditor() override;
+  void ShowErrors(std::size_t from) override;
+  void ShowStep(const std::string& statusText) override;
+  void ShowMachineState() override;
+  void ResetWindow() override;
+  void ScheduleContinuation(std::chrono::milliseconds delay) override;
+
+  void CreateActions();
+  void CreateMenusAndToolBar();
+  void CreateControls();
+  void ConnectCommands();
+  void FormShow();
+  void PokazWszystko();
+  void FollowPc();
+  void UpdateCaretPanels();
+  void ContinuationDue();
+  // Lets a window command's key reach its action even while a text control has the focus.
+  bool IsWindowShortcut(const QKeyEvent& key) const;
+
+  MachineState machine_;
+  ErrorList errors_;
+  RunControl runControl_;
+  std::unique_ptr<Dialogs> dialogs_;
+  QTimer continuation_;
+  bool shown_ = false;
+
+  QHash<QString, QAction*> actions_;
+  EditActions* editActions_ = nullptr;
+  QPlainTextEdit* memo_ = nullptr;
+  QListWidget* list_ = nullptr;
+  QPlainTextEdit* listaBledow_ = nullptr;
+  QSlider* czestotliwosc_ = nullptr;
+  FlagsView* flagi_ = nullptr;
+  RegisterGroup* rejestry8_ = nullptr;
+  RegisterGroup* rejestry16_ = nullptr;
+  MemoryView* pamiec_ = nullptr;
+  CellWindowView* portyWej_ = nullptr;
+  CellWindowView* portyWyj_ = nullptr;
+  std::array<QLabel*, 3> statusPanels_{};
+};
+
+}  // namespace kwarcyt

@@ -1,0 +1,39 @@
+// The texts of the state views' rows, built from the whole integers of the machine state.
+#pragma once
+
+#include <QString>
+
+namespace kwarcyt {
+
+// Captions of the mode buttons; a view reads its mode by comparing a caption with these.
+inline const QString kValueDecHexCaption = QStringLiteral("Dec     Hex");
+inline const QString kValueBinCaption = QStringLiteral("Bin");
+inline const QString kAddressHexCaption = QStringLiteral("Adres Hex");
+inline const QString kAddressDecCaption = QStringLiteral("Adres Dec");
+inline const QString kPortHexCaption = QStringLiteral("Nr Hex");
+inline const QString kPortDecCaption = QStringLiteral("Nr Dec");
+
+// The caption a mode button shows after a click: the first text becomes the second, anything
+// else becomes the first.
+QString ToggledCaption(const QString& current, const QString& first, const QString& second);
+
+// D(n), H(n), B(n): decimal right-aligned in n characters, upper-case hexadecimal with at least
+// n digits, the lowest n bits.
+QString DecimalField(int value, int width);
+QString HexField(int value, int digits);
+QString BinaryField(int value, int bits);
+
+// D(3) H(2) B(8) for the 8-bit registers; D(5) H(4) B(16) for the pairs, PC and SP.
+QString Register8Row(int value);
+QString Register16Row(int value);
+
+struct RowModes {
+  bool decHexValues;  // otherwise binary
+  bool hexAddresses;  // otherwise decimal
+};
+
+QString MemoryRow(int address, int value, RowModes modes);
+QString RamHlRow(int value, bool decHexValues);
+QString PortRow(int port, int value, RowModes modes);
+
+}  // namespace kwarcyt
