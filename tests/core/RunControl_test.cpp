@@ -1,0 +1,307 @@
+#include "RunControl.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kwarcyt {
+namespace {
+
+using std::chrono::milliseconds;
+using TimePoint = std::chrono::steady_clock::time_point;
+
+// The window as run control sees it: the editor's lines, and a record of what was shown.
+class RecordingHost : public RunHost {
+ public:
+  std::vector<std::string> lines;
+  CommandStates states = kIdleStates;
+  bool listShown = false;
+  int listRow = -1;
+  int stepsShown = 0;
+  std::string statusText;
+  int machineShows = 0;
+  int resets = 0;
+  std::vector<std::size_t> errorUpdates;
+  std::optional<milliseconds> continuation;
+
+  std::vector<std::string> ProgramLines() const override { return lines; }
+  int ProgramLineCount() const override { return static_cast<int>(lines.size()); }
+  void SetCommandStates(const CommandStates& s) override { states = s; }
+  void ShowProgramList(const std::vector<std::string>& shown, int pc) override {
+    EXPECT_EQ(shown, lines);
+    listShown = true;
+    listRow = pc;
+  }
+  void ShowEditor() override { listShown = false; }
+  void ShowErrors(std::size_t from) override { errorUpdates.push_back(from); }
+  void ShowStep(const std::string& text) override {
+    ++stepsShown;
+    statusText = text;
+  }
+  void ShowMachineState() override { ++machineShows; }
+  void ResetWindow() override { ++resets; }
+  void ScheduleContinuation(milliseconds delay) override { continuation = delay; }
+};
+
+class RunControlTest : public ::testing::Test {
+ protected:
+  MachineState machine;
+  ErrorList errors;
+  RecordingHost host;
+  TimePoint now{};
+  // Every reading of the clock moves it on by `tick`, so a slice ends after a known number
+  // of readings.
+  milliseconds tick{0};
+  RunControl run{machine, errors, host, [this] {
+                   now += tick;
+                   return now;
+                 }};
+
+  // Runs the continuations the host was asked for, as the window's timer would, at most
+  // `limit` times.
+  int RunContinuations(int limit) {
+    int count = 0;
+    while (host.continuation && count < limit) {
+      host.continuation.reset();
+      run.Continue();
+      ++count;
+    }
+    return count;
+  }
+};
+
+const std::vector<std::string> kCounting{"INR A", "INR A", "INR A", "INR A", "INR A",
+                                         "INR A", "INR A", "INR A", "INR A", "INR A"};
+
+TEST(RunControlDelay, FollowsTheTrackBarPosition) {
+  const std::vector<std::pair<int, int>> cases{
+      {1, 1024}, {2, 256}, {3, 113}, {4, 64}, {5, 40}, {6, 28}, {7, 20}, {8, 16},
+      {9, 12},   {10, 10}, {11, 8},  {12, 7}, {13, 6}, {14, 5}, {15, 4}, {16, 4},
+      {17, 3},   {18, 3},  {19, 2},  {22, 2}, {23, 1}, {32, 1}};
+  for (const auto& [position, delay] : cases) {
+    EXPECT_EQ(RunControl::DelayCountFor(position), delay) << "position " << position;
+  }
+}
+
+TEST_F(RunControlTest, CommandStatesThroughAWholeRun) {
+  host.lines = kCounting;
+  machine.DelayCount = 10;
+
+  run.StartExecute();
+  EXPECT_EQ(host.states, kContinuousRunStates);
+  EXPECT_TRUE(host.listShown);
+  EXPECT_TRUE(machine.Running);
+  EXPECT_FALSE(machine.StopRequested);
+  EXPECT_EQ(host.continuation, milliseconds{0});
+
+  RunContinuations(3);
+  EXPECT_EQ(machine.A, 3);
+
+  run.PauzaExecute();
+  EXPECT_EQ(host.states, kSteppingStates);
+  EXPECT_TRUE(machine.StopRequested);
+  RunContinuations(5);  // the continuation still waiting finds the run paused
+  EXPECT_EQ(machine.A, 3);
+
+  run.KrokExecute();
+  EXPECT_EQ(machine.A, 4);
+  EXPECT_EQ(machine.PC, 4);
+  EXPECT_EQ(host.statusText, "Wykonano rozkaz: INR A");
+
+  errors.push_back("stale message");
+  run.PauzaExecute();
+  EXPECT_EQ(host.states, kContinuousRunStates);
+  EXPECT_TRUE(errors.empty()) << "resuming checks the program again";
+  RunContinuations(2);
+  EXPECT_EQ(machine.A, 6);
+
+  run.StopExecute();
+  EXPECT_EQ(host.states, kIdleStates);
+  EXPECT_FALSE(host.listShown);
+  EXPECT_FALSE(machine.Running);
+  EXPECT_EQ(machine.A, 6);
+  EXPECT_EQ(machine.PC, 6);
+  EXPECT_EQ(RunContinuations(5), 1);
+  EXPECT_EQ(machine.A, 6) << "a stopped run executes nothing more";
+
+  machine.Memory[100] = 7;
+  run.StopExecute();
+  EXPECT_EQ(machine.A, 0);
+  EXPECT_EQ(machine.PC, 0);
+  EXPECT_EQ(machine.Memory[100], 0);
+  EXPECT_EQ(host.resets, 1);
+}
+
+TEST_F(RunControlTest, StepOnAnIdleProgramOnlyHighlightsTheLine) {
+  host.lines = kCounting;
+  machine.PC = 2;
+  run.KrokExecute();
+  EXPECT_EQ(host.states, kSteppingStates);
+  EXPECT_EQ(host.listRow, 2);
+  EXPECT_EQ(machine.A, 0);
+  EXPECT_EQ(host.stepsShown, 0);
+  EXPECT_FALSE(host.continuation.has_value());
+  run.KrokExecute();
+  EXPECT_EQ(machine.A, 1);
+  EXPECT_EQ(machine.PC, 3);
+  EXPECT_EQ(host.stepsShown, 1);
+}
+
+// Events are handled only between continuations, so a Stop can never fall inside a step: the
+// next Start executes the line after the last one applied, exactly once.
+TEST_F(RunControlTest, StopBetweenStepsNeverAppliesALineTwice) {
+  host.lines.assign(50000, "INX B");
+  tick = milliseconds{1};
+  for (int delay : {10, 1}) {
+    SCOPED_TRACE(delay);
+    machine.ResetMachine();
+    machine.DelayCount = delay;
+    run.StartExecute();
+    RunContinuations(delay == 1 ? 1 : 2);
+    const int executed = machine.BC();
+    ASSERT_GT(executed, 0);
+    ASSERT_LT(executed, 50000);
+    run.StopExecute();
+    EXPECT_EQ(machine.PC, executed);
+
+    machine.DelayCount = 10;
+    run.StartExecute();
+    RunContinuations(1);
+    EXPECT_EQ(machine.BC(), executed + 1);
+    EXPECT_EQ(machine.PC, executed + 1);
+    run.StopExecute();
+  }
+}
+
+TEST_F(RunControlTest, RunEndings) {
+  struct Case {
+    std::vector<std::string> lines;
+    int pc;
+    int sp;
+    std::vector<std::string> errors;
+    int stepsShown;
+    int machineShows;
+  };
+  const std::vector<Case> cases{
+      {{"MVI A,1", "HLT", "MVI A,2"}, 1, 0, {}, 1, 1},
+      {{"LXI H,1234h", "PUSH H", "RET"},
+       2,
+       0,
+       {"2: Nie można wykonać skoku pod adres 4660",
+        "Adres odłożony na stosie jest poza kodem programu"},
+       1,
+       1},
+      {{"MVI A,1", "INR A"}, 0, 0, {}, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lines.front() + " ... " + c.lines.back());
+    machine.ResetMachine();
+    host = RecordingHost{};
+    host.lines = c.lines;
+    machine.DelayCount = 1;
+    run.StartExecute();
+    RunContinuations(10);
+    EXPECT_FALSE(machine.Running);
+    EXPECT_EQ(host.states, kIdleStates);
+    EXPECT_FALSE(host.listShown);
+    EXPECT_EQ(machine.PC, c.pc);
+    EXPECT_EQ(machine.SP, c.sp);
+    EXPECT_EQ(errors, c.errors);
+    EXPECT_EQ(host.stepsShown, c.stepsShown);
+    EXPECT_EQ(host.machineShows, c.machineShows);
+    EXPECT_FALSE(host.continuation.has_value());
+  }
+}
+
+TEST_F(RunControlTest, EndOfProgramStatusNamesTheLastLine) {
+  host.lines = {"MVI A,1", "INR A"};
+  machine.DelayCount = 10;
+  run.StartExecute();
+  RunContinuations(5);
+  EXPECT_EQ(host.statusText, "Wykonano rozkaz: INR A");
+  EXPECT_EQ(machine.A, 2);
+  EXPECT_EQ(machine.PC, 0);
+}
+
+TEST_F(RunControlTest, ARunDoesNotBegin) {
+  struct Case {
+    std::vector<std::string> lines;
+    int pc;
+    bool errorsExpected;
+  };
+  const std::vector<Case> cases{
+      {{"MOV A"}, 0, true},
+      {{"NOP", "NOP"}, 2, false},
+  };
+  for (const Case& c : cases) {
+    host = RecordingHost{};
+    host.lines = c.lines;
+    machine.PC = c.pc;
+    for (bool step : {false, true}) {
+      step ? run.KrokExecute() : run.StartExecute();
+      EXPECT_FALSE(machine.Running);
+      EXPECT_FALSE(host.listShown);
+      EXPECT_EQ(host.states, kIdleStates);
+      EXPECT_EQ(!errors.empty(), c.errorsExpected);
+    }
+  }
+}
+
+TEST_F(RunControlTest, TopSpeedRefreshesOncePerSlice) {
+  host.lines = {"PETLA:", "INX B", "JMP PETLA"};
+  machine.DelayCount = 1;
+  tick = milliseconds{1};
+  run.StartExecute();
+  RunContinuations(1);
+  EXPECT_EQ(host.stepsShown, 1);
+  EXPECT_GT(machine.BC(), RunControl::kStepsBetweenClockChecks) << "many steps per slice";
+  EXPECT_LT(machine.BC(), 65535) << "the slice ends when its time is up";
+  EXPECT_EQ(host.continuation, milliseconds{0});
+}
+
+TEST_F(RunControlTest, PausesBetweenStepsFollowTheSpeed) {
+  host.lines = kCounting;
+  run.CzestotliwoscChange(1);
+  ASSERT_EQ(machine.DelayCount, 1024);
+  run.StartExecute();
+  RunContinuations(1);
+  EXPECT_EQ(machine.A, 1);
+  EXPECT_EQ(host.continuation, milliseconds{1024});
+
+  now += milliseconds{30};
+  run.CzestotliwoscChange(10);
+  EXPECT_EQ(host.continuation, milliseconds{0}) << "10 ms have passed long ago";
+
+  RunContinuations(1);
+  EXPECT_EQ(machine.A, 2);
+  now += milliseconds{4};
+  run.CzestotliwoscChange(8);
+  EXPECT_EQ(host.continuation, milliseconds{12});
+  run.CzestotliwoscChange(32);
+  EXPECT_EQ(host.continuation, milliseconds{0});
+}
+
+TEST_F(RunControlTest, AbandonedRunExecutesNothingMore) {
+  host.lines = kCounting;
+  run.StartExecute();
+  run.AbandonRun();
+  RunContinuations(3);
+  EXPECT_EQ(machine.A, 0);
+  EXPECT_FALSE(machine.StopRequested);
+}
+
+TEST_F(RunControlTest, ResetKeepsTheEmptyProgramMessage) {
+  for (bool withLines : {false, true}) {
+    host.lines = withLines ? std::vector<std::string>{"NOP"} : std::vector<std::string>{};
+    errors = {"Program jest pusty"};
+    machine.B = 5;
+    run.StopExecute();
+    EXPECT_EQ(machine.B, 0);
+    EXPECT_EQ(errors.empty(), withLines);
+  }
+}
+
+}  // namespace
+}  // namespace kwarcyt
