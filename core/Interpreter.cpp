@@ -1,0 +1,281 @@
+#include "Interpreter.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "FlagArithmetic.h"
+#include "MachineAccess.h"
+
+namespace kwarcyt {
+namespace {
+
+constexpr std::array<std::string_view, 4> kReports = {
+    ": Odblokowano przerwanie INTR", ": Zablokowano przerwanie INTR",
+    ": Odblokowano przerwanie RST", ": Zablokowano przerwanie RST"};
+
+bool Holds(const MachineState& machine, std::uint8_t condition) {
+  switch (condition) {
+    case IfZero:
+      return machine.Z != 0;
+    case IfNotZero:
+      return machine.Z == 0;
+    case IfPlus:
+      return machine.S == 0;
+    case IfMinus:
+      return machine.S != 0;
+    case IfCarry:
+      return machine.CY != 0;
+    case IfNoCarry:
+      return machine.CY == 0;
+    case IfParityEven:
+      return machine.P != 0;
+    case IfParityOdd:
+      return machine.P == 0;
+    default:
+      return true;
+  }
+}
+
+StepOutcome JumpOutsideProgram(int pc, int address, std::string_view reason, ErrorList& errors) {
+  errors.push_back(std::to_string(pc) + ": Nie można wykonać skoku pod adres " +
+                   std::to_string(address));
+  errors.emplace_back(reason);
+  return StepOutcome::RuntimeError;
+}
+
+// A line index that may be continued at: one equal to the line count is allowed and ends the
+// program in the completion of the step.
+StepOutcome ContinueAt(MachineState& machine, int line, int lineCount, std::string_view reason,
+                       ErrorList& errors) {
+  if (line > lineCount) return JumpOutsideProgram(machine.PC, line, reason, errors);
+  machine.PC = line - 1;
+  return StepOutcome::Continued;
+}
+
+// Applies one decoded line; Continued means the step goes on to its completion.
+StepOutcome Apply(MachineState& m, const Program& program, const DecodedLine& line,
+                  ErrorList& errors) {
+  switch (line.op) {
+    case Op::None:
+      break;
+    case Op::Unknown:
+      errors.push_back(std::to_string(m.PC) + ": Nieznany rozkaz [" + program.UpperMnemonic(m.PC) +
+                       "]");
+      return StepOutcome::RuntimeError;
+    case Op::Halt:
+      return StepOutcome::Halted;
+    case Op::Report:
+      errors.push_back(std::to_string(m.PC) + std::string(kReports[line.a & 3]));
+      break;
+
+    case Op::Mov:
+      WriteRegister(m, line.a, ReadRegister(m, line.b), m.HL());
+      break;
+    case Op::Mvi:
+      WriteRegister(m, line.a, line.value, m.HL());
+      break;
+    case Op::Lxi:
+      WritePair(m, line.a, line.value);
+      break;
+    case Op::Lda:
+      m.A = Cell(m, line.value);
+      break;
+    case Op::Sta:
+      Cell(m, line.value) = static_cast<std::uint8_t>(m.A);
+      break;
+    case Op::Lhld:
+      m.L = Cell(m, line.value);
+      m.H = Cell(m, line.value + 1);
+      break;
+    case Op::Shld:
+      Cell(m, line.value) = static_cast<std::uint8_t>(m.L);
+      Cell(m, line.value + 1) = static_cast<std::uint8_t>(m.H);
+      break;
+    case Op::Ldax:
+      m.A = Cell(m, ReadPair(m, line.a));
+      break;
+    case Op::Stax:
+      Cell(m, ReadPair(m, line.a)) = static_cast<std::uint8_t>(m.A);
+      break;
+    case Op::Xchg:
+      std::swap(m.D, m.H);
+      std::swap(m.E, m.L);
+      break;
+
+    case Op::Add:
+      AddToAccumulator(m, ReadRegister(m, line.a));
+      break;
+    case Op::Adc:
+      AddToAccumulator(m, ReadRegister(m, line.a) + m.CY);
+      break;
+    case Op::Sub:
+      SubtractFromAccumulator(m, ReadRegister(m, line.a), false);
+      break;
+    case Op::Sbb:
+      SubtractFromAccumulator(m, ReadRegister(m, line.a) + m.CY, false);
+      break;
+    case Op::Cmp:
+      SubtractFromAccumulator(m, ReadRegister(m, line.a), true);
+      break;
+    case Op::Ana:
+      m.A &= ReadRegister(m, line.a);
+      SetLogicFlags(m, 1);
+      break;
+    case Op::Xra:
+      m.A ^= ReadRegister(m, line.a);
+      SetLogicFlags(m, 0);
+      break;
+    case Op::Ora:
+      m.A |= ReadRegister(m, line.a);
+      SetLogicFlags(m, 0);
+      break;
+    case Op::Adi:
+      AddToAccumulator(m, line.value);
+      break;
+    case Op::Aci:
+      AddToAccumulator(m, line.value + m.CY);
+      break;
+    case Op::Sui:
+      SubtractFromAccumulator(m, line.value, false);
+      break;
+    case Op::Sbi:
+      SubtractFromAccumulator(m, line.value + m.CY, false);
+      break;
+    case Op::Cpi:
+      SubtractFromAccumulator(m, line.value, true);
+      break;
+    case Op::Ani:
+      m.A &= line.value;
+      SetLogicFlags(m, 1);
+      break;
+    case Op::Xri:
+      m.A ^= line.value;
+      SetLogicFlags(m, 0);
+      break;
+    case Op::Ori:
+      m.A |= line.value;
+      SetLogicFlags(m, 0);
+      break;
+    case Op::Inr: {
+      const int hl = m.HL();
+      WriteRegister(m, line.a, Increment(m, ReadRegister(m, line.a)), hl);
+      break;
+    }
+    case Op::Dcr: {
+      const int hl = m.HL();
+      WriteRegister(m, line.a, Decrement(m, ReadRegister(m, line.a)), hl);
+      break;
+    }
+    case Op::Inx:
+      WritePair(m, line.a, (ReadPair(m, line.a) + 1) & 0xFFFF);
+      break;
+    case Op::Dcx:
+      WritePair(m, line.a, (ReadPair(m, line.a) + 0xFFFF) & 0xFFFF);
+      break;
+    case Op::Dad:
+      AddToHL(m, ReadPair(m, line.a));
+      break;
+    case Op::Daa:
+      DecimalAdjust(m);
+      break;
+    case Op::Rlc:
+      RotateLeft(m);
+      break;
+    case Op::Rrc:
+      RotateRight(m);
+      break;
+    case Op::Ral:
+      RotateLeftThroughCarry(m);
+      break;
+    case Op::Rar:
+      RotateRightThroughCarry(m);
+      break;
+    case Op::Cma:
+      m.A = 255 - m.A;
+      break;
+    case Op::Cmc:
+      m.CY = 1 - m.CY;
+      break;
+    case Op::Stc:
+      m.CY = 1;
+      break;
+
+    case Op::Jump:
+      if (Holds(m, line.a)) m.PC = line.value;
+      break;
+    case Op::Call:
+      if (Holds(m, line.a)) {
+        Push(m, m.PC + 1);
+        m.PC = line.value;
+      }
+      break;
+    case Op::Return:
+      if (Holds(m, line.a)) {
+        return ContinueAt(m, Pop(m), program.LineCount(),
+                          "Adres odłożony na stosie jest poza kodem programu", errors);
+      }
+      break;
+    case Op::Rst:
+      m.PC = line.value;
+      break;
+    case Op::Pchl:
+      return ContinueAt(m, m.HL(), program.LineCount(),
+                        "Adres umieszczony w rejestrze HL jest poza kodem programu", errors);
+    case Op::Sphl:
+      m.SP = m.HL();
+      break;
+    case Op::Xthl: {
+      const int l = m.L;
+      const int h = m.H;
+      m.L = Cell(m, m.SP);
+      m.H = Cell(m, m.SP + 1);
+      Cell(m, m.SP) = static_cast<std::uint8_t>(l);
+      Cell(m, m.SP + 1) = static_cast<std::uint8_t>(h);
+      break;
+    }
+    case Op::Push:
+      Push(m, line.a == PairSPorPSW ? m.A * 256 + FlagByte(m) : ReadPair(m, line.a));
+      break;
+    case Op::Pop: {
+      const int value = Pop(m);
+      if (line.a == PairSPorPSW) {
+        SetFlagsFromByte(m, value & 0xFF);
+        m.A = value >> 8;
+      } else {
+        WritePair(m, line.a, value);
+      }
+      break;
+    }
+    case Op::In:
+      m.A = m.InputPorts[static_cast<std::size_t>(line.value & 0xFF)];
+      break;
+    case Op::Out:
+      m.OutputPorts[static_cast<std::size_t>(line.value & 0xFF)] = static_cast<std::uint8_t>(m.A);
+      break;
+  }
+  return StepOutcome::Continued;
+}
+
+}  // namespace
+
+StepOutcome WykonajRozkaz(MachineState& machine, const Program& program, ErrorList& errors) {
+  const int lineCount = program.LineCount();
+  // PC names no line of this program (an empty program, or a PC set beyond a shorter text):
+  // there is nothing to execute, so the run ends as if it had passed the last line.
+  if (machine.PC < 0 || machine.PC >= lineCount) {
+    machine.PC = 0;
+    return StepOutcome::EndOfProgram;
+  }
+  const StepOutcome outcome =
+      Apply(machine, program, program.DecodedLines()[static_cast<std::size_t>(machine.PC)], errors);
+  if (outcome != StepOutcome::Continued) return outcome;
+  if (++machine.PC >= lineCount) {
+    machine.PC = 0;
+    return StepOutcome::EndOfProgram;
+  }
+  return StepOutcome::Continued;
+}
+
+}  // namespace kwarcyt

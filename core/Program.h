@@ -1,0 +1,35 @@
+// A checked program: its lines as the editor held them when the run started, each taken apart
+// once. The program cannot change during a run, so decoding once is indistinguishable from
+// taking the line apart at every step.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "DecodedLine.h"
+#include "LabelTable.h"
+
+namespace kwarcyt {
+
+class Program {
+ public:
+  Program() = default;
+  // Jump, call and RST targets are resolved here; later changes to labels do not matter.
+  Program(std::vector<std::string> lines, const LabelTable& labels);
+
+  int LineCount() const { return static_cast<int>(lines_.size()); }
+  const std::vector<std::string>& Lines() const { return lines_; }
+  const std::vector<DecodedLine>& DecodedLines() const { return decoded_; }
+
+  // The status bar text after line i was executed: "Wykonano rozkaz: " and the upper-case
+  // instruction, or "Wykonano rozkaz: " alone for a label, comment or blank line.
+  std::string StatusText(int i) const;
+  // The first word of line i in upper case, as the message about an unknown mnemonic quotes it.
+  std::string UpperMnemonic(int i) const;
+
+ private:
+  std::vector<std::string> lines_;
+  std::vector<DecodedLine> decoded_;
+};
+
+}  // namespace kwarcyt
