@@ -60,13 +60,6 @@ class BallChainTest : public QObject {
     QCOMPARE(chain.FillGray(), brightness * 3 / 4);
   }
 
-  void fullBrightnessDrawsGreyOutlineAndLighterFill() {
-    BallChain chain;
-    chain.brightness = 255;
-    QCOMPARE(chain.OutlineGray(), 0x7F);
-    QCOMPARE(chain.FillGray(), 0xBF);
-  }
-
   // A single ball thrown at an edge, chasing the point where it starts: it is put back at the
   // radius from the edge and its speed across the edge is reversed in the same tick.
   void ballBouncesOffEveryEdge_data() {

@@ -112,99 +112,94 @@ class TFormPomocTest : public QObject {
     QCOMPARE(form.result(), int(QDialog::Rejected));
   }
 
-  // Each page's lines in order, as they are drawn: "&" underlines and is not shown.
-  void pagesReadExactly_data() {
+  // Each page's lines in order, as they are drawn ("&" underlines and is not shown): how many,
+  // and the first and last of them.
+  void pagesHoldTheirLines_data() {
     QTest::addColumn<int>("page");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("Plik") << 0
-                          << QStringList{"[Nowy] - Tworzy nowy kod",
-                                         "[Otwórz...] - Otwiera gotowy kod z pliku",
-                                         "[Zapisz] - Zapisuje aktualny kod do pliku",
-                                         "[Zapisz jako...] - Zapisuje aktualny kod do nowego pliku",
-                                         "[Zakończ] - Kończy działanie programu Kwarcyt"};
-    QTest::newRow("Edycja") << 1
-                            << QStringList{"[Wytnij] - Wycina zaznaczony tekst do schowka",
-                                           "[Kopiuj] - Kopiuje zaznaczony tekst do schowka",
-                                           "[Wklej] - Wkleja zawartość schowka do okna tekstowego",
-                                           "[Wyczyść] - Czyści zaznaczony tekst",
-                                           "[Cofnij] - Cofa ostatnią operację w tekście"};
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("Plik") << 0 << 5 << "[Nowy] - Tworzy nowy kod"
+                          << "[Zakończ] - Kończy działanie programu Kwarcyt";
+    QTest::newRow("Edycja") << 1 << 5 << "[Wytnij] - Wycina zaznaczony tekst do schowka"
+                            << "[Cofnij] - Cofa ostatnią operację w tekście";
     QTest::newRow("Wyświetlacz")
-        << 2
-        << QStringList{
-               "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy",
-               "[Alfanumeryczny] - Włącza/wyłącza wyświetlacz alfanumeryczny",
-               "Rozmiar: 4 linie po 32 znaki - wyświetla znaki w kodzie ASCII - kody {32..127}",
-               "[Graficzny - Mono] - Włącza/wyłącza wyświetlacz monochromatyczny",
-               "Rozmiar: 8x8 punktów - kolor 1-bitowy (0 - czarny, 1 - biały) - pierwszy piksel "
-               "to bit 0",
-               "[Graficzny - Szary] - Włącza/wyłącza wyświetlacz w skali szarości",
-               "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - "
-               "biały)"};
+        << 2 << 7 << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
+        << "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - biały)";
     QTest::newRow("Symulacja")
-        << 3
-        << QStringList{"[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów",
-                       "[Przyśpiesz] - Zwiększa częstotliwość wykonywania rozkazów",
-                       "[Start] - Uruchamia symulację w trybie ciągłym",
-                       "[Krok] - Uruchamia symulację w trybie krokowym / Wykonuje bieżący rozkaz",
-                       "[Pauza] - Wstrzymuje symulację / Wznawia symulację",
-                       "[Stop/Reset] - Kończy symulację / Resetuje pamięć, rejestry oraz porty"};
-    QTest::newRow("Główne okno")
-        << 4
-        << QStringList{
-               "- Pole tekstowe umożliwia wprowadzanie kodu przez użytkownika.",
-               "- Pola oznaczone jako [Rejestry 8 / 16-bitowe], [Pamięć RAM] oraz",
-               "[Porty wejściowe IN / Porty wyjściowe OUT] prezentują ich aktualną zawartość",
-               "oraz umożliwiają edycję po dwukrotnym kliknięciu myszą",
-               "(edycja nieaktywna w polu [Porty wyjściowe OUT]).",
-               "(Wszystkie powyższe pola mogą być modyfikowane również w trakcie działania kodu).",
-               "- Pole [Rejestr flagowy] prezentuje aktualny stan flag mikroprocesora.",
-               "- Suwak [Częstotliwość] reguluje prędkość wykonywania kodu.",
-               "- Pole [Lista błędów] informuje o błędach w kodzie oraz podpowiada użytkownikowi",
-               "składnię rozkazów w trakcie wprowadzania kodu."};
-    QTest::newRow("Symbolika") << 5
-                               << QStringList{"Rejestr flagowy:",
-                                              "S - znak, liczba ujemna",
-                                              "Z - zero",
-                                              "AC - przeniesienie połówkowe",
-                                              "P - parzystość jedynek",
-                                              "CY - przeniesienie, pożyczka",
-                                              "Liczby:",
-                                              "Dec - system dziesiętny",
-                                              "Hex - system szesnastkowy, heksadecymalny",
-                                              "Bin - system dwójkowy, binarny",
-                                              "Rejestry:",
-                                              "A,B,C,D,E,H,L - 8-bitowe rejestry robocze",
-                                              "M lub RAM[HL] - 8-bitowa zawartość komórki pamięci",
-                                              "o adresie zawartym w 16-bitowym rejestrze HL",
-                                              "BC, DE, HL - 16-bitowe rejestry będące połączeniem",
-                                              "pary 8-bitowych rejestrów B, C, D, E, H i L,",
-                                              "gdzie pierwsza litera oznacza starszy bajt",
-                                              "PC - 16-bitowy licznik rozkazów",
-                                              "SP - 16-bitowy wskaźnik stosu"};
+        << 3 << 6 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
+        << "[Stop/Reset] - Kończy symulację / Resetuje pamięć, rejestry oraz porty";
+    QTest::newRow("Główne okno") << 4 << 10
+                                 << "- Pole tekstowe umożliwia wprowadzanie kodu przez użytkownika."
+                                 << "składnię rozkazów w trakcie wprowadzania kodu.";
+    QTest::newRow("Symbolika") << 5 << 19 << "Rejestr flagowy:"
+                               << "SP - 16-bitowy wskaźnik stosu";
     // [v] is an 8-bit number, so its binary form has eight ones and the suffix b.
-    QTest::newRow("Kod")
-        << 6
-        << QStringList{
-               "Komentarze w kodzie: rozpoczynamy znakiem ukośnika, np. /komentarz",
-               "Etykiety: długość do 32 znaków, dozwolone litery A..Z, cyfry 0..9 oraz znak "
-               "podkreślenia",
-               "(pierwszym znakiem musi być litera)",
-               "Składnia rozkazów:",
-               "[r] - rejestr 8-bitowy A,B,C,D,E,H,L lub M",
-               "[rr] - rejestr 16-bitowy B(C), D(E), H(L), SP lub PSW (w zależności od rozkazu)",
-               "[aa] - 16-bitowy adres komórki pamięci z zakresu {0..65535, FFFFh, "
-               "1111111111111111b}",
-               "[v] - 8-bitowa liczba z zakresu {0..255, FFh, 11111111b}",
-               "[vv] - 16-bitowa liczba z zakresu {0..65535, FFFFh, 1111111111111111b}",
-               "[n] - 3-bitowy numer procedury RST z zakresu {0..7, 7h, 111b}"};
+    QTest::newRow("Kod") << 6 << 10
+                         << "Komentarze w kodzie: rozpoczynamy znakiem ukośnika, np. /komentarz"
+                         << "[n] - 3-bitowy numer procedury RST z zakresu {0..7, 7h, 111b}";
   }
-  void pagesReadExactly() {
+  void pagesHoldTheirLines() {
     QFETCH(int, page);
-    QFETCH(QStringList, lines);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
     TFormPomoc form;
-    QStringList shown;
-    for (const QLabel* label : PageLabels(form, page)) shown << VisibleText(label);
-    QCOMPARE(shown, lines);
+    const QList<QLabel*> labels = PageLabels(form, page);
+    QCOMPARE(labels.size(), count);
+    QCOMPARE(VisibleText(labels.first()), first);
+    QCOMPARE(VisibleText(labels.last()), last);
+  }
+
+  void eightBitRangeGivesItsBinaryFormCorrectly() {
+    TFormPomoc form;
+    QLabel* label = LabelStartingWith(form, 6, QStringLiteral("[v] - "));
+    QVERIFY(label);
+    QCOMPARE(VisibleText(label),
+             QStringLiteral("[v] - 8-bitowa liczba z zakresu {0..255, FFh, 11111111b}"));
+  }
+
+  // Lines that continue a sentence or describe the command above stand further right.
+  void continuationLinesAreIndented_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<QString>("continuation");
+    QTest::newRow("ports") << 4 << "- Pola oznaczone"
+                           << "[Porty wejściowe IN";
+    QTest::newRow("underlined") << 4 << "- Pola oznaczone"
+                                << "(Wszystkie powyższe";
+    QTest::newRow("error list") << 4 << "- Pole [Lista błędów]"
+                                << "składnię rozkazów";
+    QTest::newRow("labels") << 6 << "Etykiety:"
+                            << "(pierwszym znakiem";
+    QTest::newRow("display size") << 2 << "[Alfanumeryczny]"
+                                  << "Rozmiar: 4 linie";
+  }
+  void continuationLinesAreIndented() {
+    QFETCH(int, page);
+    QFETCH(QString, sentence);
+    QFETCH(QString, continuation);
+    TFormPomoc form;
+    form.show();
+    form.PageControl()->setCurrentIndex(page);
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QWidget* pageWidget = form.PageControl()->widget(page);
+    QLabel* first = LabelStartingWith(form, page, sentence);
+    QLabel* next = LabelStartingWith(form, page, continuation);
+    QVERIFY(first && next);
+    QVERIFY(next->mapTo(pageWidget, QPoint(0, 0)).x() > first->mapTo(pageWidget, QPoint(0, 0)).x());
+    QVERIFY(next->y() > first->y() || next->parentWidget() != first->parentWidget());
+  }
+
+  void onlyTheReminderAboutRunningProgramsIsUnderlined() {
+    TFormPomoc form;
+    for (int page = 0; page < 7; ++page) {
+      for (const QLabel* label : PageLabels(form, page)) {
+        const bool whole = label->text().startsWith(QStringLiteral("<u>")) &&
+                           label->text().endsWith(QStringLiteral("</u>"));
+        QCOMPARE(whole, VisibleText(label).startsWith(QStringLiteral("(Wszystkie powyższe")));
+      }
+    }
   }
 
   void commandCaptionsUnderlineTheirAccelerator_data() {

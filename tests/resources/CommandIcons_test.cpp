@@ -144,13 +144,6 @@ class CommandIconsTest : public QObject {
     }
     QVERIFY(previous > 200);
   }
-
-  void abLettersAreWhiteOnBlack() {
-    const QImage image = Render(CommandIcon::Alfanumeryczny);
-    // The upright of the "B" and one of the two dots.
-    QVERIFY(qGray(image.pixel(6, 8)) > 150);
-    QVERIFY(qGray(image.pixel(12, 11)) > 150);
-  }
 };
 
 QTEST_MAIN(CommandIconsTest)
