@@ -46,7 +46,6 @@ void EditActions::SetTarget(QPlainTextEdit* target) {
     targetConnections_ = {
         connect(target_, &QPlainTextEdit::selectionChanged, this, &EditActions::UpdateStates),
         connect(target_, &QPlainTextEdit::undoAvailable, this, &EditActions::UpdateStates),
-        connect(target_, &QObject::destroyed, this, &EditActions::UpdateStates),
     };
   }
   UpdateStates();

@@ -105,7 +105,10 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent)
   MemoChange();
 }
 
-TFormKwarcyt::~TFormKwarcyt() = default;
+// The editing commands watch the focus and the text controls; they go before either does.
+TFormKwarcyt::~TFormKwarcyt() {
+  delete editActions_;
+}
 
 void TFormKwarcyt::CreateActions() {
   for (const ActionSpec& spec : kActions) {

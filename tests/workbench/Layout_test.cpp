@@ -1,0 +1,70 @@
+#include <QTest>
+
+#include "AnchorLayout.h"
+#include "ListFollow.h"
+#include "WindowGeometry.h"
+
+using namespace kwarcyt;
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initialWindowSize_data() {
+    QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("640") << 640 << QSize(630, 460);
+    QTest::newRow("800") << 800 << QSize(700, 500);
+    QTest::newRow("848") << 848 << QSize(700, 460);
+    QTest::newRow("1024") << 1024 << QSize(800, 600);
+    QTest::newRow("1280") << 1280 << QSize(900, 700);
+    QTest::newRow("1920") << 1920 << QSize(900, 700);
+  }
+  void initialWindowSize() {
+    QFETCH(int, screenWidth);
+    QFETCH(QSize, size);
+    QCOMPARE(InitialWindowSize(screenWidth), size);
+  }
+
+  void anchoredRect_data() {
+    QTest::addColumn<int>("anchors");
+    QTest::addColumn<QRect>("rect");
+    // Design 738 x 444, parent grown by 100 x 50.
+    QTest::newRow("all edges stretch") << int(kAllEdges) << QRect(2, 3, 372, 490);
+    QTest::newRow("top right follows") << int(kTopRight) << QRect(102, 3, 272, 440);
+    QTest::newRow("top right bottom grows down") << int(kTopRightBottom) << QRect(102, 3, 272, 490);
+    QTest::newRow("left top stays")
+        << int(Anchors(Anchor::Left) | Anchor::Top) << QRect(2, 3, 272, 440);
+  }
+  void anchoredRect() {
+    QFETCH(int, anchors);
+    QFETCH(QRect, rect);
+    QCOMPARE(AnchoredRect(QRect(2, 3, 272, 440), Anchors::fromInt(anchors), QSize(738, 444),
+                          QSize(838, 494)),
+             rect);
+  }
+
+  void followedTopRow_data() {
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("pc");
+    QTest::addColumn<int>("visibleRows");
+    QTest::addColumn<int>("newTop");
+    QTest::newRow("within the slack") << 0 << 26 << 40 << 0;
+    QTest::newRow("27 rows below scrolls by 20") << 0 << 27 << 40 << 20;
+    QTest::newRow("above the top becomes the top") << 30 << 5 << 40 << 5;
+    QTest::newRow("back to line 0") << 40 << 0 << 40 << 0;
+    QTest::newRow("far jump stays in sight") << 0 << 200 << 40 << 161;
+    QTest::newRow("short list keeps the row in sight") << 0 << 24 << 20 << 5;
+    QTest::newRow("unknown height follows the rule") << 0 << 27 << 0 << 20;
+  }
+  void followedTopRow() {
+    QFETCH(int, top);
+    QFETCH(int, pc);
+    QFETCH(int, visibleRows);
+    QFETCH(int, newTop);
+    QCOMPARE(FollowedTopRow(top, pc, visibleRows), newTop);
+  }
+};
+
+QTEST_APPLESS_MAIN(LayoutTest)
+#include "Layout_test.moc"

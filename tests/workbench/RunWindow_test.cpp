@@ -1,0 +1,233 @@
+#include <QDialog>
+#include <QElapsedTimer>
+
+#include "WindowFixture.h"
+
+using namespace kwarcyt;
+
+namespace {
+
+QString Lines(const QString& line, int count) {
+  QStringList lines;
+  for (int i = 0; i < count; ++i) lines << line;
+  return lines.join('\n');
+}
+
+const QString kCountingLoop = "LXI H,0\nPETLA:\nINX H\nJMP PETLA";
+
+}  // namespace
+
+class RunWindowTest : public QObject, public WindowFixture {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    Open();
+    Window().resize(900, 700);
+    QApplication::processEvents();
+  }
+  void cleanup() { Close(); }
+
+  void commandStatesThroughAWholeRun() {
+    Type(Lines("INX B", 2000));
+    Window().StartExecute();
+    QVERIFY(List()->isVisible());
+    QVERIFY(!Memo()->isVisible());
+    QCOMPARE(List()->count(), 2000);
+    for (const char* name : {"Nowy", "Otworz", "Zapisz", "Zapiszjako", "Start", "Krok"}) {
+      QVERIFY2(!Action(name)->isEnabled(), name);
+    }
+    QVERIFY(Action("Pauza")->isEnabled());
+    QVERIFY(Action("Stop")->isEnabled());
+    QTRY_VERIFY(Machine().BC() >= 3);
+
+    Window().PauzaExecute();
+    QVERIFY(Action("Krok")->isEnabled());
+    QVERIFY(!Action("Start")->isEnabled());
+    const int paused = Machine().BC();
+    QTest::qWait(50);
+    QCOMPARE(Machine().BC(), paused);
+    QCOMPARE(LabelText("BC10").trimmed().section(' ', 0, 0).toInt(), paused);
+
+    Window().KrokExecute();
+    QCOMPARE(Machine().BC(), paused + 1);
+    QCOMPARE(Machine().PC, paused + 1);
+    QCOMPARE(List()->currentRow(), paused + 1);
+    QCOMPARE(StatusPanel(2), QString("Wykonano rozkaz: INX B"));
+
+    Window().PauzaExecute();
+    QVERIFY(!Action("Krok")->isEnabled());
+    QTRY_VERIFY(Machine().BC() > paused + 3);
+
+    Window().StopExecute();
+    const int stopped = Machine().BC();
+    QVERIFY(Memo()->isVisible());
+    QVERIFY(!List()->isVisible());
+    QVERIFY(Memo()->hasFocus());
+    for (const char* name : {"Nowy", "Otworz", "Zapisz", "Zapiszjako", "Start", "Krok"}) {
+      QVERIFY2(Action(name)->isEnabled(), name);
+    }
+    QVERIFY(!Action("Pauza")->isEnabled());
+    QTest::qWait(50);
+    QCOMPARE(Machine().BC(), stopped);
+    QCOMPARE(Machine().PC, stopped);
+
+    // The next Start executes the line after the last one applied, and only that one first.
+    Child<QSlider>("Czestotliwosc")->setValue(1);
+    Window().StartExecute();
+    QTRY_COMPARE(Machine().BC(), stopped + 1);
+    QCOMPARE(Machine().PC, stopped + 1);
+    Window().StopExecute();
+
+    Window().StopExecute();
+    QCOMPARE(Machine().BC(), 0);
+    QCOMPARE(Machine().PC, 0);
+    QCOMPARE(LabelText("BC10"), QString("    0  0000  0000000000000000"));
+  }
+
+  void runEndings_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("pc");
+    QTest::addColumn<QString>("errors");
+    QTest::addColumn<QString>("pcRow");
+    QTest::addColumn<QString>("spRow");
+    QTest::newRow("HLT") << "MVI A,1\nHLT\nMVI A,2" << 1 << ""
+                         << "    1  0001  0000000000000001"
+                         << "    0  0000  0000000000000000";
+    QTest::newRow("return outside the program")
+        << "MVI A,1\nLXI H,1234h\nPUSH H\nRET" << 3
+        << "3: Nie można wykonać skoku pod adres 4660\n"
+           "Adres odłożony na stosie jest poza kodem programu"
+        << "    3  0003  0000000000000011"
+        << "    0  0000  0000000000000000";
+    QTest::newRow("end of program") << "MVI A,1\nPUSH B" << 0 << ""
+                                    << "    0  0000  0000000000000000"
+                                    << "65534  FFFE  1111111111111110";
+  }
+  void runEndings() {
+    QFETCH(QString, program);
+    QFETCH(int, pc);
+    QFETCH(QString, errors);
+    QFETCH(QString, pcRow);
+    QFETCH(QString, spRow);
+    for (int speed : {32, 10}) {
+      Window().StopExecute();  // reset
+      Child<QSlider>("Czestotliwosc")->setValue(speed);
+      Type(program);
+      Window().StartExecute();
+      QTRY_VERIFY(!Machine().Running);
+      QCOMPARE(Machine().PC, pc);
+      QCOMPARE(ErrorText(), errors);
+      QCOMPARE(LabelText("PC10"), pcRow);
+      QCOMPARE(LabelText("SP10"), spRow);
+      QCOMPARE(LabelText("A10"), QString("  1 01 00000001"));
+      QVERIFY(Memo()->isVisible());
+      QVERIFY(Action("Start")->isEnabled());
+      QVERIFY(!Action("Pauza")->isEnabled());
+    }
+  }
+
+  void startWithAFaultShowsTheChecker() {
+    Type("NOP\nMOV A\nJMP NIGDZIE");
+    Window().StartExecute();
+    QVERIFY(!Machine().Running);
+    QVERIFY(Memo()->isVisible());
+    QVERIFY(ErrorText().contains("1: "));
+    QVERIFY(ErrorText().contains("2: "));
+  }
+
+  void listFollowsPcBeyond26Rows() {
+    Type(Lines("NOP", 120));
+    Window().KrokExecute();
+    QVERIFY(List()->viewport()->height() / 16 > 27);
+    QCOMPARE(List()->currentRow(), 0);
+    for (int i = 0; i < 26; ++i) Window().KrokExecute();
+    QCOMPARE(List()->currentRow(), 26);
+    QCOMPARE(List()->verticalScrollBar()->value(), 0);
+    Window().KrokExecute();
+    QCOMPARE(List()->currentRow(), 27);
+    QCOMPARE(List()->verticalScrollBar()->value(), 20);
+    Machine().PC = 5;
+    Window().KrokExecute();
+    QCOMPARE(List()->currentRow(), 6);
+    QCOMPARE(List()->verticalScrollBar()->value(), 6);
+    Machine().PC = 110;  // far below: the highlight must not leave the list's sight
+    Window().KrokExecute();
+    const int top = List()->verticalScrollBar()->value();
+    const int rows = List()->viewport()->height() / 16;
+    QVERIFY(111 >= top && 111 < top + rows);
+  }
+
+  void topSpeedKeepsTheWindowLive() {
+    Child<QSlider>("Czestotliwosc")->setValue(32);
+    Type(kCountingLoop);
+    Window().StartExecute();
+    int refreshes = 0;
+    QString last = LabelText("HL10");
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300) {
+      QApplication::processEvents(QEventLoop::AllEvents, 5);
+      if (LabelText("HL10") != last) {
+        ++refreshes;
+        last = LabelText("HL10");
+      }
+    }
+    QVERIFY(refreshes >= 3);
+    QVERIFY(Machine().Running);
+    QVERIFY(Machine().HL() > 0);
+    Window().PauzaExecute();
+    const int pc = Machine().PC;
+    QTest::qWait(30);
+    QCOMPARE(Machine().PC, pc);
+    QCOMPARE(List()->currentRow(), pc);
+  }
+
+  void modalWindowHoldsTheRun() {
+    Child<QSlider>("Czestotliwosc")->setValue(32);
+    Type(kCountingLoop);
+    Window().StartExecute();
+    QTRY_VERIFY(Machine().HL() > 0);
+    QDialog dialog(&Window());
+    dialog.setModal(true);
+    dialog.show();
+    QTest::qWait(20);
+    const int held = Machine().HL();
+    QTest::qWait(60);
+    QCOMPARE(Machine().HL(), held);
+    dialog.close();
+    QTRY_VERIFY(Machine().HL() != held);
+  }
+
+  void stepOnIdleOnlyHighlights() {
+    Type("MVI A,7\nHLT");
+    Window().KrokExecute();
+    QVERIFY(List()->isVisible());
+    QCOMPARE(List()->currentRow(), 0);
+    QCOMPARE(Machine().A, 0);
+    QVERIFY(Action("Krok")->isEnabled());
+    QVERIFY(!Action("Start")->isEnabled());
+    Window().KrokExecute();
+    QCOMPARE(Machine().A, 7);
+    QCOMPARE(LabelText("A10"), QString("  7 07 00000111"));
+    QCOMPARE(StatusPanel(2), QString("Wykonano rozkaz: MVI A,7"));
+    Window().KrokExecute();
+    QVERIFY(!Machine().Running);
+    QCOMPARE(Machine().PC, 1);
+  }
+
+  void closingTheWindowEndsTheRun() {
+    Type(kCountingLoop);
+    Window().StartExecute();
+    QTRY_VERIFY(Machine().HL() > 0);
+    Window().close();
+    const int held = Machine().HL();
+    QTest::qWait(30);
+    QCOMPARE(Machine().HL(), held);
+    QVERIFY(!Machine().Running);
+    QVERIFY(!Machine().StopRequested);
+  }
+};
+
+QTEST_MAIN(RunWindowTest)
+#include "RunWindow_test.moc"
