@@ -1,0 +1,77 @@
+// Executed program lines per second, and the cost of taking a program apart when a run starts.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Interpreter.h"
+#include "Mojefunkcje.h"
+
+namespace kwarcyt {
+namespace {
+
+LabelTable LabelsOf(const std::vector<std::string>& lines) {
+  LabelTable labels;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string upper = NormalizeLine(lines[i]);
+    if (IsLabelLine(upper)) labels.Add(upper.substr(0, upper.size() - 1), static_cast<int>(i));
+  }
+  return labels;
+}
+
+// Runs the program again and again from line 0; every call of WykonajRozkaz is one line.
+void RunLoop(benchmark::State& state, const std::vector<std::string>& lines) {
+  const Program program(lines, LabelsOf(lines));
+  auto machine = std::make_unique<MachineState>();
+  ErrorList errors;
+  std::int64_t executed = 0;
+  for (auto _ : state) {
+    machine->PC = 0;
+    StepOutcome outcome;
+    do {
+      outcome = WykonajRozkaz(*machine, program, errors);
+      ++executed;
+    } while (outcome == StepOutcome::Continued);
+  }
+  benchmark::DoNotOptimize(machine->A);
+  state.SetItemsProcessed(executed);
+}
+
+void BM_CountdownLoop(benchmark::State& state) {
+  RunLoop(state, {"LXI B,FFFFh", "PETLA:", "DCX B", "MOV A,B", "ORA C", "JNZ PETLA", "HLT"});
+}
+BENCHMARK(BM_CountdownLoop)->Unit(benchmark::kMillisecond);
+
+// Memory, the stack and the flag arithmetic: a checksum over 4 KiB with a subroutine call.
+void BM_ChecksumWithCalls(benchmark::State& state) {
+  RunLoop(state, {"LXI SP,0F000h", "LXI H,1000h", "LXI D,1000h", "MVI B,0", "PETLA:", "CALL DODAJ",
+                  "INX H", "DCX D", "MOV A,D", "ORA E", "JNZ PETLA", "HLT", "DODAJ:", "MOV A,B",
+                  "ADD M", "DAA", "MOV B,A", "RET"});
+}
+BENCHMARK(BM_ChecksumWithCalls)->Unit(benchmark::kMillisecond);
+
+// Building a Program: every line is taken apart and its label looked up once.
+void BM_BuildProgram(benchmark::State& state) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < state.range(0) / 4; ++i) {
+    std::string label = "L";
+    label += std::to_string(i);
+    lines.push_back(label);
+    lines.back() += ':';
+    lines.push_back("  mvi a,'x'");
+    lines.push_back("ADD M");
+    lines.push_back("JNZ ");
+    lines.back() += label;
+  }
+  const LabelTable labels = LabelsOf(lines);
+  for (auto _ : state) {
+    const Program program(lines, labels);
+    benchmark::DoNotOptimize(program.DecodedLines().data());
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
+}
+BENCHMARK(BM_BuildProgram)->Arg(1000)->Arg(20000);
+
+}  // namespace
+}  // namespace kwarcyt
