@@ -22,7 +22,8 @@ void Kompiluj(const std::vector<std::string>& lines, LabelTable& labels, ErrorLi
               bool& programChecked);
 
 // The check after every edit: empties errors, reports an empty program, rebuilds labels quickly,
-// reports a repeated label or too many labels, and checks the caret's line. Returns whether the
+// reports a repeated label or too many labels, and checks the caret's line (a caret row outside
+// the lines, such as the empty row after a final line break, checks nothing). Returns whether the
 // program holds any line (the run commands are enabled exactly then).
 bool CheckWhileEditing(const std::vector<std::string>& lines, int caretRow, LabelTable& labels,
                        ErrorList& errors, bool& programChecked);
