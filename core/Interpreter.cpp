@@ -38,18 +38,16 @@ bool Holds(const MachineState& machine, std::uint8_t condition) {
   }
 }
 
-StepOutcome JumpOutsideProgram(int pc, int address, std::string_view reason, ErrorList& errors) {
-  errors.push_back(std::to_string(pc) + ": Nie można wykonać skoku pod adres " +
-                   std::to_string(address));
-  errors.emplace_back(reason);
-  return StepOutcome::RuntimeError;
-}
-
-// A line index that may be continued at: one equal to the line count is allowed and ends the
-// program in the completion of the step.
+// The line a return or PCHL continues at. One equal to the line count is allowed and ends the
+// program in the completion of the step; a larger one stops the run with reason as help line.
 StepOutcome ContinueAt(MachineState& machine, int line, int lineCount, std::string_view reason,
                        ErrorList& errors) {
-  if (line > lineCount) return JumpOutsideProgram(machine.PC, line, reason, errors);
+  if (line > lineCount) {
+    errors.push_back(std::to_string(machine.PC) + ": Nie można wykonać skoku pod adres " +
+                     std::to_string(line));
+    errors.emplace_back(reason);
+    return StepOutcome::RuntimeError;
+  }
   machine.PC = line - 1;
   return StepOutcome::Continued;
 }

@@ -21,15 +21,17 @@ inline constexpr std::array<int MachineState::*, 8> kRegisterFields = {
 
 // M is the memory cell at HL; the callers compute HL once per instruction, before it is applied.
 inline int ReadRegister(MachineState& machine, std::uint8_t reg) {
+  reg &= 7;
   if (reg == RegM) return Cell(machine, machine.HL());
-  return machine.*kRegisterFields[reg & 7];
+  return machine.*kRegisterFields[reg];
 }
 
 inline void WriteRegister(MachineState& machine, std::uint8_t reg, int value, int hl) {
+  reg &= 7;
   if (reg == RegM) {
     Cell(machine, hl) = static_cast<std::uint8_t>(value);
   } else {
-    machine.*kRegisterFields[reg & 7] = value;
+    machine.*kRegisterFields[reg] = value;
   }
 }
 
