@@ -33,7 +33,7 @@ std::vector<int> GradientRow() {
   return row;
 }
 
-QJsonObject Run(const QString& file, const QStringList& dumps) {
+QJsonObject RunExample(const QString& file, const QStringList& dumps) {
   QStringList arguments{"--json"};
   for (const QString& dump : dumps) arguments << "--dump" << dump;
   arguments << file;
@@ -57,7 +57,7 @@ TEST_P(ExampleTest, HaltsWithTheExpectedState) {
     dumps << QStringLiteral("%1:%2").arg(address).arg(bytes.size());
   }
   const QJsonObject result =
-      Run(QDir(QStringLiteral(KWARCYT_EXAMPLES)).filePath(QString::fromStdString(e.file)), dumps);
+      RunExample(QDir(QStringLiteral(KWARCYT_EXAMPLES)).filePath(QString::fromStdString(e.file)), dumps);
 
   EXPECT_TRUE(result["checked"].toBool());
   EXPECT_EQ(result["end"].toString().toStdString(), "hlt");
