@@ -8,7 +8,7 @@ ColumnRadioGroup::ColumnRadioGroup(const QString& caption, const QStringList& it
                                    QWidget* parent)
     : QGroupBox(caption, parent), buttons_(new QButtonGroup(this)) {
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(6, 2, 6, 2);
+  grid->setContentsMargins(6, 2, 4, 2);
   grid->setVerticalSpacing(0);
   const int count = static_cast<int>(items.size());
   const int rows = (count + columns - 1) / columns;

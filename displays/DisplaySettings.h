@@ -20,6 +20,7 @@ struct DisplaySettings {
   bool monochromeBorder = false;
 
   void SetDefaults() { *this = DisplaySettings{}; }
+  bool operator==(const DisplaySettings&) const = default;
 };
 
 // The timer interval of a display refreshed `rate` times a second, in whole milliseconds.

@@ -11,7 +11,9 @@ namespace {
 constexpr char16_t kPreferredPlaceholder = u'\u25A1';
 
 QFont DisplayFont() {
-  QFont font(QStringLiteral("Courier New"));
+  QFont font;
+  font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                    QStringLiteral("DejaVu Sans Mono")});
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setPixelSize(19);

@@ -1,6 +1,7 @@
 #include "TFormUstawieniaWyswietlaczy.h"
 
-#include <QHBoxLayout>
+#include <QProxyStyle>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 namespace kwarcyt {
@@ -10,7 +11,8 @@ namespace {
 QStringList AddressItems() {
   QStringList items;
   for (int choice = 0; choice < DisplaySettings::kBaseChoices; ++choice)
-    items << QStringLiteral("%1h").arg(BaseFromChoice(choice), 4, 16, QLatin1Char('0')).toUpper();
+    items << QStringLiteral("%1h").arg(
+        QString::number(BaseFromChoice(choice), 16).toUpper().rightJustified(4, QLatin1Char('0')));
   return items;
 }
 
@@ -21,6 +23,16 @@ QStringList RateItems() {
   return items;
 }
 
+// Common styles pad page tabs so generously that the third caption would not fit the dialog.
+class SlimTabStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_TabBarTabHSpace) return 10;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
 }  // namespace
 
 TFormUstawieniaWyswietlaczy::TFormUstawieniaWyswietlaczy(DisplaySettings& settings, QWidget* parent)
@@ -29,9 +41,21 @@ TFormUstawieniaWyswietlaczy::TFormUstawieniaWyswietlaczy(DisplaySettings& settin
       settings_(settings) {
   setWindowTitle(QStringLiteral("Kwarcyt - Ustawienia wyświetlaczy"));
   setFixedSize(286, 278);
+  // The program's small caption font, or a metric-compatible stand-in; wider fonts would not
+  // fit the pages.
+  QFont captions;
+  captions.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                        QStringLiteral("DejaVu Sans")});
+  captions.setStyleHint(QFont::SansSerif);
+  captions.setPixelSize(11);
+  setFont(captions);
 
   PageControlUstawienia = new QTabWidget(this);
   PageControlUstawienia->setObjectName(QStringLiteral("PageControlUstawienia"));
+  PageControlUstawienia->setUsesScrollButtons(false);
+  auto* tabStyle = new SlimTabStyle;
+  tabStyle->setParent(this);
+  PageControlUstawienia->tabBar()->setStyle(tabStyle);
   AddPage(QStringLiteral("Alfanumeryczny"), QStringLiteral("Alfa"), RadioGroupAlfa,
           RadioGroupAlfaKlatki, nullptr);
   AddPage(QStringLiteral("Graficzny - Mono"), QStringLiteral("Mono"), RadioGroupMono,
@@ -45,7 +69,7 @@ TFormUstawieniaWyswietlaczy::TFormUstawieniaWyswietlaczy(DisplaySettings& settin
   connect(Zatwierdz, &QPushButton::clicked, this, &TFormUstawieniaWyswietlaczy::ZatwierdzClick);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(4, 4, 4, 6);
+  layout->setContentsMargins(3, 4, 3, 6);
   layout->addWidget(PageControlUstawienia);
   layout->addWidget(Zatwierdz, 0, Qt::AlignHCenter);
 
@@ -57,7 +81,7 @@ void TFormUstawieniaWyswietlaczy::AddPage(const QString& caption, const QString&
                                           QCheckBox** border) {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setContentsMargins(3, 3, 3, 3);
   address = new ColumnRadioGroup(QStringLiteral("Adres:"), AddressItems(), 4, page);
   address->setObjectName(QStringLiteral("RadioGroup") + name);
   rate = new ColumnRadioGroup(QStringLiteral("Odświeżanie:"), RateItems(), 2, page);
