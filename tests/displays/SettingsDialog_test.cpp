@@ -9,6 +9,8 @@
 #include "DisplayWindows.h"
 #include "TFormUstawieniaWyswietlaczy.h"
 
+Q_DECLARE_METATYPE(kwarcyt::DisplaySettings)
+
 using namespace kwarcyt;
 
 namespace {
@@ -202,6 +204,5 @@ class SettingsDialogTest : public QObject {
   }
 };
 
-Q_DECLARE_METATYPE(kwarcyt::DisplaySettings)
 QTEST_MAIN(SettingsDialogTest)
 #include "SettingsDialog_test.moc"
