@@ -18,8 +18,9 @@ QFont DisplayFont() {
   font.setFixedPitch(true);
   font.setPixelSize(19);
   font.setBold(true);
-  // The substitute fonts are a little wider than the original; narrowing the advance to whole
-  // cells keeps all 32 columns inside the window and every character on a pixel boundary.
+  // Liberation Mono, which stands in for Courier New on Linux, is 11.4 px wide at this size;
+  // narrowing the advance to whole 11 px cells keeps all 32 columns inside the window and every
+  // character on a pixel boundary.
   const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
   font.setLetterSpacing(QFont::AbsoluteSpacing, TFormAlfanumeryczny::kCellWidth - advance);
   return font;

@@ -19,14 +19,14 @@ class TFormAlfanumeryczny : public MemoryDisplayWindow {
   TFormAlfanumeryczny(const MachineState& machine, const DisplaySettings& settings,
                       QWidget* mainWindow);
 
-  // The glyph drawn for a character code of the display (32..127).
-  QChar Glyph(int code) const;
-
  protected:
   void FormPaint(QPainter& painter) override;
   int RefreshRate() const override { return Settings().alphanumericRate; }
 
  private:
+  // The glyph drawn for a character code of the display (32..127).
+  QChar Glyph(int code) const;
+
   QFont textFont_;
   QChar placeholder_;
   int baseline_ = 0;

@@ -31,20 +31,6 @@ class DisplayPixelsTest : public QObject {
     QCOMPARE(CharacterCode(static_cast<std::uint8_t>(byte)), code);
   }
 
-  void characterCellsAreRowMajorFromTheBase() {
-    auto memory = std::make_unique<MemoryCells>();
-    (*memory)[0x1000] = 'H';
-    (*memory)[0x101F] = 'W';
-    (*memory)[0x1020] = 'S';
-    (*memory)[0x107F] = 'E';
-    (*memory)[0x1080] = 'X';  // just past the display
-    QCOMPARE(CharacterCodeAt(*memory, 0x1000, 0, 0), int('H'));
-    QCOMPARE(CharacterCodeAt(*memory, 0x1000, 0, 31), int('W'));
-    QCOMPARE(CharacterCodeAt(*memory, 0x1000, 1, 0), int('S'));
-    QCOMPARE(CharacterCodeAt(*memory, 0x1000, 3, 31), int('E'));
-    QCOMPARE(CharacterCodeAt(*memory, 0x1080, 0, 0), int('X'));
-  }
-
   // Only a record set by hand can place a display across the end of memory; it must wrap to
   // 0000h rather than read outside the 64 KB.
   void addressesWrapAtTheEndOfMemory() {
@@ -57,27 +43,6 @@ class DisplayPixelsTest : public QObject {
     QCOMPARE(GrayscaleColour(*memory, 0xFF80, 8, 0), qRgb('A', 'A', 'A'));
     QCOMPARE(GrayscaleColour(*memory, 0xFF80, 15, 0), qRgb(0x99, 0x99, 0x99));
     QCOMPARE(CharacterCodeAt(*memory, -1, 0, 0), int('Z'));
-  }
-
-  void monochromeRowsShowTheLeastSignificantBitLeftmost_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("pixels");  // columns 0..7, '#' lit
-    QTest::newRow("01h top row") << 0 << 0x01 << "#.......";
-    QTest::newRow("80h top row") << 0 << 0x80 << ".......#";
-    QTest::newRow("FFh bottom row") << 7 << 0xFF << "########";
-    QTest::newRow("0Ah row 3") << 3 << 0x0A << ".#.#....";
-  }
-  void monochromeRowsShowTheLeastSignificantBitLeftmost() {
-    QFETCH(int, row);
-    QFETCH(int, value);
-    QFETCH(QString, pixels);
-    auto memory = std::make_unique<MemoryCells>();
-    (*memory)[0x2000 + row] = static_cast<std::uint8_t>(value);
-    for (int column = 0; column < kMonochromeSide; ++column) {
-      const QRgb expected = pixels[column] == u'#' ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
-      QCOMPARE(MonochromeColour(*memory, 0x2000, row, column), expected);
-    }
   }
 
   void refreshIntervalsAreWholeMilliseconds_data() {

@@ -214,6 +214,7 @@ class DisplayWindowsTest : public QObject {
     QTest::newRow("80h top right") << 0x2000 << 0x80 << 0 << 0x80 << false;
     QTest::newRow("FFh bottom row") << 0x2007 << 0xFF << 7 << 0xFF << false;
     QTest::newRow("FFh bottom row, border") << 0x2007 << 0xFF << 7 << 0xFF << true;
+    QTest::newRow("0Ah row 3") << 0x2003 << 0x0A << 3 << 0x0A << false;
     QTest::newRow("past the display") << 0x2008 << 0xFF << -1 << 0 << false;
   }
   void monochromeBitsLightTheirPixels() {
@@ -261,46 +262,35 @@ class DisplayWindowsTest : public QObject {
     CompareGrid(Shot(*windows_->FormSkalaSzarosci), 16, true, [](int, int) { return kWhite; });
   }
 
+  // Each window follows its own rate only; the others are set to 10 to tell them apart.
   void aShownWindowTakesItsIntervalFromTheRateAfterATick_data() {
+    QTest::addColumn<int>("which");
     QTest::addColumn<int>("rate");
     QTest::addColumn<int>("interval");
-    QTest::newRow("5") << 5 << 200;
-    QTest::newRow("15") << 15 << 66;
-    QTest::newRow("30") << 30 << 33;
+    QTest::newRow("alphanumeric at 5") << 0 << 5 << 200;
+    QTest::newRow("monochrome at 15") << 1 << 15 << 66;
+    QTest::newRow("grayscale at 30") << 2 << 30 << 33;
   }
   void aShownWindowTakesItsIntervalFromTheRateAfterATick() {
+    QFETCH(int, which);
     QFETCH(int, rate);
     QFETCH(int, interval);
-    settings_.alphanumericRate = settings_.monochromeRate = settings_.grayscaleRate = rate;
+    settings_.alphanumericRate = settings_.monochromeRate = settings_.grayscaleRate = 10;
+    int* rates[] = {&settings_.alphanumericRate, &settings_.monochromeRate,
+                    &settings_.grayscaleRate};
+    *rates[which] = rate;
     MemoryDisplayWindow* windows[] = {windows_->FormAlfanumeryczny.get(),
                                       windows_->FormMonochromatyczny.get(),
                                       windows_->FormSkalaSzarosci.get()};
-    for (MemoryDisplayWindow* window : windows) {
-      auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
-      window->Timer1Timer();
-      QCOMPARE(timer->interval(), 40);  // hidden: no work at all
-      window->show();
-      QCOMPARE(timer->interval(), 40);  // the new rate waits for the next tick
-      window->Timer1Timer();
-      QCOMPARE(timer->interval(), interval);
-      QVERIFY(timer->isActive());
-    }
-  }
-
-  // Each window reads its own rate.
-  void ratesAreKeptApart() {
-    settings_.alphanumericRate = 5;
-    settings_.monochromeRate = 10;
-    settings_.grayscaleRate = 20;
-    MemoryDisplayWindow* windows[] = {windows_->FormAlfanumeryczny.get(),
-                                      windows_->FormMonochromatyczny.get(),
-                                      windows_->FormSkalaSzarosci.get()};
-    const int intervals[] = {200, 100, 50};
-    for (int i = 0; i < 3; ++i) {
-      windows[i]->show();
-      windows[i]->Timer1Timer();
-      QCOMPARE(windows[i]->findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), intervals[i]);
-    }
+    MemoryDisplayWindow& window = *windows[which];
+    auto* timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
+    window.Timer1Timer();
+    QCOMPARE(timer->interval(), 40);  // hidden: no work at all
+    window.show();
+    QCOMPARE(timer->interval(), 40);  // the new rate waits for the next tick
+    window.Timer1Timer();
+    QCOMPARE(timer->interval(), interval);
+    QVERIFY(timer->isActive());
   }
 
   void visibilityIsReportedOnShowHideAndClose() {
