@@ -37,6 +37,7 @@ void RunControl::StartExecute() {
   if (!BeginRun()) return;
   OpenRun(kContinuousRunStates);
   machine_.StopRequested = false;
+  lastStepDue_.reset();
   RequestContinuation(milliseconds{0});
 }
 
@@ -93,8 +94,8 @@ void RunControl::CzestotliwoscChange(int position) {
 }
 
 milliseconds RunControl::RemainingPause() const {
-  if (machine_.DelayCount <= 1) return milliseconds{0};
-  const auto elapsed = std::chrono::duration_cast<milliseconds>(clock_() - lastStepStart_);
+  if (machine_.DelayCount <= 1 || !lastStepDue_) return milliseconds{0};
+  const auto elapsed = std::chrono::duration_cast<milliseconds>(clock_() - *lastStepDue_);
   return std::max(milliseconds{0}, milliseconds{machine_.DelayCount} - elapsed);
 }
 
@@ -106,7 +107,15 @@ void RunControl::RequestContinuation(milliseconds delay) {
 void RunControl::Continue() {
   continuationPending_ = false;
   if (!ContinuousRunActive()) return;
-  lastStepStart_ = clock_();
+  const auto now = clock_();
+  const milliseconds pause{machine_.DelayCount};
+  // A step more than a whole pause late (after a modal window, say) starts a new cadence
+  // rather than hurrying to catch up.
+  if (lastStepDue_ && now >= *lastStepDue_ + pause && now < *lastStepDue_ + 2 * pause) {
+    *lastStepDue_ += pause;
+  } else {
+    lastStepDue_ = now;
+  }
   ExecuteSteps(machine_.DelayCount <= 1);
   if (ContinuousRunActive()) RequestContinuation(RemainingPause());
 }

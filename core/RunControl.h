@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,7 +110,9 @@ class RunControl {
   Clock clock_;
   Program program_;
   bool continuationPending_ = false;
-  std::chrono::steady_clock::time_point lastStepStart_{};
+  // When the last step of a continuous run was due; pauses are measured from it, so that a
+  // timer that fires late shortens the next pause instead of slowing the run down.
+  std::optional<std::chrono::steady_clock::time_point> lastStepDue_;
 };
 
 }  // namespace kwarcyt

@@ -283,6 +283,22 @@ TEST_F(RunControlTest, PausesBetweenStepsFollowTheSpeed) {
   EXPECT_EQ(host.continuation, milliseconds{0});
 }
 
+// At position 10 the run keeps 100 steps a second even when the timer fires a little late.
+TEST_F(RunControlTest, LateTimerShortensTheNextPause) {
+  host.lines = kCounting;
+  machine.DelayCount = 10;
+  run.StartExecute();
+  RunContinuations(1);
+  EXPECT_EQ(host.continuation, milliseconds{10});
+  now += milliseconds{13};
+  RunContinuations(1);
+  EXPECT_EQ(host.continuation, milliseconds{7});
+  now += milliseconds{100};  // e.g. a modal window was open
+  RunContinuations(1);
+  EXPECT_EQ(host.continuation, milliseconds{10});
+  EXPECT_EQ(machine.A, 3);
+}
+
 TEST_F(RunControlTest, AbandonedRunExecutesNothingMore) {
   host.lines = kCounting;
   run.StartExecute();
