@@ -27,7 +27,9 @@ ProgramReadResult ReadSource(const QString& file) {
 }
 
 void TraceStep(int line, const std::string& status) {
-  std::fprintf(stderr, "%d %s\n", line, status.c_str());
+  std::fprintf(stderr, "%d ", line);
+  std::fwrite(status.data(), 1, status.size(), stderr);
+  std::fputc('\n', stderr);
 }
 
 }  // namespace
