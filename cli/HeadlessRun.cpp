@@ -1,5 +1,7 @@
 #include "HeadlessRun.h"
 
+#include <string>
+
 #include "Interpreter.h"
 #include "Sprawdzanie.h"
 
@@ -75,10 +77,15 @@ RunResult StartProgram(const std::vector<std::string>& lines, MachineState& mach
   machine.StopRequested = false;
   result.end = RunEnd::Limit;
   int lastCompleted = -1;
+  std::size_t leftOut = 0;
   while (result.steps < maxSteps) {
     const int line = machine.PC;
     const StepOutcome outcome = WykonajRozkaz(machine, program, errors);
     ++result.steps;
+    if (errors.size() > kMostErrorLines && outcome == StepOutcome::Continued) {
+      leftOut += errors.size() - kMostErrorLines;
+      errors.resize(kMostErrorLines);
+    }
     // HLT and a failing line end the run before their step completes.
     if (outcome == StepOutcome::Continued || outcome == StepOutcome::EndOfProgram) {
       lastCompleted = line;
@@ -90,6 +97,10 @@ RunResult StartProgram(const std::vector<std::string>& lines, MachineState& mach
     }
   }
   machine.Running = false;
+  if (leftOut > 0) {
+    errors.insert(errors.begin() + static_cast<std::ptrdiff_t>(kMostErrorLines),
+                  "Pominięto dalsze komunikaty: " + std::to_string(leftOut));
+  }
   if (lastCompleted >= 0) result.status = program.StatusText(lastCompleted);
   return result;
 }

@@ -207,3 +207,44 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace kwarcyt::testing
+
+namespace kwarcyt::testing {
+namespace {
+
+constexpr int kMostErrorLines = 100'000;
+
+TEST(ReportFloodTest, LoopThatReportsForeverKeepsTheListBounded) {
+  const RunnerOutcome run =
+      RunOnFile({"--json", "--max-steps", "250001"}, "PETLA:\nEI\nJMP PETLA\n");
+  EXPECT_EQ(run.exitCode, 4);
+  const std::vector<std::string> errors = run.Errors();
+  ASSERT_EQ(errors.size(), kMostErrorLines + 1u);
+  EXPECT_EQ(errors.front(), "1: Odblokowano przerwanie INTR");
+  EXPECT_EQ(errors[kMostErrorLines - 1], "1: Odblokowano przerwanie INTR");
+  EXPECT_EQ(errors.back(), "Pominięto dalsze komunikaty: 25000");
+}
+
+TEST(ReportFloodTest, MessagesOfTheFailingStepAreKept) {
+  // 40000 passes with three reports each, then a jump outside the program.
+  const RunnerOutcome run = RunOnFile({"--json"},
+                                      "LXI D,40000\nPETLA:\nEI\nDI\nRIM\nDCX D\nMOV A,D\nORA E\n"
+                                      "JNZ PETLA\nLXI H,1000\nPCHL\n");
+  EXPECT_EQ(run.exitCode, 3);
+  const std::vector<std::string> errors = run.Errors();
+  ASSERT_EQ(errors.size(), kMostErrorLines + 3u);
+  EXPECT_EQ(errors[kMostErrorLines], "Pominięto dalsze komunikaty: 20000");
+  EXPECT_EQ(errors[kMostErrorLines + 1], "10: Nie można wykonać skoku pod adres 1000");
+  EXPECT_EQ(errors.back(), "Adres umieszczony w rejestrze HL jest poza kodem programu");
+}
+
+TEST(ReportFloodTest, ExactlyAsManyReportsAsKeptNeedNoNote) {
+  const RunnerOutcome run =
+      RunOnFile({"--json", "--max-steps", "200001"}, "PETLA:\nEI\nJMP PETLA\n");
+  EXPECT_EQ(run.exitCode, 4);
+  const std::vector<std::string> errors = run.Errors();
+  ASSERT_EQ(errors.size(), static_cast<std::size_t>(kMostErrorLines));
+  EXPECT_EQ(errors.back(), "1: Odblokowano przerwanie INTR");
+}
+
+}  // namespace
+}  // namespace kwarcyt::testing
