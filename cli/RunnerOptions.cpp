@@ -87,6 +87,28 @@ std::optional<MemoryDump> ReadDump(const QString& text, QString& error) {
   return dump;
 }
 
+// --set, --mem, --in and --dump in the order they were written: optionNames() lists every
+// occurrence in that order, so settings of different options keep their order too.
+std::optional<QString> CollectInOrder(const QCommandLineParser& parser, RunnerOptions& options) {
+  const std::map<QString, MachineSetting::Target> targets{
+      {"set", MachineSetting::Target::Register},
+      {"mem", MachineSetting::Target::Memory},
+      {"in", MachineSetting::Target::InputPort}};
+  std::map<QString, qsizetype> seen;
+  for (const QString& name : parser.optionNames()) {
+    const QString value = parser.values(name).value(seen[name]++);
+    if (const auto target = targets.find(name); target != targets.end()) {
+      options.settings.push_back({target->second, value});
+    } else if (name == "dump") {
+      QString error;
+      const std::optional<MemoryDump> dump = ReadDump(value, error);
+      if (!dump) return error;
+      options.dumps.push_back(*dump);
+    }
+  }
+  return std::nullopt;
+}
+
 ParsedCommandLine Failure(const QString& message) {
   ParsedCommandLine result;
   result.outcome = ParsedCommandLine::Outcome::Error;
@@ -131,25 +153,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     options.maxSteps = *steps;
   }
 
-  // optionNames() lists the options in the order they were written, so the settings of
-  // different options keep their order too.
-  const std::map<QString, MachineSetting::Target> targets{
-      {"set", MachineSetting::Target::Register},
-      {"mem", MachineSetting::Target::Memory},
-      {"in", MachineSetting::Target::InputPort}};
-  std::map<QString, qsizetype> used;
-  for (const QString& name : parser.optionNames()) {
-    const qsizetype index = used[name]++;
-    const QString value = index < parser.values(name).size() ? parser.values(name)[index] : "";
-    if (const auto target = targets.find(name); target != targets.end()) {
-      options.settings.push_back({target->second, value});
-    } else if (name == "dump") {
-      QString error;
-      const std::optional<MemoryDump> dump = ReadDump(value, error);
-      if (!dump) return Failure(error);
-      options.dumps.push_back(*dump);
-    }
-  }
+  if (const std::optional<QString> error = CollectInOrder(parser, options)) return Failure(*error);
   result.outcome = ParsedCommandLine::Outcome::Run;
   return result;
 }
