@@ -1,5 +1,5 @@
 #include <QStringList>
-#include <span>
+#include <algorithm>
 
 #include "Mojefunkcje.h"
 #include "RunReport.h"
