@@ -1,14 +1,17 @@
 #include <exception>
 
+#include "DisplayWindows.h"
 #include "KwarcytApplication.h"
 #include "TFormKwarcyt.h"
 
 int main(int argc, char** argv) {
   kwarcyt::KwarcytApplication application(argc, argv);
   try {
-    // The main window first: it owns the machine state that every other window reads.
+    // The main window first: it owns the machine state and the display settings that the
+    // display windows, created next and hidden until shown, read.
     kwarcyt::TFormKwarcyt formKwarcyt;
-    // The three display windows are created here, after the main window, hidden until shown.
+    kwarcyt::DisplayWindows displays(formKwarcyt.Machine(), formKwarcyt.Settings(), &formKwarcyt);
+    formKwarcyt.SetDisplayWindows(&displays);
     formKwarcyt.show();
     return application.exec();
   } catch (const std::exception& error) {

@@ -95,8 +95,9 @@ void RunControl::CzestotliwoscChange(int position) {
 
 milliseconds RunControl::RemainingPause() const {
   if (machine_.DelayCount <= 1 || !lastStepDue_) return milliseconds{0};
-  const auto elapsed = std::chrono::duration_cast<milliseconds>(clock_() - *lastStepDue_);
-  return std::max(milliseconds{0}, milliseconds{machine_.DelayCount} - elapsed);
+  const auto nextDue = *lastStepDue_ + milliseconds{machine_.DelayCount};
+  // Rounded up, so that the timer never wakes before the step is due.
+  return std::max(milliseconds{0}, std::chrono::ceil<milliseconds>(nextDue - clock_()));
 }
 
 void RunControl::RequestContinuation(milliseconds delay) {
@@ -111,7 +112,7 @@ void RunControl::Continue() {
   const milliseconds pause{machine_.DelayCount};
   // A step more than a whole pause late (after a modal window, say) starts a new cadence
   // rather than hurrying to catch up.
-  if (lastStepDue_ && now >= *lastStepDue_ + pause && now < *lastStepDue_ + 2 * pause) {
+  if (lastStepDue_ && now < *lastStepDue_ + 2 * pause) {
     *lastStepDue_ += pause;
   } else {
     lastStepDue_ = now;

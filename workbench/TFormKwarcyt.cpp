@@ -1,5 +1,6 @@
 #include "TFormKwarcyt.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,7 +24,9 @@
 #include "AnchorLayout.h"
 #include "CellWindowView.h"
 #include "CommandIcons.h"
+#include "DisplayWindows.h"
 #include "EditActions.h"
+#include "EditorLineCache.h"
 #include "EditorLines.h"
 #include "FlagsView.h"
 #include "Fonts.h"
@@ -31,6 +34,10 @@
 #include "MemoryView.h"
 #include "RegisterGroup.h"
 #include "Sprawdzanie.h"
+#include "TFormAutor.h"
+#include "TFormPomoc.h"
+#include "TFormUstawieniaWyswietlaczy.h"
+#include "TFormWygaszacz.h"
 #include "ViewFormats.h"
 #include "WindowGeometry.h"
 
@@ -182,6 +189,7 @@ void TFormKwarcyt::CreateControls() {
   memo_->setTabChangesFocus(true);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memoLines_ = new EditorLineCache(*memo_->document());
   layout->addAnchored(memo_, Design(2, 32, 272, 440), kAllEdges);
 
   list_ = new QListWidget(central);
@@ -290,8 +298,76 @@ void TFormKwarcyt::ConnectCommands() {
   connect(czestotliwosc_, &QSlider::valueChanged, this,
           [this](int position) { runControl_.CzestotliwoscChange(position); });
   connect(memo_, &QPlainTextEdit::textChanged, this, &TFormKwarcyt::MemoChange);
-  // New, Open, Save and Save As, the display windows, the display settings, help, the screen
-  // saver and the About box are attached by their own parts of the program.
+  connect(Action("ActionAlfanumeryczny"), &QAction::triggered, this,
+          &TFormKwarcyt::ActionAlfanumerycznyExecute);
+  connect(Action("ActionMonochromatyczny"), &QAction::triggered, this,
+          &TFormKwarcyt::ActionMonochromatycznyExecute);
+  connect(Action("ActionSkalaSzarosci"), &QAction::triggered, this,
+          &TFormKwarcyt::ActionSkalaSzarosciExecute);
+  connect(Action("ActionUstawieniaWyswietlaczy"), &QAction::triggered, this,
+          &TFormKwarcyt::ActionUstawieniaWyswietlaczyExecute);
+  connect(Action("ActionPomoc"), &QAction::triggered, this, &TFormKwarcyt::ActionPomocExecute);
+  connect(Action("OAutorze"), &QAction::triggered, this, &TFormKwarcyt::OAutorzeExecute);
+  connect(Action("ActionWygaszacz"), &QAction::triggered, this,
+          &TFormKwarcyt::ActionWygaszaczExecute);
+  // New, Open, Save and Save As come with the file commands; until then they do nothing.
+}
+
+void TFormKwarcyt::SetDisplayWindows(DisplayWindows* displays) {
+  displays_ = displays;
+  FollowDisplay(displays_->FormAlfanumeryczny.get(), "ActionAlfanumeryczny");
+  FollowDisplay(displays_->FormMonochromatyczny.get(), "ActionMonochromatyczny");
+  FollowDisplay(displays_->FormSkalaSzarosci.get(), "ActionSkalaSzarosci");
+}
+
+void TFormKwarcyt::FollowDisplay(MemoryDisplayWindow* display, const char* actionName) {
+  QAction* action = Action(actionName);
+  auto* button = qobject_cast<QAbstractButton*>(
+      findChild<QToolBar*>(QStringLiteral("ToolBar1"))->widgetForAction(action));
+  connect(display, &MemoryDisplayWindow::visibilityChanged, this, [action, button](bool visible) {
+    action->setChecked(visible);
+    if (!action->isCheckable() && button != nullptr) button->setDown(visible);
+  });
+}
+
+// Before the display windows exist a display command only keeps its check mark off.
+void TFormKwarcyt::ToggleDisplay(MemoryDisplayWindow* display, QAction* action) {
+  action->setChecked(display != nullptr && display->ToggleVisibility());
+}
+
+void TFormKwarcyt::ActionAlfanumerycznyExecute() {
+  ToggleDisplay(displays_ ? displays_->FormAlfanumeryczny.get() : nullptr,
+                Action("ActionAlfanumeryczny"));
+}
+
+void TFormKwarcyt::ActionMonochromatycznyExecute() {
+  ToggleDisplay(displays_ ? displays_->FormMonochromatyczny.get() : nullptr,
+                Action("ActionMonochromatyczny"));
+}
+
+void TFormKwarcyt::ActionSkalaSzarosciExecute() {
+  ToggleDisplay(displays_ ? displays_->FormSkalaSzarosci.get() : nullptr,
+                Action("ActionSkalaSzarosci"));
+}
+
+void TFormKwarcyt::ActionUstawieniaWyswietlaczyExecute() {
+  TFormUstawieniaWyswietlaczy dialog(settings_, this);
+  dialogs_->Exec(dialog);
+}
+
+void TFormKwarcyt::ActionPomocExecute() {
+  TFormPomoc dialog(this);
+  dialogs_->Exec(dialog);
+}
+
+void TFormKwarcyt::OAutorzeExecute() {
+  TFormAutor dialog(this);
+  dialogs_->Exec(dialog);
+}
+
+void TFormKwarcyt::ActionWygaszaczExecute() {
+  TFormWygaszacz dialog(this);
+  dialogs_->Exec(dialog);
 }
 
 void TFormKwarcyt::showEvent(QShowEvent* event) {
@@ -306,6 +382,7 @@ void TFormKwarcyt::FormShow() {
   runControl_.CzestotliwoscChange(czestotliwosc_->value());
   const QScreen* screen = this->screen();
   resize(InitialWindowSize(screen->geometry().width()));
+  settings_.SetDefaults();
   machine_.StopRequested = false;
   machine_.Running = false;
   Reset();
@@ -337,9 +414,8 @@ void TFormKwarcyt::ZwolnijExecute() {
 }
 
 void TFormKwarcyt::MemoChange() {
-  const bool hasLines =
-      CheckWhileEditing(EditorLines(*memo_->document()), memo_->textCursor().blockNumber(),
-                        machine_.LabelTable, errors_, machine_.ProgramChecked);
+  const bool hasLines = CheckWhileEditing(memoLines_->Lines(), memo_->textCursor().blockNumber(),
+                                          machine_.LabelTable, errors_, machine_.ProgramChecked);
   ShowErrors(0);
   Action("Pauza")->setEnabled(false);
   Action("Start")->setEnabled(hasLines);
@@ -420,7 +496,7 @@ void TFormKwarcyt::UpdateCaretPanels() {
 // ---- RunHost ----
 
 std::vector<std::string> TFormKwarcyt::ProgramLines() const {
-  return EditorLines(*memo_->document());
+  return memoLines_->Lines();
 }
 
 int TFormKwarcyt::ProgramLineCount() const {

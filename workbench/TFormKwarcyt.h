@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "Dialogs.h"
+#include "DisplaySettings.h"
 #include "ErrorList.h"
 #include "MachineState.h"
 #include "RunControl.h"
@@ -23,7 +24,10 @@ class QSlider;
 namespace kwarcyt {
 
 class CellWindowView;
+class DisplayWindows;
+class MemoryDisplayWindow;
 class EditActions;
+class EditorLineCache;
 class FlagsView;
 class MemoryView;
 class RegisterGroup;
@@ -36,6 +40,10 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   ~TFormKwarcyt() override;
 
   MachineState& Machine() { return machine_; }
+  const DisplaySettings& Settings() const { return settings_; }
+  // The display windows are created after this window, at start-up; their actions show and
+  // hide them from then on.
+  void SetDisplayWindows(DisplayWindows* displays);
   const ErrorList& Errors() const { return errors_; }
   QAction* Action(const char* name) const { return actions_.value(QLatin1String(name)); }
   // Replaces the desktop dialogs, e.g. by scripted answers in tests.
@@ -50,6 +58,15 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void PrzyspieszExecute();
   void ZwolnijExecute();
   void ZakonczExecute();
+
+  // Display and accessory commands.
+  void ActionAlfanumerycznyExecute();
+  void ActionMonochromatycznyExecute();
+  void ActionSkalaSzarosciExecute();
+  void ActionUstawieniaWyswietlaczyExecute();
+  void ActionPomocExecute();
+  void OAutorzeExecute();
+  void ActionWygaszaczExecute();
 
   // The editor's change handler: error list, run command states, the caret line's faults.
   void MemoChange();
@@ -89,10 +106,15 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void FollowPc();
   void UpdateCaretPanels();
   void ContinuationDue();
+  void ToggleDisplay(MemoryDisplayWindow* display, QAction* action);
+  // The action's check mark and its tool button follow the window's visibility.
+  void FollowDisplay(MemoryDisplayWindow* display, const char* actionName);
   // Lets a window command's key reach its action even while a text control has the focus.
   bool IsWindowShortcut(const QKeyEvent& key) const;
 
   MachineState machine_;
+  DisplaySettings settings_;
+  DisplayWindows* displays_ = nullptr;
   ErrorList errors_;
   RunControl runControl_;
   std::unique_ptr<Dialogs> dialogs_;
@@ -101,6 +123,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
 
   QHash<QString, QAction*> actions_;
   EditActions* editActions_ = nullptr;
+  EditorLineCache* memoLines_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;
   QListWidget* list_ = nullptr;
   QPlainTextEdit* listaBledow_ = nullptr;

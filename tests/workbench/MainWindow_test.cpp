@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "DisplayWindows.h"
 #include "WindowFixture.h"
 
 using namespace kwarcyt;
@@ -188,8 +189,40 @@ class MainWindowTest : public QObject, public WindowFixture {
     QTest::keyClick(Memo(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(Memo(), Qt::Key_F8);
     QCOMPARE(about.count(), 1);
+    QCOMPARE(DialogsShown(), QStringList({"kwarcyt::TFormAutor"}));
     QCOMPARE(faster.count(), 1);
     QCOMPARE(Child<QSlider>("Czestotliwosc")->value(), 11);
+  }
+
+  void accessoriesOpenModally() {
+    for (const char* name :
+         {"ActionPomoc", "OAutorze", "ActionWygaszacz", "ActionUstawieniaWyswietlaczy"}) {
+      Action(name)->trigger();
+    }
+    QCOMPARE(DialogsShown(),
+             QStringList({"kwarcyt::TFormPomoc", "kwarcyt::TFormAutor", "kwarcyt::TFormWygaszacz",
+                          "kwarcyt::TFormUstawieniaWyswietlaczy"}));
+  }
+
+  void displayCommandsFollowTheirWindows() {
+    DisplayWindows displays(Machine(), Window().Settings(), &Window());
+    Window().SetDisplayWindows(&displays);
+    QAction* alpha = Action("ActionAlfanumeryczny");
+    alpha->trigger();
+    QVERIFY(displays.FormAlfanumeryczny->isVisible());
+    QVERIFY(alpha->isChecked());
+    displays.FormAlfanumeryczny->close();
+    QVERIFY(!alpha->isChecked());
+
+    QAction* gray = Action("ActionSkalaSzarosci");
+    auto* grayButton = Child<QToolButton>("ToolButtonSkalaSzarosci");
+    gray->trigger();
+    QVERIFY(displays.FormSkalaSzarosci->isVisible());
+    QVERIFY(grayButton->isDown());
+    gray->trigger();
+    QVERIFY(!displays.FormSkalaSzarosci->isVisible());
+    QVERIFY(!grayButton->isDown());
+    QVERIFY(!displays.FormMonochromatyczny->isVisible());
   }
 
   void editingEnablesTheRunCommands() {

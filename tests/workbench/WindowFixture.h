@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -15,10 +16,39 @@
 
 namespace kwarcyt {
 
+// Modal windows are recorded by class name and closed at once, as if cancelled.
+class ScriptedDialogs : public Dialogs {
+ public:
+  explicit ScriptedDialogs(QStringList& shown) : shown_(shown) {}
+  int Exec(QDialog& dialog) override {
+    shown_ << dialog.metaObject()->className();
+    return QDialog::Rejected;
+  }
+  QMessageBox::StandardButton AskYesNoCancel(QWidget*, const QString&,
+                                             const QString& text) override {
+    shown_ << text;
+    return QMessageBox::Cancel;
+  }
+  void ShowMessage(QWidget*, const QString& text) override { shown_ << text; }
+  QString OpenFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
+    shown_ << caption;
+    return {};
+  }
+  QString SaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
+    shown_ << caption;
+    return {};
+  }
+
+ private:
+  QStringList& shown_;
+};
+
 class WindowFixture {
  public:
   void Open() {
+    dialogsShown_.clear();
     window_ = std::make_unique<TFormKwarcyt>();
+    window_->SetDialogs(std::make_unique<ScriptedDialogs>(dialogsShown_));
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
@@ -41,8 +71,10 @@ class WindowFixture {
     return LabelText(QStringLiteral("StatusBarPanel%1").arg(i).toLatin1().constData());
   }
   void Type(const QString& program) { Memo()->setPlainText(program); }
+  const QStringList& DialogsShown() const { return dialogsShown_; }
 
  private:
+  QStringList dialogsShown_;
   std::unique_ptr<TFormKwarcyt> window_;
 };
 

@@ -1,0 +1,72 @@
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+
+#include "EditorLineCache.h"
+#include "EditorLines.h"
+
+using namespace kwarcyt;
+
+// The lines kept up to date edit by edit must always equal the lines read afresh.
+class EditorLinesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void lineRule_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty text has no line") << "" << QStringList();
+    QTest::newRow("one line") << "NOP" << QStringList({"NOP"});
+    QTest::newRow("final line break") << "NOP\n" << QStringList({"NOP", ""});
+    QTest::newRow("blank lines") << "\n\nHLT" << QStringList({"", "", "HLT"});
+    QTest::newRow("Polish letters") << "/ żółw" << QStringList({"/ żółw"});
+  }
+  void lineRule() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QPlainTextEdit editor;
+    EditorLineCache cache(*editor.document());
+    editor.setPlainText(text);
+    std::vector<std::string> expected;
+    for (const QString& line : lines) expected.push_back(line.toStdString());
+    QCOMPARE(EditorLines(*editor.document()), expected);
+    QCOMPARE(cache.Lines(), expected);
+    QCOMPARE(EditorLineCount(*editor.document()), static_cast<int>(lines.size()));
+  }
+
+  void cacheFollowsEdits_data() {
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<QString>("inserted");
+    QTest::newRow("type a character") << 1 << 3 << 0 << "X";
+    QTest::newRow("new line in the middle") << 1 << 2 << 0 << "\n";
+    QTest::newRow("join two lines") << 0 << 5 << 1 << "";
+    QTest::newRow("paste several lines") << 2 << 0 << 0 << "A:\nB:\nC:\n";
+    QTest::newRow("delete across lines") << 0 << 1 << 12 << "";
+    QTest::newRow("replace across lines") << 1 << 1 << 9 << "x\ny";
+    QTest::newRow("delete everything") << 0 << 0 << 24 << "";
+    QTest::newRow("final line break") << 3 << 3 << 0 << "\n";
+  }
+  void cacheFollowsEdits() {
+    QFETCH(int, line);
+    QFETCH(int, column);
+    QFETCH(int, removed);
+    QFETCH(QString, inserted);
+    QPlainTextEdit editor;
+    EditorLineCache cache(*editor.document());
+    editor.setPlainText("MVI A\nMOV B\nINR C\nHLT");
+    QTextCursor cursor(editor.document()->findBlockByNumber(line));
+    cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, column);
+    cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, removed);
+    cursor.insertText(inserted);
+    QCOMPARE(cache.Lines(), EditorLines(*editor.document()));
+    editor.undo();
+    QCOMPARE(cache.Lines(), EditorLines(*editor.document()));
+    editor.redo();
+    QCOMPARE(cache.Lines(), EditorLines(*editor.document()));
+  }
+};
+
+QTEST_MAIN(EditorLinesTest)
+#include "EditorLines_test.moc"
