@@ -127,15 +127,19 @@ void RunControl::ExecuteSteps(bool slice) {
   const int budget = slice ? kStepsBetweenClockChecks : 1;
   int lastCompleted = -1;
   StepOutcome outcome = StepOutcome::Continued;
+  // A step that reports (EI, DI, RIM, SIM) ends the slice, so that the messages appear one by
+  // one as the program gives them instead of millions piling up between two refreshes.
+  bool reported = false;
   do {
-    for (int i = 0; i < budget && outcome == StepOutcome::Continued; ++i) {
+    for (int i = 0; i < budget && outcome == StepOutcome::Continued && !reported; ++i) {
       const int line = machine_.PC;
       outcome = WykonajRozkaz(machine_, program_, errors_);
       if (outcome == StepOutcome::Continued || outcome == StepOutcome::EndOfProgram) {
         lastCompleted = line;
       }
+      reported = errors_.size() != errorsBefore;
     }
-  } while (slice && outcome == StepOutcome::Continued && clock_() < deadline);
+  } while (slice && outcome == StepOutcome::Continued && !reported && clock_() < deadline);
 
   if (errors_.size() != errorsBefore) host_.ShowErrors(errorsBefore);
   if (lastCompleted >= 0) host_.ShowStep(program_.StatusText(lastCompleted));

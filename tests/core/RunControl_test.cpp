@@ -261,6 +261,21 @@ TEST_F(RunControlTest, TopSpeedRefreshesOncePerSlice) {
   EXPECT_EQ(host.continuation, milliseconds{0});
 }
 
+// Reporting instructions in a tight loop must not flood the error list between two refreshes.
+TEST_F(RunControlTest, AReportingStepEndsTheSlice) {
+  host.lines = {"PETLA:", "INX B", "EI", "JMP PETLA"};
+  machine.DelayCount = 1;
+  tick = milliseconds{1};
+  run.StartExecute();
+  RunContinuations(2);
+  EXPECT_EQ(errors,
+            (ErrorList{"2: Odblokowano przerwanie INTR", "2: Odblokowano przerwanie INTR"}));
+  EXPECT_EQ(host.errorUpdates, (std::vector<std::size_t>{0, 0, 1}));
+  EXPECT_EQ(host.stepsShown, 2);
+  EXPECT_EQ(machine.BC(), 2);
+  EXPECT_TRUE(machine.Running);
+}
+
 TEST_F(RunControlTest, PausesBetweenStepsFollowTheSpeed) {
   host.lines = kCounting;
   run.CzestotliwoscChange(1);
