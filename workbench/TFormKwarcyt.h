@@ -72,7 +72,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void MemoChange();
   void Reset() { runControl_.Reset(); }
 
-  // Views, each rewritten as a whole from the machine.
+  // Views, each rewritten as a whole from the machine. Editing a value by double-clicking its
+  // row (TFormPodaj) goes through ModalDialogs() and then redraws the view it changed.
   void PokazFlagi();
   void PokazRejestry();
   void PokazPamiec();

@@ -277,6 +277,16 @@ class MainWindowTest : public QObject, public WindowFixture {
     QVERIFY(!Machine().Running);
   }
 
+  void tabLeavesTheEditor() {
+    QApplication::setActiveWindow(&Window());
+    QVERIFY(QTest::qWaitForWindowActive(&Window()));
+    Memo()->setFocus();
+    QTest::keyClicks(Memo(), "NOP");
+    QTest::keyClick(Memo(), Qt::Key_Tab);
+    QVERIFY(!Memo()->hasFocus());
+    QCOMPARE(Memo()->toPlainText(), QString("NOP"));
+  }
+
   void caretTracking() {
     Memo()->setFocus();
     QTest::keyClicks(Memo(), "NOP");
