@@ -1,6 +1,7 @@
 // The commands of the main window, their menus and their tool bar, as data.
 #pragma once
 
+#include <QString>
 #include <array>
 #include <span>
 #include <string_view>
@@ -95,5 +96,10 @@ inline constexpr std::array<std::string_view, 19> kToolBarItems{"Nowy",
                                                                 "Pauza",
                                                                 "-",
                                                                 "Stop"};
+
+// The table's UTF-8 texts as Qt strings.
+inline QString ActionText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace kwarcyt

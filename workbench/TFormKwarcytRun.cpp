@@ -1,0 +1,120 @@
+// The window side of run control: the program list in the editor's place, the command states,
+// the error list, the refresh after steps, and the timer that drives a continuous run.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "EditorLineCache.h"
+#include "EditorLines.h"
+#include "ListFollow.h"
+#include "TFormKwarcyt.h"
+
+namespace kwarcyt {
+
+namespace {
+
+constexpr int kListRowHeight = 16;
+// While a modal window is open the run waits; this is how often it looks again.
+constexpr std::chrono::milliseconds kModalPoll{15};
+
+QString JoinedLines(const ErrorList& lines, std::size_t from) {
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(lines.size() - from));
+  for (std::size_t i = from; i < lines.size(); ++i) texts.append(QString::fromStdString(lines[i]));
+  return texts.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+std::vector<std::string> TFormKwarcyt::ProgramLines() const {
+  return memoLines_->Lines();
+}
+
+int TFormKwarcyt::ProgramLineCount() const {
+  return EditorLineCount(*memo_->document());
+}
+
+void TFormKwarcyt::SetCommandStates(const CommandStates& states) {
+  for (const char* name : {"Nowy", "Otworz", "Zapisz", "Zapiszjako"}) {
+    Action(name)->setEnabled(states.fileCommands);
+  }
+  Action("Start")->setEnabled(states.start);
+  Action("Krok")->setEnabled(states.krok);
+  Action("Pauza")->setEnabled(states.pauza);
+  Action("Stop")->setEnabled(states.stop);
+}
+
+void TFormKwarcyt::ShowProgramList(const std::vector<std::string>& lines, int pc) {
+  memo_->hide();
+  list_->setUpdatesEnabled(false);
+  list_->clear();
+  for (const std::string& line : lines) {
+    auto* item = new QListWidgetItem(QString::fromStdString(line), list_);
+    item->setSizeHint(QSize(0, kListRowHeight));
+  }
+  list_->show();
+  list_->doItemsLayout();
+  list_->setUpdatesEnabled(true);
+  list_->setCurrentRow(pc);
+  list_->scrollToItem(list_->item(pc));
+}
+
+void TFormKwarcyt::ShowEditor() {
+  list_->hide();
+  memo_->show();
+  memo_->setFocus();
+}
+
+void TFormKwarcyt::ShowErrors(std::size_t from) {
+  if (from == 0) {
+    listaBledow_->setPlainText(JoinedLines(errors_, 0));
+  } else {
+    listaBledow_->appendPlainText(JoinedLines(errors_, from));
+  }
+}
+
+void TFormKwarcyt::ShowStep(const std::string& statusText) {
+  PokazWszystko();
+  statusPanels_[2]->setText(QString::fromStdString(statusText));
+  FollowPc();
+}
+
+void TFormKwarcyt::FollowPc() {
+  const int pc = machine_.PC;
+  if (pc < 0 || pc >= list_->count()) return;
+  QScrollBar* bar = list_->verticalScrollBar();
+  const int visibleRows = list_->viewport()->height() / kListRowHeight;
+  list_->setUpdatesEnabled(false);
+  const int top = FollowedTopRow(bar->value(), pc, visibleRows);
+  list_->setCurrentRow(pc);
+  bar->setValue(top);
+  list_->setUpdatesEnabled(true);
+}
+
+void TFormKwarcyt::ShowMachineState() {
+  PokazWszystko();
+}
+
+void TFormKwarcyt::ResetWindow() {
+  list_->verticalScrollBar()->setValue(0);
+  memo_->setFocus();
+}
+
+void TFormKwarcyt::ScheduleContinuation(std::chrono::milliseconds delay) {
+  continuation_.start(delay);
+}
+
+// The run never advances while one of the program's modal windows is open: it waits, as if
+// the run were inside that window's handler, and goes on when the window closes.
+void TFormKwarcyt::ContinuationDue() {
+  if (QApplication::activeModalWidget() != nullptr) {
+    continuation_.start(kModalPoll);
+    return;
+  }
+  runControl_.Continue();
+}
+
+}  // namespace kwarcyt
