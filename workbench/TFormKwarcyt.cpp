@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSlider>
@@ -254,7 +255,10 @@ bool TFormKwarcyt::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::MouseButtonRelease:
-      if (watched == memo_->viewport()) UpdateCaretPanels();  // MemoClick
+      if (watched == memo_->viewport() &&
+          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        UpdateCaretPanels();  // MemoClick
+      }
       break;
     default:
       break;
