@@ -1,6 +1,6 @@
 #include "TFormAutor.h"
 
-#include "DialogFonts.h"
+#include "Fonts.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,7 +28,7 @@ TFormAutor::TFormAutor(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FormAutor"));
   setWindowTitle(QStringLiteral("Kwarcyt - O autorze"));
-  setFont(DialogFont(13));
+  setFont(SansFont(13));
   setFixedSize(kClientSize);
 
   const int width = kClientSize.width();

@@ -1,7 +1,7 @@
 #include "TFormPomoc.h"
 
 #include "CompactTabStyle.h"
-#include "DialogFonts.h"
+#include "Fonts.h"
 #include "HelpPages.h"
 #include "InstructionList.h"
 
@@ -104,7 +104,7 @@ TFormPomoc::TFormPomoc(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FormPomoc"));
   setWindowTitle(QStringLiteral("Kwarcyt - Pomoc"));
-  setFont(DialogFont(11));
+  setFont(SansFont(11));
 
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -123,7 +123,7 @@ TFormPomoc::TFormPomoc(QWidget* parent)
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setFont(FixedPitchFont(13));
+  Memo1->setFont(FixedFont(13));
   QPalette palette = Memo1->palette();
   palette.setColor(QPalette::Base, palette.color(QPalette::Window));
   Memo1->setPalette(palette);

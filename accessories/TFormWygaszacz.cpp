@@ -1,6 +1,6 @@
 #include "TFormWygaszacz.h"
 
-#include "DialogFonts.h"
+#include "Fonts.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "Fonts.h"
+
 namespace kwarcyt {
 
 namespace {
@@ -11,13 +13,7 @@ namespace {
 constexpr char16_t kPreferredPlaceholder = u'\u25A1';
 
 QFont DisplayFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                    QStringLiteral("DejaVu Sans Mono")});
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  font.setPixelSize(19);
-  font.setBold(true);
+  QFont font = FixedFont(19, /*bold=*/true);
   // Liberation Mono, which stands in for Courier New on Linux, is 11.4 px wide at this size;
   // narrowing the advance to whole 11 px cells keeps all 32 columns inside the window and every
   // character on a pixel boundary.

@@ -1,8 +1,10 @@
 #include "TFormUstawieniaWyswietlaczy.h"
 
-#include <QProxyStyle>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include "CompactTabStyle.h"
+#include "Fonts.h"
 
 namespace kwarcyt {
 
@@ -23,16 +25,6 @@ QStringList RateItems() {
   return items;
 }
 
-// Common styles pad page tabs so generously that the third caption would not fit the dialog.
-class SlimTabStyle : public QProxyStyle {
- public:
-  int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                  const QWidget* widget) const override {
-    if (metric == PM_TabBarTabHSpace) return 10;
-    return QProxyStyle::pixelMetric(metric, option, widget);
-  }
-};
-
 }  // namespace
 
 TFormUstawieniaWyswietlaczy::TFormUstawieniaWyswietlaczy(DisplaySettings& settings, QWidget* parent)
@@ -43,17 +35,13 @@ TFormUstawieniaWyswietlaczy::TFormUstawieniaWyswietlaczy(DisplaySettings& settin
   setFixedSize(286, 278);
   // The program's small caption font, or a metric-compatible stand-in; wider fonts would not
   // fit the pages.
-  QFont captions;
-  captions.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                        QStringLiteral("DejaVu Sans")});
-  captions.setStyleHint(QFont::SansSerif);
-  captions.setPixelSize(11);
-  setFont(captions);
+  setFont(CaptionFont());
 
   PageControlUstawienia = new QTabWidget(this);
   PageControlUstawienia->setObjectName(QStringLiteral("PageControlUstawienia"));
   PageControlUstawienia->setUsesScrollButtons(false);
-  auto* tabStyle = new SlimTabStyle;
+  // Common styles pad page tabs so generously that the third caption would not fit the dialog.
+  auto* tabStyle = new CompactTabStyle;
   tabStyle->setParent(this);
   PageControlUstawienia->tabBar()->setStyle(tabStyle);
   AddPage(QStringLiteral("Alfanumeryczny"), QStringLiteral("Alfa"), RadioGroupAlfa,

@@ -8,23 +8,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Fonts.h"
 #include "Mojefunkcje.h"
 
 namespace {
-
-QFont FixedFont(bool bold = false) {
-  QFont font(QStringLiteral("Courier New"));
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPixelSize(13);
-  font.setBold(bold);
-  return font;
-}
 
 QLabel* PreviewLabel(QWidget* parent, const QString& name, const QString& text, bool bold = false) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->setAlignment(Qt::AlignCenter);
-  label->setFont(FixedFont(bold));
+  label->setFont(kwarcyt::ValueFont(bold));
   return label;
 }
 
@@ -45,7 +38,7 @@ TFormPodaj::TFormPodaj(QWidget* parent) : QDialog(parent) {
   liczba_ = new QLineEdit(this);
   liczba_->setObjectName(QStringLiteral("Liczba"));
   liczba_->setMaxLength(17);
-  liczba_->setFont(FixedFont());
+  liczba_->setFont(kwarcyt::ValueFont());
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("OK"));

@@ -1,4 +1,4 @@
-#include "DialogFonts.h"
+#include "Fonts.h"
 
 #include <QStringList>
 
@@ -16,17 +16,27 @@ QFont PixelFont(const QStringList& families, QFont::StyleHint hint, int pixels) 
 
 }  // namespace
 
-QFont DialogFont(int pixels) {
+QFont SansFont(int pixels) {
   return PixelFont({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"}, QFont::SansSerif, pixels);
 }
 
-QFont FixedPitchFont(int pixels) {
-  return PixelFont({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}, QFont::Monospace,
-                   pixels);
+QFont FixedFont(int pixels, bool bold) {
+  QFont font =
+      PixelFont({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}, QFont::Monospace, pixels);
+  font.setFixedPitch(true);
+  font.setBold(bold);
+  return font;
 }
 
 QFont SerifFont(int pixels) {
   return PixelFont({"Times New Roman", "Liberation Serif", "DejaVu Serif"}, QFont::Serif, pixels);
+}
+
+QFont LogoFont() {
+  QFont font = SerifFont(13);
+  font.setBold(true);
+  font.setItalic(true);
+  return font;
 }
 
 }  // namespace kwarcyt
