@@ -1,5 +1,6 @@
 #include "KwarcytApplication.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 
@@ -7,6 +8,8 @@ namespace kwarcyt {
 
 KwarcytApplication::KwarcytApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Kwarcyt"));
+  setDesktopFileName(QStringLiteral("pl.kwarcyt.Kwarcyt"));
+  setWindowIcon(QIcon(QStringLiteral(":/app/kwarcyt.svg")));
 }
 
 bool KwarcytApplication::notify(QObject* receiver, QEvent* event) {
