@@ -6,17 +6,16 @@
 #include <vector>
 
 #include "Interpreter.h"
-#include "Mojefunkcje.h"
+#include "Sprawdzanie.h"
 
 namespace kwarcyt {
 namespace {
 
 LabelTable LabelsOf(const std::vector<std::string>& lines) {
   LabelTable labels;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string upper = NormalizeLine(lines[i]);
-    if (IsLabelLine(upper)) labels.Add(upper.substr(0, upper.size() - 1), static_cast<int>(i));
-  }
+  ErrorList errors;
+  bool checked = false;
+  Kompiluj(lines, labels, errors, checked);
   return labels;
 }
 
