@@ -1,10 +1,25 @@
 #include "Dialogs.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 
 namespace kwarcyt {
+
+namespace {
+
+QString ChooseFile(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, spec.caption, QString(), spec.filter);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(spec.defaultSuffix);
+  if (!spec.proposed.isEmpty()) dialog.selectFile(spec.proposed);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
 
 int QtDialogs::Exec(QDialog& dialog) {
   return dialog.exec();
@@ -15,21 +30,21 @@ QMessageBox::StandardButton QtDialogs::AskYesNoCancel(QWidget* parent, const QSt
   QMessageBox box(QMessageBox::NoIcon, caption, text,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
-  QMessageBox::information(parent, QApplication::applicationName(), text);
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kwarcyt"), text, QMessageBox::Ok, parent);
+  box.exec();
 }
 
-QString QtDialogs::OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
-                                const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+QString QtDialogs::OpenFileName(QWidget* parent, const FileDialogSpec& spec) {
+  return ChooseFile(parent, spec, QFileDialog::AcceptOpen);
 }
 
-QString QtDialogs::SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
-                                const QString& filter) {
-  return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+QString QtDialogs::SaveFileName(QWidget* parent, const FileDialogSpec& spec) {
+  return ChooseFile(parent, spec, QFileDialog::AcceptSave);
 }
 
 }  // namespace kwarcyt

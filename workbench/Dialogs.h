@@ -10,6 +10,15 @@ class QWidget;
 
 namespace kwarcyt {
 
+// What a file dialog shows: its title, the name it starts with (a bare name or a whole path),
+// its one filter and the extension added to a name typed without one.
+struct FileDialogSpec {
+  QString caption;
+  QString proposed;
+  QString filter;
+  QString defaultSuffix;
+};
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -19,26 +28,23 @@ class Dialogs {
   // A Yes/No/Cancel question without icon, Yes the default.
   virtual QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& caption,
                                                      const QString& text) = 0;
-  // A simple message with an OK button.
+  // A simple message with an OK button, captioned with the program's name.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
-  // The chosen file, or an empty text when the dialog was cancelled.
-  virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
-                               const QString& filter) = 0;
-  virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
-                               const QString& filter) = 0;
+  // The chosen file, or an empty text when the dialog was cancelled. Opening accepts only an
+  // existing file; saving asks before it replaces one.
+  virtual QString OpenFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
+  virtual QString SaveFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
 };
 
-// The real dialogs of the desktop.
+// The real dialogs of the desktop: Qt's own file dialogs, the same on every desktop.
 class QtDialogs : public Dialogs {
  public:
   int Exec(QDialog& dialog) override;
   QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& caption,
                                              const QString& text) override;
   void ShowMessage(QWidget* parent, const QString& text) override;
-  QString OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
-                       const QString& filter) override;
-  QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
-                       const QString& filter) override;
+  QString OpenFileName(QWidget* parent, const FileDialogSpec& spec) override;
+  QString SaveFileName(QWidget* parent, const FileDialogSpec& spec) override;
 };
 
 }  // namespace kwarcyt

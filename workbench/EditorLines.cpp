@@ -19,4 +19,14 @@ std::vector<std::string> EditorLines(const QTextDocument& document) {
   return lines;
 }
 
+QStringList EditorTextLines(const QTextDocument& document) {
+  QStringList lines;
+  if (document.isEmpty()) return lines;
+  lines.reserve(document.blockCount());
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    lines.append(block.text());
+  }
+  return lines;
+}
+
 }  // namespace kwarcyt

@@ -3,6 +3,7 @@
 // counts lines the same way.
 #pragma once
 
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -13,5 +14,7 @@ namespace kwarcyt {
 int EditorLineCount(const QTextDocument& document);
 // Each line in UTF-8, as the checker and the interpreter take it.
 std::vector<std::string> EditorLines(const QTextDocument& document);
+// Each line exactly as the editor holds it, as a file is written from it.
+QStringList EditorTextLines(const QTextDocument& document);
 
 }  // namespace kwarcyt

@@ -41,7 +41,8 @@ const QString kColumnPanel = QStringLiteral("Kolumna: ");
 TFormKwarcyt::TFormKwarcyt(QWidget* parent)
     : QMainWindow(parent),
       runControl_(machine_, errors_, *this),
-      dialogs_(std::make_unique<QtDialogs>()) {
+      dialogs_(std::make_unique<QtDialogs>()),
+      fileName_(QStringLiteral("Nowy.txt")) {
   setObjectName(QStringLiteral("FormKwarcyt"));
   setWindowTitle(QStringLiteral("Kwarcyt - Nowy.txt"));
   setFont(CaptionFont());
@@ -54,6 +55,7 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent)
   CreateMenusAndToolBar();
   CreateControls();
   ConnectCommands();
+  CreateValueTargets();
   MemoChange();
 }
 
@@ -72,6 +74,10 @@ void TFormKwarcyt::ConnectCommands() {
   connect(Action("Stop"), &QAction::triggered, this, &TFormKwarcyt::StopExecute);
   connect(Action("Przyspiesz"), &QAction::triggered, this, &TFormKwarcyt::PrzyspieszExecute);
   connect(Action("Zwolnij"), &QAction::triggered, this, &TFormKwarcyt::ZwolnijExecute);
+  connect(Action("Nowy"), &QAction::triggered, this, &TFormKwarcyt::NowyExecute);
+  connect(Action("Otworz"), &QAction::triggered, this, &TFormKwarcyt::OtworzExecute);
+  connect(Action("Zapisz"), &QAction::triggered, this, &TFormKwarcyt::ZapiszExecute);
+  connect(Action("Zapiszjako"), &QAction::triggered, this, &TFormKwarcyt::ZapiszjakoExecute);
   connect(Action("Zakoncz"), &QAction::triggered, this, &TFormKwarcyt::ZakonczExecute);
   connect(czestotliwosc_, &QSlider::valueChanged, this,
           [this](int position) { runControl_.CzestotliwoscChange(position); });
@@ -88,7 +94,6 @@ void TFormKwarcyt::ConnectCommands() {
   connect(Action("OAutorze"), &QAction::triggered, this, &TFormKwarcyt::OAutorzeExecute);
   connect(Action("ActionWygaszacz"), &QAction::triggered, this,
           &TFormKwarcyt::ActionWygaszaczExecute);
-  // New, Open, Save and Save As come with the file commands; until then they do nothing.
 }
 
 void TFormKwarcyt::SetDisplayWindows(DisplayWindows* displays) {
@@ -169,16 +174,6 @@ void TFormKwarcyt::FormShow() {
   move(frame.topLeft());
 }
 
-void TFormKwarcyt::closeEvent(QCloseEvent* event) {
-  runControl_.AbandonRun();
-  continuation_.stop();
-  event->accept();
-}
-
-void TFormKwarcyt::ZakonczExecute() {
-  close();
-}
-
 void TFormKwarcyt::PrzyspieszExecute() {
   if (czestotliwosc_->value() < RunControl::kFastestPosition) {
     czestotliwosc_->setValue(czestotliwosc_->value() + 1);
@@ -252,6 +247,12 @@ bool TFormKwarcyt::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyRelease:
       if (watched == memo_ && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         UpdateCaretPanels();  // MemoKeyUp
+      }
+      break;
+    case QEvent::MouseButtonDblClick:
+      if (const ValueTarget* target = valueTargetOf_.value(watched)) {
+        EditValue(*target);
+        return true;
       }
       break;
     case QEvent::MouseButtonRelease:

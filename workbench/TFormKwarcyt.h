@@ -14,6 +14,8 @@
 #include "ErrorList.h"
 #include "MachineState.h"
 #include "RunControl.h"
+#include "TextEncoding.h"
+#include "ValueTarget.h"
 
 class QAction;
 class QLabel;
@@ -57,7 +59,17 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void StopExecute() { runControl_.StopExecute(); }
   void PrzyspieszExecute();
   void ZwolnijExecute();
+
+  // File commands. Save and Save As return whether the program was written.
+  void NowyExecute();
+  void OtworzExecute();
+  bool ZapiszExecute();
+  bool ZapiszjakoExecute();
   void ZakonczExecute();
+  // The file the program was last opened from or saved to ("Nowy.txt" before that), and whether
+  // it names a real file, so that Save writes without asking.
+  const QString& CurrentFileName() const { return fileName_; }
+  bool HasFileName() const { return hasFileName_; }
 
   // Display and accessory commands.
   void ActionAlfanumerycznyExecute();
@@ -72,8 +84,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void MemoChange();
   void Reset() { runControl_.Reset(); }
 
-  // Views, each rewritten as a whole from the machine. Editing a value by double-clicking its
-  // row (TFormPodaj) goes through ModalDialogs() and then redraws the view it changed.
+  // Views, each rewritten as a whole from the machine.
   void PokazFlagi();
   void PokazRejestry();
   void PokazPamiec();
@@ -113,6 +124,19 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // Lets a window command's key reach its action even while a text control has the focus.
   bool IsWindowShortcut(const QKeyEvent& key) const;
 
+  // The save question of New, Open, Exit and the close: true when the command may go on, that
+  // is after No, or after Yes once the program is safely written.
+  bool SaveQuestionAllows();
+  bool WriteProgram(const QString& path);
+  // The program text replaced as a whole: nothing in it is the user's unsaved work.
+  void ReplaceProgramText(const QStringList& lines);
+  // Exit and the close end a run completely before they ask anything.
+  void EndRunForClosing();
+
+  // Value entry: each value of the views that a double-click edits with TFormPodaj.
+  void CreateValueTargets();
+  void EditValue(const ValueTarget& target);
+
   MachineState machine_;
   DisplaySettings settings_;
   DisplayWindows* displays_ = nullptr;
@@ -121,6 +145,15 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   std::unique_ptr<Dialogs> dialogs_;
   QTimer continuation_;
   bool shown_ = false;
+
+  QString fileName_;
+  bool hasFileName_ = false;
+  TextEncoding fileEncoding_ = TextEncoding::Utf8;
+  QString lastOpened_;
+  bool closeApproved_ = false;
+
+  std::vector<ValueTarget> valueTargets_;
+  QHash<const QObject*, const ValueTarget*> valueTargetOf_;
 
   QHash<QString, QAction*> actions_;
   EditActions* editActions_ = nullptr;

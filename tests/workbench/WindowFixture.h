@@ -10,45 +10,63 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "TFormKwarcyt.h"
 
 namespace kwarcyt {
 
-// Modal windows are recorded by class name and closed at once, as if cancelled.
+// The answers a test gives in advance, and what the window asked. A question without a
+// scripted answer is cancelled, and so is a file dialog without a scripted file name.
+struct DialogScript {
+  QStringList shown;  // class names of modal windows, question texts, messages, dialog captions
+  QStringList questionCaptions;
+  QList<QMessageBox::StandardButton> answers;
+  QStringList openNames;
+  QStringList saveNames;
+  QList<FileDialogSpec> fileDialogs;
+  // Acts on a modal window of the program in the scripted Exec; none: closed as if cancelled.
+  std::function<int(QDialog&)> onExec;
+};
+
 class ScriptedDialogs : public Dialogs {
  public:
-  explicit ScriptedDialogs(QStringList& shown) : shown_(shown) {}
+  explicit ScriptedDialogs(DialogScript& script) : script_(script) {}
   int Exec(QDialog& dialog) override {
-    shown_ << dialog.metaObject()->className();
-    return QDialog::Rejected;
+    script_.shown << dialog.metaObject()->className();
+    return script_.onExec ? script_.onExec(dialog) : int{QDialog::Rejected};
   }
-  QMessageBox::StandardButton AskYesNoCancel(QWidget*, const QString&,
+  QMessageBox::StandardButton AskYesNoCancel(QWidget*, const QString& caption,
                                              const QString& text) override {
-    shown_ << text;
-    return QMessageBox::Cancel;
+    script_.shown << text;
+    script_.questionCaptions << caption;
+    return script_.answers.isEmpty() ? QMessageBox::Cancel : script_.answers.takeFirst();
   }
-  void ShowMessage(QWidget*, const QString& text) override { shown_ << text; }
-  QString OpenFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
-    shown_ << caption;
-    return {};
+  void ShowMessage(QWidget*, const QString& text) override { script_.shown << text; }
+  QString OpenFileName(QWidget*, const FileDialogSpec& spec) override {
+    return Choose(spec, script_.openNames);
   }
-  QString SaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
-    shown_ << caption;
-    return {};
+  QString SaveFileName(QWidget*, const FileDialogSpec& spec) override {
+    return Choose(spec, script_.saveNames);
   }
 
  private:
-  QStringList& shown_;
+  QString Choose(const FileDialogSpec& spec, QStringList& names) {
+    script_.shown << spec.caption;
+    script_.fileDialogs << spec;
+    return names.isEmpty() ? QString() : names.takeFirst();
+  }
+
+  DialogScript& script_;
 };
 
 class WindowFixture {
  public:
   void Open() {
-    dialogsShown_.clear();
+    script_ = DialogScript();
     window_ = std::make_unique<TFormKwarcyt>();
-    window_->SetDialogs(std::make_unique<ScriptedDialogs>(dialogsShown_));
+    window_->SetDialogs(std::make_unique<ScriptedDialogs>(script_));
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
@@ -71,10 +89,14 @@ class WindowFixture {
     return LabelText(QStringLiteral("StatusBarPanel%1").arg(i).toLatin1().constData());
   }
   void Type(const QString& program) { Memo()->setPlainText(program); }
-  const QStringList& DialogsShown() const { return dialogsShown_; }
+  // Types at the caret as the user would, so the editor counts the text as modified.
+  void TypeByKeys(const QString& text) { QTest::keyClicks(Memo(), text); }
+  bool Modified() { return Memo()->document()->isModified(); }
+  const QStringList& DialogsShown() const { return script_.shown; }
+  DialogScript& Script() { return script_; }
 
  private:
-  QStringList dialogsShown_;
+  DialogScript script_;
   std::unique_ptr<TFormKwarcyt> window_;
 };
 
