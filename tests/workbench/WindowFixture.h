@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -90,7 +92,18 @@ class WindowFixture {
   }
   void Type(const QString& program) { Memo()->setPlainText(program); }
   // Types at the caret as the user would, so the editor counts the text as modified.
-  void TypeByKeys(const QString& text) { QTest::keyClicks(Memo(), text); }
+  void TypeByKeys(const QString& text) {
+    for (const QChar c : text) {
+      if (c == QLatin1Char('\n')) {
+        QTest::keyClick(Memo(), Qt::Key_Return);
+        continue;
+      }
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(Memo(), &press);
+      QApplication::sendEvent(Memo(), &release);
+    }
+  }
   bool Modified() { return Memo()->document()->isModified(); }
   const QStringList& DialogsShown() const { return script_.shown; }
   DialogScript& Script() { return script_; }
