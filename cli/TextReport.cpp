@@ -1,22 +1,11 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "Mojefunkcje.h"
 #include "RunReport.h"
+#include "ViewFormats.h"
 
 namespace kwarcyt {
 namespace {
-
-// The views' notations: D(n) decimal right-aligned, H(n) upper-case hexadecimal, B(n) binary.
-QString D(int value, int width) {
-  return QString::fromStdString(PaddedDecimal(value, width, ' '));
-}
-QString H(int value, int digits) {
-  return QString::number(value, 16).toUpper().rightJustified(digits, '0');
-}
-QString B(int value, int bits) {
-  return QString::fromStdString(BinaryText(static_cast<std::uint32_t>(value), bits));
-}
 
 void AppendErrors(const ErrorList& errors, QStringList& out) {
   if (errors.empty()) {
@@ -53,14 +42,12 @@ void AppendRegisters(const MachineState& m, QStringList& out) {
   out << QStringLiteral("Rejestry 8-bitowe:") << QStringLiteral("      Dec Hex Bin");
   const std::pair<const char*, int> bytes[] = {{"A", m.A}, {"B", m.B}, {"C", m.C}, {"D", m.D},
                                                {"E", m.E}, {"H", m.H}, {"L", m.L}};
-  for (const auto& [name, v] : bytes) out << named(name, D(v, 3) + ' ' + H(v, 2) + ' ' + B(v, 8));
+  for (const auto& [name, v] : bytes) out << named(name, Register8Row(v));
 
   out << QStringLiteral("Rejestry 16-bitowe:") << QStringLiteral("        Dec  Hex   Bin");
   const std::pair<const char*, int> words[] = {
       {"BC", m.BC()}, {"DE", m.DE()}, {"HL", m.HL()}, {"PC", m.PC}, {"SP", m.SP}};
-  for (const auto& [name, v] : words) {
-    out << named(name, D(v, 5) + "  " + H(v, 4) + "  " + B(v, 16));
-  }
+  for (const auto& [name, v] : words) out << named(name, Register16Row(v));
 }
 
 void AppendFlags(const MachineState& m, QStringList& out) {
@@ -76,7 +63,7 @@ void AppendOutputPorts(const MachineState& m, QStringList& out) {
   QStringList rows;
   for (int port = 0; port < MachineState::kPortCount; ++port) {
     const int value = m.OutputPorts[static_cast<std::size_t>(port)];
-    if (value != 0) rows << "   " + H(port, 2) + ":  " + D(value, 3) + "  " + H(value, 2);
+    if (value != 0) rows << "  " + PortRow(port, value, {.decHexValues = true, .hexAddresses = true});
   }
   if (rows.isEmpty()) {
     out << QStringLiteral("Porty wyjściowe OUT: wszystkie równe 0.");
@@ -89,12 +76,12 @@ void AppendOutputPorts(const MachineState& m, QStringList& out) {
 // Eight cells a row, each as D(3) and H(2), after the address of the row's first cell.
 void AppendDump(const MachineState& m, const MemoryDump& dump, QStringList& out) {
   constexpr int kCellsPerRow = 8;
-  out << QStringLiteral("Pamięć od %1h, komórek: %2").arg(H(dump.address, 4)).arg(dump.count);
+  out << QStringLiteral("Pamięć od %1h, komórek: %2").arg(HexField(dump.address, 4)).arg(dump.count);
   for (int row = 0; row < dump.count; row += kCellsPerRow) {
-    QString text = QStringLiteral("   %1:").arg(H(dump.address + row, 4));
+    QString text = QStringLiteral("   %1:").arg(HexField(dump.address + row, 4));
     for (int i = row; i < std::min(dump.count, row + kCellsPerRow); ++i) {
       const int value = m.Memory[static_cast<std::size_t>(dump.address + i)];
-      text += QStringLiteral("  %1 %2").arg(D(value, 3), H(value, 2));
+      text += QStringLiteral("  %1 %2").arg(DecimalField(value, 3), HexField(value, 2));
     }
     out << text;
   }
