@@ -3,8 +3,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
