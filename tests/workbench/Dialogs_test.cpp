@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+
+#include "KwarcytApplication.h"
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +119,21 @@ class DialogsTest : public QObject {
       QTest::keyClick(box, static_cast<Qt::Key>(key));
     });
     QCOMPARE(int{dialogs_.AskYesNoCancel(nullptr, "Kwarcyt - Nowy.txt", "Pytanie")}, answer);
+  }
+
+  void saveQuestionButtonsSpeakPolish() {
+    QVERIFY(kwarcyt::KwarcytApplication::InstallPolishTranslation(*QCoreApplication::instance()));
+    QStringList texts;
+    WhenModal([&texts](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      QVERIFY(box != nullptr);
+      for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
+        texts << box->button(button)->text().remove(QLatin1Char('&'));
+      }
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    dialogs_.AskYesNoCancel(nullptr, "Kwarcyt - Nowy.txt", "Pytanie");
+    QCOMPARE(texts, QStringList({"Tak", "Nie", "Anuluj"}));
   }
 
   void messageIsCaptionedKwarcyt() {
