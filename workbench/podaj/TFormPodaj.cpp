@@ -150,12 +150,3 @@ void TFormPodaj::OKClick() {
   result_ = lastValid_;
   accept();
 }
-
-int TFormPodaj::Ask(QWidget* parent, const QString& title, int maximum, int current) {
-  TFormPodaj dialog(parent);
-  dialog.SetTitle(title);
-  dialog.SetMaximum(maximum);
-  dialog.SetValue(current);
-  dialog.exec();
-  return dialog.Result();
-}

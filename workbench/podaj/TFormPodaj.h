@@ -22,9 +22,6 @@ class TFormPodaj : public QDialog {
   // The value to write back: the last valid value after OK, the value at opening otherwise.
   int Result() const { return result_; }
 
-  // Shows a fresh dialog modally over parent and returns the value to write into the target.
-  static int Ask(QWidget* parent, const QString& title, int maximum, int current);
-
  protected:
   void showEvent(QShowEvent* event) override;
   void reject() override;
