@@ -5,8 +5,10 @@
 #include <string_view>
 #include <utility>
 
+#include "CheckerMessages.h"
 #include "FlagArithmetic.h"
 #include "MachineAccess.h"
+#include "MessageExcerpt.h"
 
 namespace kwarcyt {
 namespace {
@@ -59,8 +61,8 @@ StepOutcome Apply(MachineState& m, const Program& program, const DecodedLine& li
     case Op::None:
       break;
     case Op::Unknown:
-      errors.push_back(std::to_string(m.PC) + ": Nieznany rozkaz [" + program.UpperMnemonic(m.PC) +
-                       "]");
+      errors.push_back(std::to_string(m.PC) + std::string(messages::kUnknownMnemonic) +
+                       MessageExcerpt(program.UpperMnemonic(m.PC)) + "]");
       return StepOutcome::RuntimeError;
     case Op::Halt:
       return StepOutcome::Halted;

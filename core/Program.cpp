@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "MessageExcerpt.h"
 #include "Mojefunkcje.h"
 
 namespace kwarcyt {
@@ -16,18 +17,15 @@ Program::Program(std::vector<std::string> lines, const LabelTable& labels)
 std::string Program::StatusText(int i) const {
   std::string text = "Wykonano rozkaz: ";
   if (i < 0 || i >= LineCount()) return text;
-  const std::string upper = NormalizeLine(lines_[static_cast<std::size_t>(i)]);
-  const LineParts parts = SplitLine(upper);
-  text += parts.mnemonic;
+  // Upper-casing moves no space, comma or colon, so the line as written splits where its
+  // normalised form does; only the excerpt that is shown needs upper-casing.
+  const LineParts parts = SplitLine(Trim(lines_[static_cast<std::size_t>(i)]));
+  std::string instruction(parts.mnemonic);
   if (!parts.first.empty()) {
-    text += ' ';
-    text += parts.first;
-    if (!parts.second.empty()) {
-      text += ',';
-      text += parts.second;
-    }
+    instruction.append(" ").append(parts.first);
+    if (!parts.second.empty()) instruction.append(",").append(parts.second);
   }
-  return text;
+  return text + UpperCase(MessageExcerpt(instruction));
 }
 
 std::string Program::UpperMnemonic(int i) const {

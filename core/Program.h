@@ -22,7 +22,8 @@ class Program {
   const std::vector<DecodedLine>& DecodedLines() const { return decoded_; }
 
   // The status bar text after line i was executed: "Wykonano rozkaz: " and the upper-case
-  // instruction, or "Wykonano rozkaz: " alone for a label, comment or blank line.
+  // instruction (a MessageExcerpt of it), or "Wykonano rozkaz: " alone for a label, comment or
+  // blank line.
   std::string StatusText(int i) const;
   // The first word of line i in upper case, as the message about an unknown mnemonic quotes it.
   std::string UpperMnemonic(int i) const;

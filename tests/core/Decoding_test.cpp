@@ -194,7 +194,9 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"MOV A,B,C", "MOV A,B,C"}, std::pair{"MVI A,", "MVI A"},
                       std::pair{"MVI ,5", "MVI"}, std::pair{"jmp petla", "JMP PETLA"},
                       std::pair{"xyz 1", "XYZ 1"}, std::pair{"PETLA:", ""},
-                      std::pair{"/ mov a,b", ""}, std::pair{"", ""}, std::pair{" \t", ""}));
+                      std::pair{"/ mov a,b", ""}, std::pair{"", ""}, std::pair{" \t", ""},
+                      std::pair{"mvi a," + std::string(100, '0') + "5",
+                                "MVI A," + std::string(34, '0') + "…"}));
 
 TEST(StatusTextTest, LineOutsideProgramGivesTheBareText) {
   const Program program({"NOP"}, LabelTable{});

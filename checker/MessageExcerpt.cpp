@@ -1,0 +1,23 @@
+#include "MessageExcerpt.h"
+
+namespace kwarcyt {
+namespace {
+
+// The second and later bytes of a UTF-8 sequence look like 10xxxxxx.
+bool IsContinuationByte(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+}  // namespace
+
+std::string MessageExcerpt(std::string_view text) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsContinuationByte(text[i])) continue;
+    if (characters == kExcerptCharacters) return std::string(text.substr(0, i)) + "…";
+    ++characters;
+  }
+  return std::string(text);
+}
+
+}  // namespace kwarcyt
