@@ -34,6 +34,9 @@ inline constexpr std::string_view kTooManyLabels =
     ": Przekroczono maksymalną liczbę etykiet (1024)";
 inline constexpr std::string_view kRepeatedLabel = ": Etykieta powtarza się [";
 inline constexpr std::string_view kEmptyProgram = "Program jest pusty";
+// "Program ma za dużo wierszy (N), najwięcej M".
+inline constexpr std::string_view kTooManyLines = "Program ma za dużo wierszy (";
+inline constexpr std::string_view kTooManyLinesTail = "), najwięcej ";
 
 // Help lines.
 inline constexpr std::string_view kLabelCharacters =

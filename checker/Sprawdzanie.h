@@ -2,6 +2,7 @@
 // and the quick check after every edit.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,15 +17,20 @@ namespace kwarcyt {
 void SprawdzLinie(std::string_view line, int index, const LabelTable& labels, ErrorList& errors,
                   bool& programChecked);
 
+// A CALL keeps its return line on the stack as a 16-bit number, so longer programs would return
+// to the wrong line.
+inline constexpr std::size_t kMaxProgramLines = 65536;
+
 // The whole-program check: empties errors, rebuilds labels, checks every line, reports a repeated
-// label or too many labels. programChecked ends true exactly when nothing was reported.
+// label, too many labels or more than kMaxProgramLines lines. programChecked ends true exactly when
+// nothing was reported.
 void Kompiluj(const std::vector<std::string>& lines, LabelTable& labels, ErrorList& errors,
               bool& programChecked);
 
-// The check after every edit: empties errors, reports an empty program, rebuilds labels quickly,
-// reports a repeated label or too many labels, and checks the caret's line (a caret row outside
-// the lines, such as the empty row after a final line break, checks nothing). Returns whether the
-// program holds any line (the run commands are enabled exactly then).
+// The check after every edit: empties errors, reports an empty or too long program, rebuilds
+// labels quickly, reports a repeated label or too many labels, and checks the caret's line (a
+// caret row outside the lines, such as the empty row after a final line break, checks nothing).
+// Returns whether the program holds any line (the run commands are enabled exactly then).
 bool CheckWhileEditing(const std::vector<std::string>& lines, int caretRow, LabelTable& labels,
                        ErrorList& errors, bool& programChecked);
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "LabelTable.h"
@@ -159,6 +160,24 @@ INSTANTIATE_TEST_SUITE_P(
                                   Concat(LabelLines(1025), {"JMP L1"}),
                                   1025,
                                   {"1024: Przekroczono maksymalną liczbę etykiet (1024)"}}));
+
+// A CALL keeps its return line in 16 bits: one line more than that cannot run.
+TEST(ProgramLengthTest, MoreThan65536LinesAreRefused) {
+  const std::string tooLong = "Program ma za dużo wierszy (65537), najwięcej 65536";
+  for (const auto& [lineCount, expected] :
+       {std::pair{65536, Lines{}}, std::pair{65537, Lines{tooLong}}}) {
+    SCOPED_TRACE(lineCount);
+    const Lines program(static_cast<std::size_t>(lineCount), "NOP");
+    LabelTable labels;
+    ErrorList errors;
+    bool programChecked = false;
+    Kompiluj(program, labels, errors, programChecked);
+    EXPECT_EQ(errors, expected);
+    EXPECT_EQ(programChecked, expected.empty());
+    CheckWhileEditing(program, 0, labels, errors, programChecked);
+    EXPECT_EQ(errors, expected);
+  }
+}
 
 TEST(CheckWhileEditingEmptyTest, ReportsAnEmptyProgramAndDisablesRunning) {
   LabelTable labels;
