@@ -1,32 +1,116 @@
 #include "ProgramFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QSaveFile>
+#include <cerrno>
+#include <optional>
+
+#include "FileErrorText.h"
 
 namespace kwarcyt {
+namespace {
+
+ProgramReadResult ReadFailure(const QString& reason) {
+  return {false, {}, reason};
+}
+
+QString TooLargeText() {
+  return QStringLiteral("plik jest za duży, program może mieć najwyżej %1 MB")
+      .arg(kMaxProgramFileBytes / (1024 * 1024));
+}
+
+// Nothing but a regular file may be read: a device or a pipe could block or never end.
+std::optional<QString> RefusalOf(const struct stat& status) {
+  if (S_ISDIR(status.st_mode)) return FileErrorText(EISDIR);
+  if (!S_ISREG(status.st_mode)) {
+    return QStringLiteral("to nie jest zwykły plik, lecz urządzenie, potok lub gniazdo");
+  }
+  if (status.st_size > kMaxProgramFileBytes) return TooLargeText();
+  return std::nullopt;
+}
+
+// The reason for a failed call on the file: the system's own when it set one.
+QString WriteFailureText(int errorNumber, const QFileDevice& file) {
+  if (errorNumber != 0) return FileErrorText(errorNumber);
+  if (file.error() == QFileDevice::ResourceError) return FileErrorText(ENOSPC);
+  return QStringLiteral("nieznany błąd zapisu");
+}
+
+ProgramWriteResult WriteFailure(int errorNumber, const QFileDevice& file, TextEncoding encoding) {
+  return {false, encoding, WriteFailureText(errorNumber, file)};
+}
+
+}  // namespace
 
 ProgramReadResult ReadProgram(QFile& file) {
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return {false, {}, file.errorString()};
+  constexpr qint64 kChunk = 64 * 1024;
+  QByteArray bytes;
+  for (;;) {
+    const qint64 size = bytes.size();
+    bytes.resize(size + kChunk);
+    errno = 0;
+    const qint64 read = file.read(bytes.data() + size, kChunk);
+    if (read < 0) {
+      return ReadFailure(errno != 0 ? FileErrorText(errno) : QStringLiteral("błąd odczytu"));
+    }
+    bytes.resize(size + read);
+    if (read == 0) break;
+    if (bytes.size() > kMaxProgramFileBytes) return ReadFailure(TooLargeText());
+  }
   return {true, DecodeProgramText(bytes), {}};
 }
 
 ProgramReadResult ReadProgramFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {false, {}, file.errorString()};
+  const QByteArray name = QFile::encodeName(path);
+  struct stat status {};
+  if (::stat(name.constData(), &status) != 0) return ReadFailure(FileErrorText(errno));
+  if (const std::optional<QString> refusal = RefusalOf(status)) return ReadFailure(*refusal);
+
+  // The name may have been replaced since it was looked at: open without waiting and look at
+  // what was actually opened.
+  const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return ReadFailure(FileErrorText(errno));
+  QFile file;
+  if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(descriptor);
+    return ReadFailure(QStringLiteral("błąd odczytu"));
+  }
+  if (::fstat(descriptor, &status) != 0) return ReadFailure(FileErrorText(errno));
+  if (const std::optional<QString> refusal = RefusalOf(status)) return ReadFailure(*refusal);
   return ReadProgram(file);
+}
+
+FileStamp StampOf(const QString& path) {
+  struct stat status {};
+  if (::stat(QFile::encodeName(path).constData(), &status) != 0) return {};
+  return {true, status.st_size,
+          qint64{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec,
+          static_cast<quint64>(status.st_ino)};
 }
 
 ProgramWriteResult WriteProgramFile(const QString& path, const QStringList& lines,
                                     TextEncoding encoding) {
   const EncodedProgram encoded = EncodeProgramText(lines, encoding);
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return {false, encoding, file.errorString()};
-  if (file.write(encoded.bytes) != encoded.bytes.size()) {
-    const QString error = file.errorString();
-    file.cancelWriting();
-    return {false, encoding, error};
+  // Unbuffered, so that a full disk fails write() itself: an error that appears only when
+  // commit() flushes a buffer goes unreported, and the file would be replaced by a cut copy.
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    return WriteFailure(errno, file, encoding);
   }
-  if (!file.commit()) return {false, encoding, file.errorString()};
+  errno = 0;
+  const bool written = file.write(encoded.bytes) == encoded.bytes.size();
+  // Some file systems report a lack of space only when the data reaches the disk.
+  if (!written || ::fsync(file.handle()) != 0) {
+    const int errorNumber = errno;
+    file.cancelWriting();
+    return WriteFailure(errorNumber, file, encoding);
+  }
+  errno = 0;
+  if (!file.commit()) return WriteFailure(errno, file, encoding);
   return {true, encoded.encoding, {}};
 }
 

@@ -10,22 +10,38 @@
 
 namespace kwarcyt {
 
+// No program comes near this size; anything larger is refused before it can exhaust memory.
+inline constexpr qint64 kMaxProgramFileBytes = 16 * 1024 * 1024;
+
 struct ProgramReadResult {
   bool ok = false;
   ProgramText text;
-  QString error;  // why reading failed, for the user; empty when ok
+  QString error;  // why reading failed, in Polish, for the user; empty when ok
 };
 
-// Reads the whole file (see DecodeProgramText for line breaks and encodings).
+// Reads the whole file (see DecodeProgramText for line breaks and encodings). Only a regular
+// file of at most kMaxProgramFileBytes is read: a folder, device, pipe or socket is refused
+// before it is opened, so reading never blocks or runs without end.
 ProgramReadResult ReadProgramFile(const QString& path);
-// Reads everything that is left in an already open file, standard input for example.
+// Reads everything that is left in an already open file, standard input for example, refusing
+// more than kMaxProgramFileBytes.
 ProgramReadResult ReadProgram(QFile& file);
 
 struct ProgramWriteResult {
   bool ok = false;
   TextEncoding encoding = TextEncoding::Utf8;  // what the file is now written in
-  QString error;                               // why writing failed; empty when ok
+  QString error;                               // why writing failed, in Polish; empty when ok
 };
+
+// One version of a file on disk: a save by any program gives a different stamp.
+struct FileStamp {
+  bool exists = false;
+  qint64 size = 0;
+  qint64 modifiedNanoseconds = 0;
+  quint64 inode = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(const QString& path);
 
 // Replaces the file atomically: when anything fails, the old file stays whole.
 ProgramWriteResult WriteProgramFile(const QString& path, const QStringList& lines,

@@ -1,7 +1,11 @@
 #include "ProgramFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <QDir>
 #include <QFile>
@@ -38,17 +42,36 @@ TEST_F(ProgramFileTest, ReadsTheWholeFileWithItsEncoding) {
   EXPECT_TRUE(read.error.isEmpty());
 }
 
-TEST_F(ProgramFileTest, MissingFileIsAnErrorWithAReason) {
-  const ProgramReadResult read = ReadProgramFile(PathOf("missing.txt"));
-  EXPECT_FALSE(read.ok);
-  EXPECT_FALSE(read.error.isEmpty());
+// Each of these is refused at once with a reason in Polish; a pipe or a device is never read,
+// so nothing waits for a writer or reads without end.
+TEST_F(ProgramFileTest, OnlyRegularFilesOfBoundedSizeAreRead) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.txt"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(PathOf("pipe.txt")).constData(), 0600), 0);
+  QFile huge(PathOf("huge.txt"));
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxProgramFileBytes + 1));
+  huge.close();
+
+  const std::pair<QString, QString> cases[] = {
+      {PathOf("missing.txt"), "plik lub folder nie istnieje"},
+      {PathOf("folder.txt"), "to jest folder, a nie plik"},
+      {PathOf("pipe.txt"), "to nie jest zwykły plik, lecz urządzenie, potok lub gniazdo"},
+      {"/dev/zero", "to nie jest zwykły plik, lecz urządzenie, potok lub gniazdo"},
+      {PathOf("huge.txt"), "plik jest za duży, program może mieć najwyżej 16 MB"},
+  };
+  for (const auto& [path, reason] : cases) {
+    const ProgramReadResult read = ReadProgramFile(path);
+    EXPECT_FALSE(read.ok) << path.toStdString();
+    EXPECT_EQ(read.error, reason) << path.toStdString();
+  }
 }
 
-TEST_F(ProgramFileTest, FolderIsNotAProgramFile) {
-  ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.txt"));
-  const ProgramReadResult read = ReadProgramFile(PathOf("folder.txt"));
+// Standard input may be an endless stream: reading stops just past the limit.
+TEST_F(ProgramFileTest, EndlessStreamIsRefusedPastTheLimit) {
+  QFile endless("/dev/zero");
+  ASSERT_TRUE(endless.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+  const ProgramReadResult read = ReadProgram(endless);
   EXPECT_FALSE(read.ok);
-  EXPECT_FALSE(read.error.isEmpty());
+  EXPECT_EQ(read.error, "plik jest za duży, program może mieć najwyżej 16 MB");
 }
 
 TEST_F(ProgramFileTest, WriteReplacesTheFileAndReportsTheEncodingUsed) {
@@ -97,11 +120,48 @@ TEST_F(ProgramFileTest, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 1);
 }
 
+// Lowers the largest file this process may write, as a full disk would stop a save half-way.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = saved_;
+    lowered.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(ProgramFileTest, WriteCutShortFailsAndKeepsTheOldFile) {
+  const QString path = PathOf("program.txt");
+  CreateFile(path, "NOP\r\nHLT");
+  const QStringList longProgram(500, QStringLiteral("MVI A,12h"));
+  ProgramWriteResult written;
+  {
+    const FileSizeLimit limit(1000);
+    written = WriteProgramFile(path, longProgram, TextEncoding::Utf8);
+  }
+  EXPECT_FALSE(written.ok);
+  EXPECT_EQ(written.error, "plik przekroczyłby dozwolony rozmiar");
+  EXPECT_EQ(ContentsOf(path), "NOP\r\nHLT");
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"program.txt"}));
+}
+
 TEST_F(ProgramFileTest, WriteIntoMissingFolderFails) {
   const ProgramWriteResult written =
       WriteProgramFile(PathOf("no/such/folder/program.txt"), {"HLT"}, TextEncoding::Utf8);
   EXPECT_FALSE(written.ok);
-  EXPECT_FALSE(written.error.isEmpty());
+  EXPECT_EQ(written.error, "plik lub folder nie istnieje");
 }
 
 }  // namespace
