@@ -3,6 +3,7 @@
 #include "DisplayWindows.h"
 #include "KwarcytApplication.h"
 #include "TFormKwarcyt.h"
+#include "TerminationSignals.h"
 
 int main(int argc, char** argv) {
   kwarcyt::KwarcytApplication application(argc, argv);
@@ -13,6 +14,15 @@ int main(int argc, char** argv) {
     kwarcyt::DisplayWindows displays(formKwarcyt.Machine(), formKwarcyt.Settings(), &formKwarcyt);
     formKwarcyt.SetDisplayWindows(&displays);
     formKwarcyt.show();
+    // Asked to end from outside (a kill, a closed terminal, a logout): no question can be
+    // answered then, so unsaved work goes into its recovery copy and the program ends.
+    kwarcyt::TerminationSignals termination;
+    QObject::connect(&termination, &kwarcyt::TerminationSignals::received, &formKwarcyt,
+                     [&formKwarcyt](int signalNumber) {
+                       formKwarcyt.KeepUnsavedWork();
+                       QCoreApplication::exit(128 + signalNumber);
+                     });
+    formKwarcyt.OfferRecovery();
     return application.exec();
   } catch (const std::exception& error) {
     kwarcyt::KwarcytApplication::ShowError(QString::fromLocal8Bit(error.what()));

@@ -34,8 +34,22 @@ QMessageBox::StandardButton QtDialogs::AskYesNoCancel(QWidget* parent, const QSt
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+QMessageBox::StandardButton QtDialogs::AskYesNo(QWidget* parent, const QString& caption,
+                                                const QString& text) {
+  QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kwarcyt"), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void QtDialogs::ShowError(QWidget* parent, const QString& text, const QString& reason) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kwarcyt"), text, QMessageBox::Ok, parent);
+  box.setInformativeText(QStringLiteral("Przyczyna: %1.").arg(reason));
   box.exec();
 }
 

@@ -28,8 +28,13 @@ class Dialogs {
   // A Yes/No/Cancel question without icon, Yes the default.
   virtual QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& caption,
                                                      const QString& text) = 0;
+  // A Yes/No question with a warning icon, No the default: for a step that cannot be undone.
+  virtual QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& caption,
+                                               const QString& text) = 0;
   // A simple message with an OK button, captioned with the program's name.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  // The same, with the reason of a failure below the message.
+  virtual void ShowError(QWidget* parent, const QString& text, const QString& reason) = 0;
   // The chosen file, or an empty text when the dialog was cancelled. Opening accepts only an
   // existing file; saving asks before it replaces one.
   virtual QString OpenFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
@@ -42,7 +47,10 @@ class QtDialogs : public Dialogs {
   int Exec(QDialog& dialog) override;
   QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& caption,
                                              const QString& text) override;
+  QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& caption,
+                                       const QString& text) override;
   void ShowMessage(QWidget* parent, const QString& text) override;
+  void ShowError(QWidget* parent, const QString& text, const QString& reason) override;
   QString OpenFileName(QWidget* parent, const FileDialogSpec& spec) override;
   QString SaveFileName(QWidget* parent, const FileDialogSpec& spec) override;
 };

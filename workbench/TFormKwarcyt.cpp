@@ -17,9 +17,11 @@
 #include "DisplayWindows.h"
 #include "EditActions.h"
 #include "EditorLineCache.h"
+#include "EditorLines.h"
 #include "FlagsView.h"
 #include "Fonts.h"
 #include "MemoryView.h"
+#include "RecoveryKeeper.h"
 #include "RegisterGroup.h"
 #include "Sprawdzanie.h"
 #include "TFormAutor.h"
@@ -38,7 +40,7 @@ const QString kColumnPanel = QStringLiteral("Kolumna: ");
 
 }  // namespace
 
-TFormKwarcyt::TFormKwarcyt(QWidget* parent)
+TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
     : QMainWindow(parent),
       runControl_(machine_, errors_, *this),
       dialogs_(std::make_unique<QtDialogs>()),
@@ -56,6 +58,13 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent)
   CreateControls();
   ConnectCommands();
   CreateValueTargets();
+  recovery_ = new RecoveryKeeper(
+      *memo_->document(),
+      [this] {
+        return RecoveredProgram{
+            EditorTextLines(*memo_->document()), fileName_, hasFileName_, fileEncoding_, {}};
+      },
+      recoveryFolder.isEmpty() ? RecoveryCopy::DefaultFolder() : recoveryFolder, this);
   MemoChange();
 }
 

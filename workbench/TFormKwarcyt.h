@@ -13,6 +13,7 @@
 #include "DisplaySettings.h"
 #include "ErrorList.h"
 #include "MachineState.h"
+#include "ProgramFile.h"
 #include "RunControl.h"
 #include "TextEncoding.h"
 #include "ValueTarget.h"
@@ -32,13 +33,17 @@ class EditActions;
 class EditorLineCache;
 class FlagsView;
 class MemoryView;
+class RecoveryKeeper;
 class RegisterGroup;
+struct RecoveredProgram;
 
 class TFormKwarcyt : public QMainWindow, private RunHost {
   Q_OBJECT
 
  public:
-  explicit TFormKwarcyt(QWidget* parent = nullptr);
+  // The copy of unsaved work is kept in the recovery folder: the user's data folder unless
+  // another is named.
+  explicit TFormKwarcyt(QWidget* parent = nullptr, const QString& recoveryFolder = {});
   ~TFormKwarcyt() override;
 
   MachineState& Machine() { return machine_; }
@@ -70,6 +75,11 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // it names a real file, so that Save writes without asking.
   const QString& CurrentFileName() const { return fileName_; }
   bool HasFileName() const { return hasFileName_; }
+
+  // At start: offers back the unsaved text of a window that ended without saving it.
+  void OfferRecovery();
+  // The program is about to be ended from outside: the copy of unsaved work is written now.
+  void KeepUnsavedWork();
 
   // Display and accessory commands.
   void ActionAlfanumerycznyExecute();
@@ -128,6 +138,10 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // is after No, or after Yes once the program is safely written.
   bool SaveQuestionAllows();
   bool WriteProgram(const QString& path);
+  // Save would replace a file that another program changed since it was read or written here:
+  // true when it may, that is when the file is unchanged or the user agrees to replace it.
+  bool OverwriteAllows();
+  void RestoreProgram(const RecoveredProgram& program);
   // The program text replaced as a whole: nothing in it is the user's unsaved work.
   void ReplaceProgramText(const QStringList& lines);
   // Exit and the close end a run completely before they ask anything.
@@ -149,8 +163,10 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   QString fileName_;
   bool hasFileName_ = false;
   TextEncoding fileEncoding_ = TextEncoding::Utf8;
+  FileStamp diskStamp_;  // the file as it was when last read or written here
   QString lastOpened_;
   bool closeApproved_ = false;
+  RecoveryKeeper* recovery_ = nullptr;
 
   std::vector<ValueTarget> valueTargets_;
   QHash<const QObject*, const ValueTarget*> valueTargetOf_;

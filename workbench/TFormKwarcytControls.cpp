@@ -17,6 +17,7 @@
 #include "FlagsView.h"
 #include "Fonts.h"
 #include "MemoryView.h"
+#include "ProgramEditor.h"
 #include "RegisterGroup.h"
 #include "TFormKwarcyt.h"
 #include "ViewFormats.h"
@@ -120,7 +121,7 @@ void TFormKwarcyt::CreateControls() {
   layout->addAnchored(bevel, Design(0, 29, kDesignClientSize.width(), 2),
                       Anchors(Anchor::Left) | Anchor::Top | Anchor::Right);
 
-  memo_ = new QPlainTextEdit(central);
+  memo_ = new ProgramEditor(central);
   memo_->setObjectName(QStringLiteral("Memo"));
   memo_->setFont(ValueFont());
   memo_->setLineWrapMode(QPlainTextEdit::NoWrap);

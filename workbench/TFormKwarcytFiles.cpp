@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPlainTextEdit>
 
 #include "EditorLines.h"
 #include "ProgramFile.h"
+#include "RecoveryKeeper.h"
 #include "TFormKwarcyt.h"
 
 namespace kwarcyt {
@@ -43,15 +45,19 @@ void TFormKwarcyt::OtworzExecute() {
                                                      lastOpened_, kFileFilter, kDefaultSuffix});
   if (path.isEmpty()) return;
   lastOpened_ = path;
+  // Stamped before reading: a change made while the file is read is then noticed at Save.
+  const FileStamp stamp = StampOf(path);
   const ProgramReadResult read = ReadProgramFile(path);
   if (!read.ok) {
-    dialogs_->ShowMessage(this, QStringLiteral("Wystąpił błąd podczas próby otwarcia pliku"));
+    dialogs_->ShowError(this, QStringLiteral("Wystąpił błąd podczas próby otwarcia pliku"),
+                        read.error);
     return;
   }
   ReplaceProgramText(read.text.lines);
   fileEncoding_ = read.text.encoding;
   fileName_ = path;
   hasFileName_ = true;
+  diskStamp_ = stamp;
   setWindowTitle(TitleFor(fileName_));
   MemoChange();
   Reset();
@@ -59,7 +65,7 @@ void TFormKwarcyt::OtworzExecute() {
 
 bool TFormKwarcyt::ZapiszExecute() {
   if (!hasFileName_) return ZapiszjakoExecute();
-  if (!WriteProgram(fileName_)) return false;
+  if (!OverwriteAllows() || !WriteProgram(fileName_)) return false;
   memo_->document()->setModified(false);
   return true;
 }
@@ -67,24 +73,78 @@ bool TFormKwarcyt::ZapiszExecute() {
 bool TFormKwarcyt::ZapiszjakoExecute() {
   const QString path = dialogs_->SaveFileName(
       this, {QStringLiteral("Kwarcyt - Zapisz program"), fileName_, kFileFilter, kDefaultSuffix});
-  if (path.isEmpty()) return false;
+  if (path.isEmpty() || !WriteProgram(path)) return false;
+  // Only a program that is really in the new file takes its name.
   fileName_ = path;
-  if (!WriteProgram(path)) return false;
+  hasFileName_ = true;
   setWindowTitle(TitleFor(path));
   memo_->document()->setModified(false);
-  hasFileName_ = true;
   return true;
+}
+
+bool TFormKwarcyt::OverwriteAllows() {
+  const FileStamp onDisk = StampOf(fileName_);
+  if (!onDisk.exists || onDisk == diskStamp_) return true;
+  return dialogs_->AskYesNo(
+             this, windowTitle(),
+             QStringLiteral("Plik „%1” został zmieniony przez inny program od czasu, gdy został "
+                            "tu otwarty lub zapisany.\nCzy zastąpić go programem z edytora?")
+                 .arg(QFileInfo(fileName_).fileName())) == QMessageBox::Yes;
 }
 
 bool TFormKwarcyt::WriteProgram(const QString& path) {
   const ProgramWriteResult written =
       WriteProgramFile(path, EditorTextLines(*memo_->document()), fileEncoding_);
   if (!written.ok) {
-    dialogs_->ShowMessage(this, QStringLiteral("Wystąpił błąd podczas próby zapisania pliku"));
+    dialogs_->ShowError(this, QStringLiteral("Wystąpił błąd podczas próby zapisania pliku"),
+                        written.error);
     return false;
   }
   fileEncoding_ = written.encoding;
+  diskStamp_ = StampOf(path);
   return true;
+}
+
+void TFormKwarcyt::OfferRecovery() {
+  for (LeftCopy& copy : recovery_->LeftBehind()) {
+    const QString question =
+        QStringLiteral(
+            "Kwarcyt został zamknięty bez zapisania programu „%1” (ostatnia zmiana: %2).\n\n"
+            "Tak – przywróć ten program\nNie – usuń tę kopię\n"
+            "Anuluj – zapytaj przy następnym uruchomieniu")
+            .arg(QFileInfo(copy.program.fileName).fileName(),
+                 QLocale(QLocale::Polish).toString(copy.program.changed, QLocale::ShortFormat));
+    switch (dialogs_->AskYesNoCancel(this, QStringLiteral("Kwarcyt - odzyskiwanie programu"),
+                                     question)) {
+      case QMessageBox::Yes:
+        RestoreProgram(copy.program);
+        RecoveryCopy::Discard(copy);
+        return;
+      case QMessageBox::No:
+        RecoveryCopy::Discard(copy);
+        break;
+      default:
+        return;
+    }
+  }
+}
+
+void TFormKwarcyt::RestoreProgram(const RecoveredProgram& program) {
+  ReplaceProgramText(program.lines);
+  memo_->document()->setModified(true);
+  fileName_ = program.fileName;
+  hasFileName_ = program.hasFileName;
+  fileEncoding_ = program.encoding;
+  diskStamp_ = StampOf(fileName_);
+  setWindowTitle(TitleFor(fileName_));
+  MemoChange();
+  Reset();
+  // The restored text is this window's unsaved work now, before the old copy goes.
+  recovery_->WriteNow();
+}
+
+void TFormKwarcyt::KeepUnsavedWork() {
+  recovery_->WriteNow();
 }
 
 void TFormKwarcyt::ReplaceProgramText(const QStringList& lines) {
@@ -101,6 +161,7 @@ bool TFormKwarcyt::SaveQuestionAllows() {
       // the command as Cancel would.
       return ZapiszExecute();
     case QMessageBox::No:
+      recovery_->Discard();
       return true;
     default:
       return false;

@@ -1,11 +1,24 @@
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
 
 #include "EditorLineCache.h"
 #include "EditorLines.h"
+#include "ProgramEditor.h"
 
 using namespace kwarcyt;
+
+namespace {
+
+// What a paste, a drop or a middle click hands to the editor.
+class PastingEditor : public ProgramEditor {
+ public:
+  using ProgramEditor::canInsertFromMimeData;
+  using ProgramEditor::insertFromMimeData;
+};
+
+}  // namespace
 
 // The lines kept up to date edit by edit must always equal the lines read afresh.
 class EditorLinesTest : public QObject {
@@ -32,6 +45,27 @@ class EditorLinesTest : public QObject {
     QCOMPARE(EditorLines(*editor.document()), expected);
     QCOMPARE(cache.Lines(), expected);
     QCOMPARE(EditorLineCount(*editor.document()), static_cast<int>(lines.size()));
+  }
+
+  // A clipboard whose owner is gone gives no data, or data without text: nothing is inserted
+  // and nothing breaks; real text still arrives.
+  void pasteTakesOnlyText() {
+    PastingEditor editor;
+    editor.setPlainText("NOP");
+    QMimeData empty;
+    QMimeData picture;
+    picture.setData("image/png", "\x89PNG");
+    const QMimeData* const sources[] = {nullptr, &empty, &picture};
+    for (const QMimeData* source : sources) {
+      QVERIFY(!editor.canInsertFromMimeData(source));
+      editor.insertFromMimeData(source);
+    }
+    QCOMPARE(editor.toPlainText(), QString("NOP"));
+    QMimeData text;
+    text.setText("HLT\n");
+    QVERIFY(editor.canInsertFromMimeData(&text));
+    editor.insertFromMimeData(&text);
+    QCOMPARE(editor.toPlainText(), QString("HLT\nNOP"));
   }
 
   void cacheFollowsEdits_data() {

@@ -113,12 +113,13 @@ class FileCommandsTest : public QObject, public WindowFixture {
     QVERIFY(!Script().shown.contains(kQuestion));
   }
 
-  void saveAsThatCannotWriteKeepsTheChosenNameOnly() {
+  void failedSaveAsKeepsTheOldName() {
     TypeByKeys("HLT");
     Script().saveNames << "/proc/kwarcyt/nie.txt";
     QVERIFY(!Window().ZapiszjakoExecute());
     QCOMPARE(Script().shown.last(), kWriteError);
-    ExpectFileState("/proc/kwarcyt/nie.txt", false, true, "Kwarcyt - Nowy.txt");
+    QCOMPARE(Script().reasons, QStringList({"plik lub folder nie istnieje"}));
+    ExpectFileState("Nowy.txt", false, true, "Kwarcyt - Nowy.txt");
   }
 
   // Targets that cannot be written even by the superuser: the error box, and nothing changes.
@@ -138,16 +139,67 @@ class FileCommandsTest : public QObject, public WindowFixture {
     Script().saveNames << path;
     QVERIFY(!Window().ZapiszjakoExecute());
     QCOMPARE(Script().shown.last(), kWriteError);
-    ExpectFileState(path, true, true, "Kwarcyt - program.txt");
+    ExpectFileState(Path("program.txt"), true, true, "Kwarcyt - program.txt");
     QCOMPARE(ReadBytes(Path("plik.txt")), QByteArray("NOP"));
 
-    // Save goes to the name chosen last, fails again, and the flag still asks at New.
+    // Save still goes to the file the title names.
+    QVERIFY(Window().ZapiszExecute());
+    QCOMPARE(ReadBytes(Path("program.txt")), QByteArray("MVI B,2\r\nNOP"));
+    QVERIFY(!Modified());
+  }
+
+  // Another program changed the file since it was opened: Save asks before it replaces it,
+  // and No leaves both the file and the unsaved text as they are.
+  void saveOverAFileChangedElsewhereAsks() {
+    WriteBytes(Path("program.txt"), "NOP");
+    Script().openNames << Path("program.txt");
+    Action("Otworz")->trigger();
+    TypeByKeys("HLT\n");
+    QVERIFY(Window().ZapiszExecute());
+    QCOMPARE(Script().shown.size(), 1);  // only the Open dialog: the file was unchanged
+
+    TypeByKeys("MVI A,1\n");
+    WriteBytes(Path("program.txt"), "/ zmiana z innego programu");
+    Script().answers << QMessageBox::No;
     QVERIFY(!Window().ZapiszExecute());
+    QVERIFY(Script().shown.last().startsWith("Plik „program.txt” został zmieniony"));
+    QCOMPARE(ReadBytes(Path("program.txt")), QByteArray("/ zmiana z innego programu"));
     QVERIFY(Modified());
+
+    Script().answers << QMessageBox::Yes;
+    QVERIFY(Window().ZapiszExecute());
+    QCOMPARE(ReadBytes(Path("program.txt")), QByteArray("HLT\r\nMVI A,1\r\nNOP"));
+    QVERIFY(!Modified());
+  }
+
+  // Unsaved text outlives the window that held it: the next window offers it back, marked
+  // modified, under its file's name; a copy the user declines is gone for good.
+  void unsavedTextIsOfferedBackAtTheNextStart() {
+    WriteBytes(Path("program.txt"), "NOP");
+    Script().openNames << Path("program.txt");
+    Action("Otworz")->trigger();
+    TypeByKeys("HLT\n");
+    Window().KeepUnsavedWork();
+
+    Reopen();
     Script().answers << QMessageBox::Cancel;
-    Action("Nowy")->trigger();
-    QCOMPARE(Script().shown.last(), kQuestion);
-    QVERIFY(!Memo()->toPlainText().isEmpty());
+    Window().OfferRecovery();
+    QCOMPARE(Script().questionCaptions, QStringList({"Kwarcyt - odzyskiwanie programu"}));
+    QVERIFY(Script().shown.last().contains("„program.txt”"));
+    QCOMPARE(Memo()->toPlainText(), QString());
+
+    Reopen();
+    Script().answers << QMessageBox::Yes;
+    Window().OfferRecovery();
+    QCOMPARE(Memo()->toPlainText(), QString("HLT\nNOP"));
+    ExpectFileState(Path("program.txt"), true, true, "Kwarcyt - program.txt");
+
+    // The restored text is the new window's unsaved work, and Nie at exit throws it away.
+    Script().answers << QMessageBox::No;
+    Window().close();
+    Reopen();
+    Window().OfferRecovery();
+    QVERIFY(Script().shown.isEmpty());
   }
 
   void saveIntoReadOnlyFolderKeepsTheOldFile() {
@@ -164,6 +216,7 @@ class FileCommandsTest : public QObject, public WindowFixture {
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!saved);
     QCOMPARE(Script().shown.last(), kWriteError);
+    QCOMPARE(Script().reasons, QStringList({"brak uprawnień dostępu"}));
     QVERIFY(Modified());
     QCOMPARE(ReadBytes(path), QByteArray("NOP\r\nHLT"));
   }

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -24,6 +25,7 @@ namespace kwarcyt {
 struct DialogScript {
   QStringList shown;  // class names of modal windows, question texts, messages, dialog captions
   QStringList questionCaptions;
+  QStringList reasons;  // the reasons shown below error messages
   QList<QMessageBox::StandardButton> answers;
   QStringList openNames;
   QStringList saveNames;
@@ -45,7 +47,16 @@ class ScriptedDialogs : public Dialogs {
     script_.questionCaptions << caption;
     return script_.answers.isEmpty() ? QMessageBox::Cancel : script_.answers.takeFirst();
   }
+  QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& caption,
+                                       const QString& text) override {
+    const QMessageBox::StandardButton answer = AskYesNoCancel(parent, caption, text);
+    return answer == QMessageBox::Yes ? answer : QMessageBox::No;
+  }
   void ShowMessage(QWidget*, const QString& text) override { script_.shown << text; }
+  void ShowError(QWidget*, const QString& text, const QString& reason) override {
+    script_.shown << text;
+    script_.reasons << reason;
+  }
   QString OpenFileName(QWidget*, const FileDialogSpec& spec) override {
     return Choose(spec, script_.openNames);
   }
@@ -65,9 +76,19 @@ class ScriptedDialogs : public Dialogs {
 
 class WindowFixture {
  public:
+  // Each window keeps its copy of unsaved work in a folder of its own test.
   void Open() {
+    recoveryFolder_ = std::make_unique<QTemporaryDir>();
+    OpenWindow();
+  }
+  // A new window, as at the next start, that finds what the last one left for recovery.
+  void Reopen() {
+    window_.reset();
+    OpenWindow();
+  }
+  void OpenWindow() {
     script_ = DialogScript();
-    window_ = std::make_unique<TFormKwarcyt>();
+    window_ = std::make_unique<TFormKwarcyt>(nullptr, recoveryFolder_->path());
     window_->SetDialogs(std::make_unique<ScriptedDialogs>(script_));
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -110,6 +131,7 @@ class WindowFixture {
 
  private:
   DialogScript script_;
+  std::unique_ptr<QTemporaryDir> recoveryFolder_;
   std::unique_ptr<TFormKwarcyt> window_;
 };
 
