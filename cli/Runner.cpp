@@ -6,6 +6,7 @@
 #include "MachineSettings.h"
 #include "ProgramFile.h"
 #include "RunReport.h"
+#include "TerminalText.h"
 
 namespace kwarcyt {
 namespace {
@@ -14,8 +15,10 @@ void Write(std::FILE* stream, const QByteArray& bytes) {
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
+// The message may name a file, and a file name may come from a student as well.
 int Refuse(const QString& message) {
-  Write(stderr, ("kwarcyt-run: " + message + '\n').toUtf8());
+  const std::string line = "kwarcyt-run: " + TerminalText(message.toStdString()) + '\n';
+  std::fwrite(line.data(), 1, line.size(), stderr);
   return kUsageExitStatus;
 }
 
@@ -27,8 +30,9 @@ ProgramReadResult ReadSource(const QString& file) {
 }
 
 void TraceStep(int line, const std::string& status) {
+  const std::string text = TerminalText(status);
   std::fprintf(stderr, "%d ", line);
-  std::fwrite(status.data(), 1, status.size(), stderr);
+  std::fwrite(text.data(), 1, text.size(), stderr);
   std::fputc('\n', stderr);
 }
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "RunReport.h"
+#include "TerminalText.h"
 #include "ViewFormats.h"
 
 namespace kwarcyt {
@@ -13,7 +14,9 @@ void AppendErrors(const ErrorList& errors, QStringList& out) {
     return;
   }
   out << QStringLiteral("Lista błędów:");
-  for (const std::string& line : errors) out << QStringLiteral("  ") + QString::fromStdString(line);
+  for (const std::string& line : errors) {
+    out << QStringLiteral("  ") + QString::fromStdString(TerminalText(line));
+  }
 }
 
 QString EndingText(const RunResult& result) {
@@ -102,7 +105,8 @@ QString RunTextReport(const RunReport& report) {
   AppendErrors(report.errors, out);
   out << EndingText(report.result);
   out << QStringLiteral("Wykonane kroki: %1").arg(report.result.steps);
-  out << QStringLiteral("Pasek stanu: %1").arg(QString::fromStdString(report.result.status));
+  out << QStringLiteral("Pasek stanu: %1")
+             .arg(QString::fromStdString(TerminalText(report.result.status)));
   AppendRegisters(report.machine, out);
   AppendFlags(report.machine, out);
   AppendOutputPorts(report.machine, out);

@@ -1,9 +1,12 @@
 // kwarcyt-run: checks and runs program files without a window, for grading many at once.
 #include <QCoreApplication>
 #include <cstdio>
+#include <exception>
+#include <new>
 
 #include "CommandLineTexts.h"
 #include "Runner.h"
+#include "TerminalText.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
@@ -17,13 +20,22 @@ int main(int argc, char* argv[]) {
       std::fputs(parsed.text.toUtf8().constData(), stdout);
       return 0;
     case kwarcyt::ParsedCommandLine::Outcome::Error:
-      std::fputs(("kwarcyt-run: " + parsed.text + "\nOpis wszystkich opcji: kwarcyt-run --help\n")
-                     .toUtf8()
-                     .constData(),
+      // The text quotes an argument, which may be the name of a student's file.
+      std::fputs(("kwarcyt-run: " + kwarcyt::TerminalText(parsed.text.toStdString()) +
+                  "\nOpis wszystkich opcji: kwarcyt-run --help\n")
+                     .c_str(),
                  stderr);
       return kwarcyt::kUsageExitStatus;
     case kwarcyt::ParsedCommandLine::Outcome::Run:
       break;
   }
-  return kwarcyt::RunKwarcyt(parsed.options);
+  // Without this, the C++ runtime would end the program with an English text of its own.
+  try {
+    return kwarcyt::RunKwarcyt(parsed.options);
+  } catch (const std::bad_alloc&) {
+    std::fputs("kwarcyt-run: za mało pamięci\n", stderr);
+  } catch (const std::exception&) {
+    std::fputs("kwarcyt-run: nieoczekiwany błąd wewnętrzny\n", stderr);
+  }
+  return kwarcyt::kUsageExitStatus;
 }

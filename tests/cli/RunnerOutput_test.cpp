@@ -119,6 +119,19 @@ TEST(TextTest, SyntaxErrorPrintsTheErrorList) {
   EXPECT_TRUE(text.contains("nie został uruchomiony")) << text.toStdString();
 }
 
+// ESC, BEL and their kind from a student's file must not reach the teacher's terminal raw.
+TEST(TextTest, ControlCharactersAreShownEscaped) {
+  const RunnerOutcome run = RunOnFile({"--trace"}, "MVI A,'\x1B'\nMVI B,'\x7F'\nHLT\n");
+  EXPECT_EQ(run.ErrLines(), std::vector<std::string>({"0 Wykonano rozkaz: MVI A,'\\x1B'",
+                                                      "1 Wykonano rozkaz: MVI B,'\\x7F'"}));
+  EXPECT_TRUE(run.out.contains("Pasek stanu: Wykonano rozkaz: MVI B,'\\x7F'"))
+      << run.out.toStdString();
+
+  const RunnerOutcome check = RunOnFile({"--check"}, "ADD X\x07\xC2\x85\tY\n");
+  EXPECT_TRUE(check.out.contains("0: Nieprawidłowy rejestr [X\\x07\\x85\\x09Y]"))
+      << check.out.toStdString();
+}
+
 TEST(TextTest, CheckPrintsTheVerdict) {
   const RunnerOutcome passed = RunOnFile({"--check"}, "HLT");
   EXPECT_EQ(passed.exitCode, 0);
