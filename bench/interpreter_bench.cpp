@@ -1,11 +1,12 @@
 // Executed program lines per second, and the cost of taking a program apart when a run starts.
 #include <benchmark/benchmark.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "Interpreter.h"
+#include "RunEngine.h"
 #include "Sprawdzanie.h"
 
 namespace kwarcyt {
@@ -19,19 +20,16 @@ LabelTable LabelsOf(const std::vector<std::string>& lines) {
   return labels;
 }
 
-// Runs the program again and again from line 0; every call of WykonajRozkaz is one line.
+// Runs the program again and again from line 0, as the runner does; every step is one line.
 void RunLoop(benchmark::State& state, const std::vector<std::string>& lines) {
   const Program program(lines, LabelsOf(lines));
   auto machine = std::make_unique<MachineState>();
   ErrorList errors;
+  RunEngine engine(*machine, program, errors);
   std::int64_t executed = 0;
   for (auto _ : state) {
     machine->PC = 0;
-    StepOutcome outcome;
-    do {
-      outcome = WykonajRozkaz(*machine, program, errors);
-      ++executed;
-    } while (outcome == StepOutcome::Continued);
+    executed += engine.Run({std::numeric_limits<std::int64_t>::max(), false}).executed;
   }
   benchmark::DoNotOptimize(machine->A);
   state.SetItemsProcessed(executed);

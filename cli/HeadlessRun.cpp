@@ -2,24 +2,25 @@
 
 #include <string>
 
-#include "Interpreter.h"
+#include "RunEngine.h"
 #include "Sprawdzanie.h"
 
 namespace kwarcyt {
 namespace {
 
-RunEnd EndOf(StepOutcome outcome) {
-  switch (outcome) {
-    case StepOutcome::Halted:
+RunEnd EndOf(StopReason reason) {
+  switch (reason) {
+    case StopReason::Halted:
       return RunEnd::Hlt;
-    case StepOutcome::EndOfProgram:
+    case StopReason::EndOfProgram:
       return RunEnd::End;
-    case StepOutcome::Continued:
-      return RunEnd::Limit;
-    case StepOutcome::RuntimeError:
+    case StopReason::RuntimeError:
+      return RunEnd::Error;
+    case StopReason::Budget:
+    case StopReason::Reported:
       break;
   }
-  return RunEnd::Error;
+  return RunEnd::Limit;
 }
 
 }  // namespace
@@ -75,33 +76,15 @@ RunResult StartProgram(const std::vector<std::string>& lines, MachineState& mach
   const Program program(lines, machine.LabelTable);
   machine.Running = true;
   machine.StopRequested = false;
-  result.end = RunEnd::Limit;
-  int lastCompleted = -1;
-  std::size_t leftOut = 0;
-  while (result.steps < maxSteps) {
-    const int line = machine.PC;
-    const StepOutcome outcome = WykonajRozkaz(machine, program, errors);
-    ++result.steps;
-    if (errors.size() > kMostErrorLines && outcome == StepOutcome::Continued) {
-      leftOut += errors.size() - kMostErrorLines;
-      errors.resize(kMostErrorLines);
-    }
-    // HLT and a failing line end the run before their step completes.
-    if (outcome == StepOutcome::Continued || outcome == StepOutcome::EndOfProgram) {
-      lastCompleted = line;
-      if (trace) trace(line, program.StatusText(line));
-    }
-    if (outcome != StepOutcome::Continued) {
-      result.end = EndOf(outcome);
-      break;
-    }
-  }
+  RunEngine engine(machine, program, errors);
+  const StepsRun run = engine.Run(
+      {maxSteps, false},
+      trace ? RunEngine::CompletedStep([&](int line) { trace(line, program.StatusText(line)); })
+            : RunEngine::CompletedStep());
   machine.Running = false;
-  if (leftOut > 0) {
-    errors.insert(errors.begin() + static_cast<std::ptrdiff_t>(kMostErrorLines),
-                  "Pominięto dalsze komunikaty: " + std::to_string(leftOut));
-  }
-  if (lastCompleted >= 0) result.status = program.StatusText(lastCompleted);
+  result.steps = static_cast<int>(run.executed);
+  result.end = EndOf(run.reason);
+  if (run.lastCompleted >= 0) result.status = program.StatusText(run.lastCompleted);
   return result;
 }
 

@@ -41,11 +41,6 @@ using StepTrace = std::function<void(int line, const std::string& status)>;
 RunResult CheckProgram(const std::vector<std::string>& lines, MachineState& machine,
                        ErrorList& errors);
 
-// A program that reports in a loop (EI, DI, RIM, SIM) would otherwise fill gigabytes within the
-// default step limit. Beyond this many lines the run's further reports are left out, and one line
-// says how many; the messages of the step that ends the run are always kept.
-inline constexpr std::size_t kMostErrorLines = 100'000;
-
 // Checks the program and, when it passes and PC names one of its lines, runs it for at most
 // maxSteps steps. Every executed line is a step, label, comment and blank lines included.
 RunResult StartProgram(const std::vector<std::string>& lines, MachineState& machine,

@@ -24,6 +24,7 @@ bool RunControl::BeginRun() {
   if (!machine_.ProgramChecked) return false;
   if (machine_.PC >= static_cast<int>(lines.size())) return false;
   program_ = Program(std::move(lines), machine_.LabelTable);
+  engine_.emplace(machine_, program_, errors_);
   return true;
 }
 
@@ -122,32 +123,29 @@ void RunControl::Continue() {
 }
 
 void RunControl::ExecuteSteps(bool slice) {
-  const std::size_t errorsBefore = errors_.size();
   const auto deadline = clock_() + kSliceLength;
-  const int budget = slice ? kStepsBetweenClockChecks : 1;
+  std::uniform_int_distribution<int> firstStretch(1, kStepsBetweenClockChecks);
+  std::int64_t stretch = slice ? firstStretch(sliceJitter_) : 1;
+  const std::size_t errorsBefore = errors_.size();
+  std::size_t errorsChangedFrom = errorsBefore;
   int lastCompleted = -1;
-  StepOutcome outcome = StepOutcome::Continued;
+  StepsRun run;
   // A step that reports (EI, DI, RIM, SIM) ends the slice, so that the messages appear one by
   // one as the program gives them instead of millions piling up between two refreshes.
-  bool reported = false;
   do {
-    for (int i = 0; i < budget && outcome == StepOutcome::Continued && !reported; ++i) {
-      const int line = machine_.PC;
-      outcome = WykonajRozkaz(machine_, program_, errors_);
-      if (outcome == StepOutcome::Continued || outcome == StepOutcome::EndOfProgram) {
-        lastCompleted = line;
-      }
-      reported = errors_.size() != errorsBefore;
-    }
-  } while (slice && outcome == StepOutcome::Continued && !reported && clock_() < deadline);
+    run = engine_->Run({stretch, true});
+    errorsChangedFrom = std::min(errorsChangedFrom, run.errorsChangedFrom);
+    if (run.lastCompleted >= 0) lastCompleted = run.lastCompleted;
+    stretch = kStepsBetweenClockChecks;
+  } while (slice && run.reason == StopReason::Budget && clock_() < deadline);
 
-  if (errors_.size() != errorsBefore) host_.ShowErrors(errorsBefore);
+  if (errorsChangedFrom < errors_.size()) host_.ShowErrors(errorsChangedFrom);
   if (lastCompleted >= 0) host_.ShowStep(program_.StatusText(lastCompleted));
-  if (outcome == StepOutcome::Continued) return;
+  if (!run.Ended()) return;
   EndRun();
   // HLT and run-time errors skip the completion of their step, but the views must still show
   // what the run left behind (SP after a failed return, registers of the last slice).
-  if (outcome != StepOutcome::EndOfProgram) host_.ShowMachineState();
+  if (run.reason != StopReason::EndOfProgram) host_.ShowMachineState();
 }
 
 }  // namespace kwarcyt

@@ -8,12 +8,14 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "ErrorList.h"
 #include "Interpreter.h"
 #include "MachineState.h"
+#include "RunEngine.h"
 
 namespace kwarcyt {
 
@@ -68,6 +70,9 @@ class RunControl {
   // refresh and handle events.
   static constexpr std::chrono::milliseconds kSliceLength{10};
   // The clock is read only every so many instructions, so reading it costs next to nothing.
+  // The first stretch of each slice is shorter by a varying amount, so that slices do not all
+  // end on a multiple of it: a loop whose length divides it would look frozen on the views,
+  // and Pause could stop only at such points.
   static constexpr int kStepsBetweenClockChecks = 4096;
 
   RunControl(MachineState& machine, ErrorList& errors, RunHost& host,
@@ -109,6 +114,8 @@ class RunControl {
   RunHost& host_;
   Clock clock_;
   Program program_;
+  std::optional<RunEngine> engine_;
+  std::minstd_rand sliceJitter_;
   bool continuationPending_ = false;
   // When the last step of a continuous run was due; pauses are measured from it, so that a
   // timer that fires late shortens the next pause instead of slowing the run down.

@@ -6,6 +6,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include "EditorLineCache.h"
 #include "EditorLines.h"
@@ -71,9 +74,17 @@ void TFormKwarcyt::ShowEditor() {
 void TFormKwarcyt::ShowErrors(std::size_t from) {
   if (from == 0) {
     listaBledow_->setPlainText(JoinedLines(errors_, 0));
-  } else {
-    listaBledow_->appendPlainText(JoinedLines(errors_, from));
+    return;
   }
+  // Lines from `from` on may have been rewritten (the count of left-out reports grows).
+  QTextDocument* shown = listaBledow_->document();
+  if (static_cast<int>(from) < shown->blockCount()) {
+    QTextCursor cursor(shown->findBlockByNumber(static_cast<int>(from) - 1));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+  }
+  listaBledow_->appendPlainText(JoinedLines(errors_, from));
 }
 
 void TFormKwarcyt::ShowStep(const std::string& statusText) {

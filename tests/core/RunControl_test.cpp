@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -274,6 +275,34 @@ TEST_F(RunControlTest, AReportingStepEndsTheSlice) {
   EXPECT_EQ(host.stepsShown, 2);
   EXPECT_EQ(machine.BC(), 2);
   EXPECT_TRUE(machine.Running);
+}
+
+// A loop of four steps divides the clock-check stretch; if every slice ended on a multiple of
+// it, each refresh and each Pause would find the same line.
+TEST_F(RunControlTest, SlicesEndAfterVaryingNumbersOfSteps) {
+  host.lines = {"PETLA:", "INX B", "NOP", "JMP PETLA"};
+  machine.DelayCount = 1;
+  tick = milliseconds{1};
+  run.StartExecute();
+  std::set<int> linesAtRefresh;
+  for (int slice = 0; slice < 8; ++slice) {
+    RunContinuations(1);
+    linesAtRefresh.insert(machine.PC);
+  }
+  run.PauzaExecute();
+  linesAtRefresh.insert(machine.PC);
+  EXPECT_GT(linesAtRefresh.size(), 1u);
+}
+
+// The window's list keeps the same bound as the runner's, with the same closing line.
+TEST_F(RunControlTest, EndlessReportsKeepTheErrorListBounded) {
+  host.lines = {"PETLA:", "EI", "JMP PETLA"};
+  machine.DelayCount = 1;
+  run.StartExecute();
+  RunContinuations(static_cast<int>(kMostErrorLines) + 5);
+  ASSERT_EQ(errors.size(), kMostErrorLines + 1);
+  EXPECT_EQ(errors.back(), "Pominięto dalsze komunikaty: 5");
+  EXPECT_EQ(host.errorUpdates.back(), kMostErrorLines);
 }
 
 TEST_F(RunControlTest, PausesBetweenStepsFollowTheSpeed) {

@@ -1,0 +1,70 @@
+// Running a checked program for a number of steps: the one loop behind the window's Start and
+// Krok, kwarcyt-run, the fuzzer and the benchmark, so that none of them can disagree about a run.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ErrorList.h"
+#include "MachineState.h"
+#include "Program.h"
+
+namespace kwarcyt {
+
+enum class StopReason : std::uint8_t {
+  Budget,        // every step asked for was executed; the run may go on
+  Reported,      // a step wrote to the error list, and the caller wanted to show it at once
+  Halted,        // HLT: PC stays on the HLT line
+  EndOfProgram,  // the program ran past its last line; PC is 0 again
+  RuntimeError,  // PC stays on the failing line
+};
+
+struct RunBudget {
+  std::int64_t steps = 1;
+  // The window shows each report as it comes; the runner lets them gather.
+  bool stopAfterReport = false;
+};
+
+struct StepsRun {
+  StopReason reason = StopReason::Budget;
+  std::int64_t executed = 0;
+  // The line of the last step that completed, or -1: HLT and a failing step never complete.
+  int lastCompleted = -1;
+  // The first line of the error list that is new or was rewritten; the list's size before the
+  // run when nothing changed.
+  std::size_t errorsChangedFrom = 0;
+
+  bool Ended() const { return reason != StopReason::Budget && reason != StopReason::Reported; }
+};
+
+// A program that reports in a loop (EI, DI, RIM, SIM) would otherwise fill gigabytes. Beyond
+// this many lines a run's further reports are left out and one line after them says how many;
+// the messages of the step that ends the run are always kept.
+inline constexpr std::size_t kMostErrorLines = 100'000;
+std::string LeftOutLine(std::size_t leftOut);
+
+class RunEngine {
+ public:
+  // Told of every completed step: the line it executed.
+  using CompletedStep = std::function<void(int line)>;
+
+  // One engine serves one run, through as many calls of Run as it takes.
+  RunEngine(MachineState& machine, const Program& program, ErrorList& errors);
+
+  // Executes steps from PC until the budget is spent or the run ends. The run flags of the
+  // machine are the caller's.
+  StepsRun Run(const RunBudget& budget, const CompletedStep& completed = {});
+
+ private:
+  // Keeps the list within its bound; returns the first line it rewrote, if any.
+  std::size_t LeaveOutFloodedReports();
+
+  MachineState& machine_;
+  const Program& program_;
+  ErrorList& errors_;
+  std::size_t leftOut_ = 0;
+};
+
+}  // namespace kwarcyt
