@@ -24,10 +24,9 @@ int main(int argc, char** argv) {
                      });
     formKwarcyt.OfferRecovery();
     return application.exec();
-  } catch (const std::exception& error) {
-    kwarcyt::KwarcytApplication::ShowError(QString::fromLocal8Bit(error.what()));
   } catch (...) {
-    kwarcyt::KwarcytApplication::ShowError(QString());
+    kwarcyt::KwarcytApplication::ShowError(
+        kwarcyt::KwarcytApplication::ErrorText(std::current_exception()));
   }
   return 1;
 }

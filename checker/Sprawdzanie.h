@@ -17,9 +17,9 @@ namespace kwarcyt {
 void SprawdzLinie(std::string_view line, int index, const LabelTable& labels, ErrorList& errors,
                   bool& programChecked);
 
-// A CALL keeps its return line on the stack as a 16-bit number, so longer programs would return
-// to the wrong line.
-inline constexpr std::size_t kMaxProgramLines = 65536;
+// A CALL keeps its return line on the stack as a 16-bit number: a CALL on line 65535 would
+// return to line 65536, which wraps to 0, so longer programs would return to the wrong line.
+inline constexpr std::size_t kMaxProgramLines = 65535;
 
 // The whole-program check: empties errors, rebuilds labels, checks every line, reports a repeated
 // label, too many labels or more than kMaxProgramLines lines. programChecked ends true exactly when

@@ -2,9 +2,10 @@
 
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QMessageBox>
+#include <QTranslator>
 #include <exception>
+#include <new>
 
 namespace kwarcyt {
 
@@ -30,12 +31,23 @@ bool KwarcytApplication::InstallPolishTranslation(QCoreApplication& application)
 bool KwarcytApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
-  } catch (const std::exception& error) {
-    ShowError(QString::fromLocal8Bit(error.what()));
   } catch (...) {
-    ShowError(QString());
+    ShowError(ErrorText(std::current_exception()));
   }
   return false;
+}
+
+QString KwarcytApplication::ErrorText(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::bad_alloc&) {
+    return QStringLiteral("Za mało pamięci, aby wykonać to polecenie.");
+  } catch (const std::exception& other) {
+    return QStringLiteral("Wystąpił nieoczekiwany błąd wewnętrzny (%1).")
+        .arg(QString::fromLocal8Bit(other.what()));
+  } catch (...) {
+  }
+  return QStringLiteral("Wystąpił nieoczekiwany błąd wewnętrzny.");
 }
 
 void KwarcytApplication::ShowError(const QString& message) {

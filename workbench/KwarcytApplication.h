@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <exception>
 
 namespace kwarcyt {
 
@@ -18,6 +19,8 @@ class KwarcytApplication : public QApplication {
 
   // The standard error box; an error without a message shows an empty one.
   static void ShowError(const QString& message);
+  // What the user is told of an error that escaped: in Polish, whatever its kind.
+  static QString ErrorText(const std::exception_ptr& error);
 };
 
 }  // namespace kwarcyt

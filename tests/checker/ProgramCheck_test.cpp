@@ -162,10 +162,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   {"1024: Przekroczono maksymalną liczbę etykiet (1024)"}}));
 
 // A CALL keeps its return line in 16 bits: one line more than that cannot run.
-TEST(ProgramLengthTest, MoreThan65536LinesAreRefused) {
+TEST(ProgramLengthTest, MoreThan65535LinesAreRefused) {
   for (const auto& [lineCount, expected] :
-       {std::pair{65536, Lines{}},
-        std::pair{65537, Lines{"Program ma za dużo wierszy (65537), najwięcej 65536"}}}) {
+       {std::pair{65535, Lines{}},
+        std::pair{65536, Lines{"Program ma za dużo wierszy (65536), najwięcej 65535"}}}) {
     const Lines program(static_cast<std::size_t>(lineCount), "NOP");
     LabelTable labels;
     ErrorList errors;

@@ -4,12 +4,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "KwarcytApplication.h"
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include "KwarcytApplication.h"
 
 #include "Dialogs.h"
 
@@ -46,6 +46,14 @@ class DialogsTest : public QObject {
   QTemporaryDir folder_;
 
  private slots:
+  // An error that escapes a command is told in Polish, also when the library's text is not.
+  void escapedErrorsAreToldInPolish() {
+    QCOMPARE(KwarcytApplication::ErrorText(std::make_exception_ptr(std::bad_alloc())),
+             QString("Za mało pamięci, aby wykonać to polecenie."));
+    QCOMPARE(KwarcytApplication::ErrorText(std::make_exception_ptr(42)),
+             QString("Wystąpił nieoczekiwany błąd wewnętrzny."));
+  }
+
   void saveDialogIsQtsOwnAndAddsTheExtension() {
     WhenModal([this](QWidget* modal) {
       auto* dialog = qobject_cast<QFileDialog*>(modal);
