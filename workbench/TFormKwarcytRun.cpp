@@ -55,7 +55,11 @@ void TFormKwarcyt::ShowProgramList(const std::vector<std::string>& lines, int pc
   list_->setUpdatesEnabled(false);
   list_->clear();
   for (const std::string& line : lines) {
-    auto* item = new QListWidgetItem(QString::fromStdString(line), list_);
+    QString text = QString::fromStdString(line);
+    // Far more than the list can show; laying out a megabyte-long row would stall the start.
+    constexpr qsizetype kMostShown = 1000;
+    if (text.size() > kMostShown) text = text.left(kMostShown) + QChar(0x2026);
+    auto* item = new QListWidgetItem(text, list_);
     item->setSizeHint(QSize(0, kListRowHeight));
   }
   list_->show();

@@ -1,6 +1,6 @@
 // The main window, run offscreen: how fast a continuous run goes and how often the views are
-// refreshed meanwhile, the pace at a slow speed, the cost of one keystroke in a long program,
-// and the time from creating the window to seeing it.
+// refreshed meanwhile, the pace at a slow speed, the cost of one keystroke in a long program
+// and in a very long line, and the time from creating the window to seeing it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -105,6 +105,27 @@ void BM_KeystrokeIn5000Lines(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 2);
 }
 BENCHMARK(BM_KeystrokeIn5000Lines)->Unit(benchmark::kMicrosecond);
+
+// A line of the given length read into the editor, then a character typed at its end and
+// painted: a student's file with one enormous line must stay editable.
+void BM_LongLine(benchmark::State& state) {
+  auto window = ShownWindow();
+  auto* memo = window->findChild<QPlainTextEdit*>("Memo");
+  const QString text = "MVI A,5\nNOP " + QString(state.range(0), 'X') + "\nHLT";
+  QElapsedTimer clock;
+  clock.start();
+  memo->setPlainText(text);
+  QApplication::processEvents();
+  state.counters["open_ms"] = clock.nsecsElapsed() / 1e6;
+  QTextCursor cursor(memo->document()->findBlockByNumber(1));
+  cursor.movePosition(QTextCursor::EndOfBlock);
+  memo->setTextCursor(cursor);
+  for (auto _ : state) {
+    QTest::keyClick(memo, Qt::Key_A);
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_LongLine)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 void BM_WindowShown(benchmark::State& state) {
   for (auto _ : state) {
