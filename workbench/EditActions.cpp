@@ -7,7 +7,7 @@
 
 namespace kwarcyt {
 
-EditActions::EditActions(EditCommands commands, QObject* parent)
+EditActions::EditActions(EditCommands commands, QPlainTextEdit* initialTarget, QObject* parent)
     : QObject(parent), commands_(commands) {
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* now) { FocusChanged(now); });
@@ -27,7 +27,8 @@ EditActions::EditActions(EditCommands commands, QObject* parent)
   connect(commands_.undo, &QAction::triggered, this, [this] {
     if (target_) target_->undo();
   });
-  FocusChanged(QApplication::focusWidget());
+  auto* focused = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
+  SetTarget(focused != nullptr ? focused : initialTarget);
 }
 
 // A menu or a tool button taking the focus for a moment is not a change of the target: only

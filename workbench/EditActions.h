@@ -23,7 +23,8 @@ class EditActions : public QObject {
   Q_OBJECT
 
  public:
-  EditActions(EditCommands commands, QObject* parent);
+  // Until another text control takes the focus, the commands follow the initial target.
+  EditActions(EditCommands commands, QPlainTextEdit* initialTarget, QObject* parent);
 
   QPlainTextEdit* Target() const { return target_; }
 

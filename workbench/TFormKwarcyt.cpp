@@ -76,7 +76,7 @@ TFormKwarcyt::~TFormKwarcyt() {
 void TFormKwarcyt::ConnectCommands() {
   editActions_ = new EditActions(
       {Action("Wytnij"), Action("Kopiuj"), Action("Wklej"), Action("Wyczysc"), Action("Cofnij")},
-      this);
+      memo_, this);
   connect(Action("Start"), &QAction::triggered, this, &TFormKwarcyt::StartExecute);
   connect(Action("Krok"), &QAction::triggered, this, &TFormKwarcyt::KrokExecute);
   connect(Action("Pauza"), &QAction::triggered, this, &TFormKwarcyt::PauzaExecute);
@@ -91,6 +91,13 @@ void TFormKwarcyt::ConnectCommands() {
   connect(czestotliwosc_, &QSlider::valueChanged, this,
           [this](int position) { runControl_.CzestotliwoscChange(position); });
   connect(memo_, &QPlainTextEdit::textChanged, this, &TFormKwarcyt::MemoChange);
+  // An undo or a redo moves the caret only after the text changed: the line to check is the
+  // one the caret lands on.
+  connect(memo_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    if (caretFollowsChange_ && memo_->textCursor().blockNumber() != checkedCaretLine_) {
+      MemoChange();
+    }
+  });
   connect(Action("ActionAlfanumeryczny"), &QAction::triggered, this,
           &TFormKwarcyt::ActionAlfanumerycznyExecute);
   connect(Action("ActionMonochromatyczny"), &QAction::triggered, this,
@@ -196,7 +203,13 @@ void TFormKwarcyt::ZwolnijExecute() {
 }
 
 void TFormKwarcyt::MemoChange() {
-  const bool hasLines = CheckWhileEditing(memoLines_->Lines(), memo_->textCursor().blockNumber(),
+  checkedCaretLine_ = memo_->textCursor().blockNumber();
+  if (!caretFollowsChange_) {
+    caretFollowsChange_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { caretFollowsChange_ = false; }, Qt::QueuedConnection);
+  }
+  const bool hasLines = CheckWhileEditing(memoLines_->Lines(), checkedCaretLine_,
                                           machine_.LabelTable, errors_, machine_.ProgramChecked);
   ShowErrors(0);
   Action("Pauza")->setEnabled(false);

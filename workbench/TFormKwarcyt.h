@@ -166,6 +166,10 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   FileStamp diskStamp_;  // the file as it was when last read or written here
   QString lastOpened_;
   bool closeApproved_ = false;
+  // The caret line the last check looked at, and whether the caret may still move as part of
+  // the same change (until the event loop turns again).
+  int checkedCaretLine_ = 0;
+  bool caretFollowsChange_ = false;
   RecoveryKeeper* recovery_ = nullptr;
 
   std::vector<ValueTarget> valueTargets_;

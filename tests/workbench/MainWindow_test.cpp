@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -249,6 +250,34 @@ class MainWindowTest : public QObject, public WindowFixture {
     QTest::keyClicks(Memo(), "NOP");
     QCOMPARE(ErrorText(), QString());
     QVERIFY(Window().Errors().empty());
+  }
+
+  // Ctrl+Z puts back a line break and lands the caret on another line than the one it left:
+  // that line is the one checked.
+  void undoChecksTheLineTheCaretLandsOn() {
+    Type("A:\nMVI X,5\nA:");
+    Memo()->setFocus();
+    QTest::keyClick(Memo(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(Memo(), Qt::Key_End);
+    QTest::keyClick(Memo(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(Memo(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(Memo(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(Memo(), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(Memo(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(Memo(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Memo()->textCursor().blockNumber(), 1);
+    QVERIFY(ErrorText().contains("1: Nieprawidłowy rejestr [X]"));
+  }
+
+  // Nothing to cut, copy, delete or undo in a new window, before anything had the focus.
+  void editCommandsStartDisabled() {
+    Close();  // no control of another window has the focus
+    const QTemporaryDir recovery;
+    QGuiApplication::clipboard()->clear();
+    const TFormKwarcyt window(nullptr, recovery.path());
+    for (const char* name : {"Wytnij", "Kopiuj", "Wklej", "Wyczysc", "Cofnij"}) {
+      QVERIFY2(!window.Action(name)->isEnabled(), name);
+    }
   }
 
   void editorLinesCountAsTheRunnerCounts_data() {
