@@ -3,12 +3,43 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
 namespace kwarcyt {
 
-struct ActionSpec {
+// Every command of the window, in the order of the table below.
+enum class Command : std::uint8_t {
+  Nowy,
+  Otworz,
+  Zapisz,
+  Zapiszjako,
+  Zakoncz,
+  Wytnij,
+  Kopiuj,
+  Wklej,
+  Wyczysc,
+  Cofnij,
+  Start,
+  Pauza,
+  Stop,
+  Krok,
+  Zwolnij,
+  Przyspiesz,
+  ActionAlfanumeryczny,
+  ActionMonochromatyczny,
+  ActionSkalaSzarosci,
+  ActionUstawieniaWyswietlaczy,
+  ActionPomoc,
+  OAutorze,
+  ActionWygaszacz,
+};
+inline constexpr std::size_t kCommandCount = 23;
+
+struct ActionRow {
+  Command command;
   std::string_view name;      // objectName of the QAction
   std::string_view category;  // the command's group, kept as the action's "category" property
   std::string_view caption;   // with the "&" of the menu accelerator
@@ -19,57 +50,73 @@ struct ActionSpec {
   bool checkable;
 };
 
-inline constexpr std::array<ActionSpec, 23> kActions{{
-    {"Nowy", "Plik", "&Nowy", "Nowy", "Ctrl+N", 0, true, false},
-    {"Otworz", "Plik", "&Otwórz...", "Otwórz", "Ctrl+O", 1, true, false},
-    {"Zapisz", "Plik", "Zapi&sz", "Zapisz", "Ctrl+S", 2, true, false},
-    {"Zapiszjako", "Plik", "&Zapisz jako...", "Zapisz jako...", "", -1, true, false},
-    {"Zakoncz", "Plik", "Za&kończ", "Zakończ", "", -1, true, false},
-    {"Wytnij", "Edycja", "&Wytnij", "Wytnij", "Ctrl+X", 3, true, false},
-    {"Kopiuj", "Edycja", "&Kopiuj", "Kopiuj", "Ctrl+C", 4, true, false},
-    {"Wklej", "Edycja", "Wkl&ej", "Wklej", "Ctrl+V", 5, true, false},
-    {"Wyczysc", "Edycja", "Wyc&zyść", "Wyczyść", "", 6, true, false},
-    {"Cofnij", "Edycja", "&Cofnij", "Cofnij", "Ctrl+Z", 7, true, false},
-    {"Start", "Symulacja", "&Start", "Start", "F9", 8, false, false},
-    {"Pauza", "Symulacja", "&Pauza", "Pauza", "F11", 9, false, false},
-    {"Stop", "Symulacja", "Stop/&Reset", "Stop/Reset", "F12", 10, true, false},
-    {"Krok", "Symulacja", "&Krok", "Krok", "F10", 11, false, false},
-    {"Zwolnij", "Symulacja", "Zwolnij", "", "F7", -1, true, false},
-    {"Przyspiesz", "Symulacja", "Przyśpiesz", "", "F8", -1, true, false},
-    {"ActionAlfanumeryczny", "Wyswietlacz", "&Alfanumeryczny", "Alfanumeryczny", "F4", 12, true,
-     true},
-    {"ActionMonochromatyczny", "Wyswietlacz", "Graficzny - &Mono", "Monochromatyczny", "F5", 13,
-     true, true},
-    {"ActionSkalaSzarosci", "Wyswietlacz", "Graficzny - &Szary", "Skala szarości", "F6", 14, true,
+inline constexpr std::array<ActionRow, kCommandCount> kActions{{
+    {Command::Nowy, "Nowy", "Plik", "&Nowy", "Nowy", "Ctrl+N", 0, true, false},
+    {Command::Otworz, "Otworz", "Plik", "&Otwórz...", "Otwórz", "Ctrl+O", 1, true, false},
+    {Command::Zapisz, "Zapisz", "Plik", "Zapi&sz", "Zapisz", "Ctrl+S", 2, true, false},
+    {Command::Zapiszjako, "Zapiszjako", "Plik", "&Zapisz jako...", "Zapisz jako...", "", -1, true,
      false},
-    {"ActionUstawieniaWyswietlaczy", "Wyswietlacz", "&Ustawienia...", "", "F3", -1, true, false},
-    {"ActionPomoc", "Inne", "&Pomoc", "", "F1", -1, true, false},
-    {"OAutorze", "Inne", "O &autorze...", "", "Ctrl+A", -1, true, false},
-    {"ActionWygaszacz", "Inne", "&Wygaszacz", "", "Ctrl+W", -1, true, false},
+    {Command::Zakoncz, "Zakoncz", "Plik", "Za&kończ", "Zakończ", "", -1, true, false},
+    {Command::Wytnij, "Wytnij", "Edycja", "&Wytnij", "Wytnij", "Ctrl+X", 3, true, false},
+    {Command::Kopiuj, "Kopiuj", "Edycja", "&Kopiuj", "Kopiuj", "Ctrl+C", 4, true, false},
+    {Command::Wklej, "Wklej", "Edycja", "Wkl&ej", "Wklej", "Ctrl+V", 5, true, false},
+    {Command::Wyczysc, "Wyczysc", "Edycja", "Wyc&zyść", "Wyczyść", "", 6, true, false},
+    {Command::Cofnij, "Cofnij", "Edycja", "&Cofnij", "Cofnij", "Ctrl+Z", 7, true, false},
+    {Command::Start, "Start", "Symulacja", "&Start", "Start", "F9", 8, false, false},
+    {Command::Pauza, "Pauza", "Symulacja", "&Pauza", "Pauza", "F11", 9, false, false},
+    {Command::Stop, "Stop", "Symulacja", "Stop/&Reset", "Stop/Reset", "F12", 10, true, false},
+    {Command::Krok, "Krok", "Symulacja", "&Krok", "Krok", "F10", 11, false, false},
+    {Command::Zwolnij, "Zwolnij", "Symulacja", "Zwolnij", "", "F7", -1, true, false},
+    {Command::Przyspiesz, "Przyspiesz", "Symulacja", "Przyśpiesz", "", "F8", -1, true, false},
+    {Command::ActionAlfanumeryczny, "ActionAlfanumeryczny", "Wyswietlacz", "&Alfanumeryczny",
+     "Alfanumeryczny", "F4", 12, true, true},
+    {Command::ActionMonochromatyczny, "ActionMonochromatyczny", "Wyswietlacz", "Graficzny - &Mono",
+     "Monochromatyczny", "F5", 13, true, true},
+    {Command::ActionSkalaSzarosci, "ActionSkalaSzarosci", "Wyswietlacz", "Graficzny - &Szary",
+     "Skala szarości", "F6", 14, true, false},
+    {Command::ActionUstawieniaWyswietlaczy, "ActionUstawieniaWyswietlaczy", "Wyswietlacz",
+     "&Ustawienia...", "", "F3", -1, true, false},
+    {Command::ActionPomoc, "ActionPomoc", "Inne", "&Pomoc", "", "F1", -1, true, false},
+    {Command::OAutorze, "OAutorze", "Inne", "O &autorze...", "", "Ctrl+A", -1, true, false},
+    {Command::ActionWygaszacz, "ActionWygaszacz", "Inne", "&Wygaszacz", "", "Ctrl+W", -1, true,
+     false},
 }};
 
-// A menu: its title and its items by action name; "-" is a separator line.
-struct MenuSpec {
+// Each command's row stands at the command's own index.
+static_assert([] {
+  for (std::size_t i = 0; i < kActions.size(); ++i) {
+    if (static_cast<std::size_t>(kActions[i].command) != i) return false;
+  }
+  return true;
+}());
+
+// A menu or tool bar item: a command, or a separator line where there is none.
+using MenuItem = std::optional<Command>;
+inline constexpr MenuItem kSeparatorItem = std::nullopt;
+
+// A menu: its object name, its title and its items.
+struct MenuRow {
   std::string_view name;
   std::string_view title;
-  std::span<const std::string_view> items;
+  std::span<const MenuItem> items;
 };
 
-inline constexpr std::string_view kSeparator = "-";
+inline constexpr std::array<MenuItem, 6> kPlikItems{Command::Nowy,   Command::Otworz,
+                                                    Command::Zapisz, Command::Zapiszjako,
+                                                    kSeparatorItem,  Command::Zakoncz};
+inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparatorItem,
+                                                      Command::Wytnij, Command::Kopiuj,
+                                                      Command::Wklej,  Command::Wyczysc};
+inline constexpr std::array<MenuItem, 5> kWyswietlaczItems{
+    Command::ActionUstawieniaWyswietlaczy, kSeparatorItem, Command::ActionAlfanumeryczny,
+    Command::ActionMonochromatyczny, Command::ActionSkalaSzarosci};
+inline constexpr std::array<MenuItem, 8> kSymulacjaItems{
+    Command::Zwolnij, Command::Przyspiesz, kSeparatorItem, Command::Start,
+    Command::Krok,    Command::Pauza,      kSeparatorItem, Command::Stop};
+inline constexpr std::array<MenuItem, 3> kInneItems{Command::ActionPomoc, Command::OAutorze,
+                                                    Command::ActionWygaszacz};
 
-inline constexpr std::array<std::string_view, 6> kPlikItems{"Nowy",       "Otworz", "Zapisz",
-                                                            "Zapiszjako", "-",      "Zakoncz"};
-inline constexpr std::array<std::string_view, 6> kEdycjaItems{"Cofnij", "-",     "Wytnij",
-                                                              "Kopiuj", "Wklej", "Wyczysc"};
-inline constexpr std::array<std::string_view, 5> kWyswietlaczItems{
-    "ActionUstawieniaWyswietlaczy", "-", "ActionAlfanumeryczny", "ActionMonochromatyczny",
-    "ActionSkalaSzarosci"};
-inline constexpr std::array<std::string_view, 8> kSymulacjaItems{
-    "Zwolnij", "Przyspiesz", "-", "Start", "Krok", "Pauza", "-", "Stop"};
-inline constexpr std::array<std::string_view, 3> kInneItems{"ActionPomoc", "OAutorze",
-                                                            "ActionWygaszacz"};
-
-inline constexpr std::array<MenuSpec, 5> kMenus{{
+inline constexpr std::array<MenuRow, 5> kMenus{{
     {"MenuPlik", "&Plik", kPlikItems},
     {"MenuEdycja", "&Edycja", kEdycjaItems},
     {"MenuWyswietlacz", "&Wyświetlacz", kWyswietlaczItems},
@@ -77,25 +124,25 @@ inline constexpr std::array<MenuSpec, 5> kMenus{{
     {"MenuInne", "&Inne", kInneItems},
 }};
 
-inline constexpr std::array<std::string_view, 19> kToolBarItems{"Nowy",
-                                                                "Otworz",
-                                                                "Zapisz",
-                                                                "-",
-                                                                "Wytnij",
-                                                                "Kopiuj",
-                                                                "Wklej",
-                                                                "Wyczysc",
-                                                                "Cofnij",
-                                                                "-",
-                                                                "ActionAlfanumeryczny",
-                                                                "ActionMonochromatyczny",
-                                                                "ActionSkalaSzarosci",
-                                                                "-",
-                                                                "Start",
-                                                                "Krok",
-                                                                "Pauza",
-                                                                "-",
-                                                                "Stop"};
+inline constexpr std::array<MenuItem, 19> kToolBarItems{Command::Nowy,
+                                                        Command::Otworz,
+                                                        Command::Zapisz,
+                                                        kSeparatorItem,
+                                                        Command::Wytnij,
+                                                        Command::Kopiuj,
+                                                        Command::Wklej,
+                                                        Command::Wyczysc,
+                                                        Command::Cofnij,
+                                                        kSeparatorItem,
+                                                        Command::ActionAlfanumeryczny,
+                                                        Command::ActionMonochromatyczny,
+                                                        Command::ActionSkalaSzarosci,
+                                                        kSeparatorItem,
+                                                        Command::Start,
+                                                        Command::Krok,
+                                                        Command::Pauza,
+                                                        kSeparatorItem,
+                                                        Command::Stop};
 
 // The table's UTF-8 texts as Qt strings.
 inline QString ActionText(std::string_view text) {

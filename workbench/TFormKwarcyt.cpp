@@ -74,20 +74,21 @@ TFormKwarcyt::~TFormKwarcyt() {
 }
 
 void TFormKwarcyt::ConnectCommands() {
-  editActions_ = new EditActions(
-      {Action("Wytnij"), Action("Kopiuj"), Action("Wklej"), Action("Wyczysc"), Action("Cofnij")},
-      memo_, this);
-  connect(Action("Start"), &QAction::triggered, this, &TFormKwarcyt::StartExecute);
-  connect(Action("Krok"), &QAction::triggered, this, &TFormKwarcyt::KrokExecute);
-  connect(Action("Pauza"), &QAction::triggered, this, &TFormKwarcyt::PauzaExecute);
-  connect(Action("Stop"), &QAction::triggered, this, &TFormKwarcyt::StopExecute);
-  connect(Action("Przyspiesz"), &QAction::triggered, this, &TFormKwarcyt::PrzyspieszExecute);
-  connect(Action("Zwolnij"), &QAction::triggered, this, &TFormKwarcyt::ZwolnijExecute);
-  connect(Action("Nowy"), &QAction::triggered, this, &TFormKwarcyt::NowyExecute);
-  connect(Action("Otworz"), &QAction::triggered, this, &TFormKwarcyt::OtworzExecute);
-  connect(Action("Zapisz"), &QAction::triggered, this, &TFormKwarcyt::ZapiszExecute);
-  connect(Action("Zapiszjako"), &QAction::triggered, this, &TFormKwarcyt::ZapiszjakoExecute);
-  connect(Action("Zakoncz"), &QAction::triggered, this, &TFormKwarcyt::ZakonczExecute);
+  editActions_ =
+      new EditActions({Action(Command::Wytnij), Action(Command::Kopiuj), Action(Command::Wklej),
+                       Action(Command::Wyczysc), Action(Command::Cofnij)},
+                      memo_, this);
+  connect(Action(Command::Start), &QAction::triggered, this, &TFormKwarcyt::StartExecute);
+  connect(Action(Command::Krok), &QAction::triggered, this, &TFormKwarcyt::KrokExecute);
+  connect(Action(Command::Pauza), &QAction::triggered, this, &TFormKwarcyt::PauzaExecute);
+  connect(Action(Command::Stop), &QAction::triggered, this, &TFormKwarcyt::StopExecute);
+  connect(Action(Command::Przyspiesz), &QAction::triggered, this, &TFormKwarcyt::PrzyspieszExecute);
+  connect(Action(Command::Zwolnij), &QAction::triggered, this, &TFormKwarcyt::ZwolnijExecute);
+  connect(Action(Command::Nowy), &QAction::triggered, this, &TFormKwarcyt::NowyExecute);
+  connect(Action(Command::Otworz), &QAction::triggered, this, &TFormKwarcyt::OtworzExecute);
+  connect(Action(Command::Zapisz), &QAction::triggered, this, &TFormKwarcyt::ZapiszExecute);
+  connect(Action(Command::Zapiszjako), &QAction::triggered, this, &TFormKwarcyt::ZapiszjakoExecute);
+  connect(Action(Command::Zakoncz), &QAction::triggered, this, &TFormKwarcyt::ZakonczExecute);
   connect(czestotliwosc_, &QSlider::valueChanged, this,
           [this](int position) { runControl_.CzestotliwoscChange(position); });
   connect(memo_, &QPlainTextEdit::textChanged, this, &TFormKwarcyt::MemoChange);
@@ -98,29 +99,30 @@ void TFormKwarcyt::ConnectCommands() {
       MemoChange();
     }
   });
-  connect(Action("ActionAlfanumeryczny"), &QAction::triggered, this,
+  connect(Action(Command::ActionAlfanumeryczny), &QAction::triggered, this,
           &TFormKwarcyt::ActionAlfanumerycznyExecute);
-  connect(Action("ActionMonochromatyczny"), &QAction::triggered, this,
+  connect(Action(Command::ActionMonochromatyczny), &QAction::triggered, this,
           &TFormKwarcyt::ActionMonochromatycznyExecute);
-  connect(Action("ActionSkalaSzarosci"), &QAction::triggered, this,
+  connect(Action(Command::ActionSkalaSzarosci), &QAction::triggered, this,
           &TFormKwarcyt::ActionSkalaSzarosciExecute);
-  connect(Action("ActionUstawieniaWyswietlaczy"), &QAction::triggered, this,
+  connect(Action(Command::ActionUstawieniaWyswietlaczy), &QAction::triggered, this,
           &TFormKwarcyt::ActionUstawieniaWyswietlaczyExecute);
-  connect(Action("ActionPomoc"), &QAction::triggered, this, &TFormKwarcyt::ActionPomocExecute);
-  connect(Action("OAutorze"), &QAction::triggered, this, &TFormKwarcyt::OAutorzeExecute);
-  connect(Action("ActionWygaszacz"), &QAction::triggered, this,
+  connect(Action(Command::ActionPomoc), &QAction::triggered, this,
+          &TFormKwarcyt::ActionPomocExecute);
+  connect(Action(Command::OAutorze), &QAction::triggered, this, &TFormKwarcyt::OAutorzeExecute);
+  connect(Action(Command::ActionWygaszacz), &QAction::triggered, this,
           &TFormKwarcyt::ActionWygaszaczExecute);
 }
 
 void TFormKwarcyt::SetDisplayWindows(DisplayWindows* displays) {
   displays_ = displays;
-  FollowDisplay(displays_->FormAlfanumeryczny.get(), "ActionAlfanumeryczny");
-  FollowDisplay(displays_->FormMonochromatyczny.get(), "ActionMonochromatyczny");
-  FollowDisplay(displays_->FormSkalaSzarosci.get(), "ActionSkalaSzarosci");
+  FollowDisplay(displays_->FormAlfanumeryczny.get(), Command::ActionAlfanumeryczny);
+  FollowDisplay(displays_->FormMonochromatyczny.get(), Command::ActionMonochromatyczny);
+  FollowDisplay(displays_->FormSkalaSzarosci.get(), Command::ActionSkalaSzarosci);
 }
 
-void TFormKwarcyt::FollowDisplay(MemoryDisplayWindow* display, const char* actionName) {
-  QAction* action = Action(actionName);
+void TFormKwarcyt::FollowDisplay(MemoryDisplayWindow* display, Command command) {
+  QAction* action = Action(command);
   auto* button = qobject_cast<QAbstractButton*>(
       findChild<QToolBar*>(QStringLiteral("ToolBar1"))->widgetForAction(action));
   connect(display, &MemoryDisplayWindow::visibilityChanged, this, [action, button](bool visible) {
@@ -136,17 +138,17 @@ void TFormKwarcyt::ToggleDisplay(MemoryDisplayWindow* display, QAction* action) 
 
 void TFormKwarcyt::ActionAlfanumerycznyExecute() {
   ToggleDisplay(displays_ ? displays_->FormAlfanumeryczny.get() : nullptr,
-                Action("ActionAlfanumeryczny"));
+                Action(Command::ActionAlfanumeryczny));
 }
 
 void TFormKwarcyt::ActionMonochromatycznyExecute() {
   ToggleDisplay(displays_ ? displays_->FormMonochromatyczny.get() : nullptr,
-                Action("ActionMonochromatyczny"));
+                Action(Command::ActionMonochromatyczny));
 }
 
 void TFormKwarcyt::ActionSkalaSzarosciExecute() {
   ToggleDisplay(displays_ ? displays_->FormSkalaSzarosci.get() : nullptr,
-                Action("ActionSkalaSzarosci"));
+                Action(Command::ActionSkalaSzarosci));
 }
 
 void TFormKwarcyt::ActionUstawieniaWyswietlaczyExecute() {
@@ -212,9 +214,9 @@ void TFormKwarcyt::MemoChange() {
   const bool hasLines = CheckWhileEditing(memoLines_->Lines(), checkedCaretLine_,
                                           machine_.LabelTable, errors_, machine_.ProgramChecked);
   ShowErrors(0);
-  Action("Pauza")->setEnabled(false);
-  Action("Start")->setEnabled(hasLines);
-  Action("Krok")->setEnabled(hasLines);
+  Action(Command::Pauza)->setEnabled(false);
+  Action(Command::Start)->setEnabled(hasLines);
+  Action(Command::Krok)->setEnabled(hasLines);
 }
 
 void TFormKwarcyt::PokazFlagi() {
@@ -250,9 +252,9 @@ void TFormKwarcyt::PokazWszystko() {
 
 bool TFormKwarcyt::IsWindowShortcut(const QKeyEvent& key) const {
   const QKeySequence pressed(key.keyCombination());
-  for (const ActionSpec& spec : kActions) {
-    if (spec.shortcut.empty() || spec.category == "Edycja") continue;
-    if (actions_.value(ActionText(spec.name))->shortcut() == pressed) return true;
+  for (const ActionRow& row : kActions) {
+    if (row.shortcut.empty() || row.category == "Edycja") continue;
+    if (Action(row.command)->shortcut() == pressed) return true;
   }
   return false;
 }

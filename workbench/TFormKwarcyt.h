@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "ActionTable.h"
 #include "Dialogs.h"
 #include "DisplaySettings.h"
 #include "ErrorList.h"
@@ -52,7 +53,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // hide them from then on.
   void SetDisplayWindows(DisplayWindows* displays);
   const ErrorList& Errors() const { return errors_; }
-  QAction* Action(const char* name) const { return actions_.value(QLatin1String(name)); }
+  QAction* Action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
   // Replaces the desktop dialogs, e.g. by scripted answers in tests.
   void SetDialogs(std::unique_ptr<Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
   Dialogs& ModalDialogs() { return *dialogs_; }
@@ -130,7 +131,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void ContinuationDue();
   void ToggleDisplay(MemoryDisplayWindow* display, QAction* action);
   // The action's check mark and its tool button follow the window's visibility.
-  void FollowDisplay(MemoryDisplayWindow* display, const char* actionName);
+  void FollowDisplay(MemoryDisplayWindow* display, Command command);
   // Lets a window command's key reach its action even while a text control has the focus.
   bool IsWindowShortcut(const QKeyEvent& key) const;
 
@@ -175,7 +176,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   std::vector<ValueTarget> valueTargets_;
   QHash<const QObject*, const ValueTarget*> valueTargetOf_;
 
-  QHash<QString, QAction*> actions_;
+  std::array<QAction*, kCommandCount> actions_{};
   EditActions* editActions_ = nullptr;
   EditorLineCache* memoLines_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;

@@ -57,7 +57,7 @@ constexpr std::array<RegisterRowSpec, 5> kRows16{{
 }  // namespace
 
 void TFormKwarcyt::CreateActions() {
-  for (const ActionSpec& spec : kActions) {
+  for (const ActionRow& spec : kActions) {
     auto* action = new QAction(ActionText(spec.caption), this);
     action->setObjectName(ActionText(spec.name));
     action->setProperty("category", ActionText(spec.category));
@@ -67,23 +67,23 @@ void TFormKwarcyt::CreateActions() {
     action->setProperty("imageIndex", spec.image);
     action->setEnabled(spec.enabledAtStart);
     action->setCheckable(spec.checkable);
-    actions_.insert(action->objectName(), action);
+    actions_[static_cast<std::size_t>(spec.command)] = action;
   }
 }
 
 void TFormKwarcyt::CreateMenusAndToolBar() {
-  auto addItems = [this](QWidget* target, std::span<const std::string_view> items) {
-    for (std::string_view item : items) {
-      if (item == kSeparator) {
+  auto addItems = [this](QWidget* target, std::span<const MenuItem> items) {
+    for (const MenuItem& item : items) {
+      if (!item) {
         auto* separator = new QAction(target);
         separator->setSeparator(true);
         target->addAction(separator);
       } else {
-        target->addAction(actions_.value(ActionText(item)));
+        target->addAction(Action(*item));
       }
     }
   };
-  for (const MenuSpec& spec : kMenus) {
+  for (const MenuRow& spec : kMenus) {
     QMenu* menu = menuBar()->addMenu(ActionText(spec.title));
     menu->setObjectName(ActionText(spec.name));
     addItems(menu, spec.items);

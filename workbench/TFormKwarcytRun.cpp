@@ -41,13 +41,14 @@ int TFormKwarcyt::ProgramLineCount() const {
 }
 
 void TFormKwarcyt::SetCommandStates(const CommandStates& states) {
-  for (const char* name : {"Nowy", "Otworz", "Zapisz", "Zapiszjako"}) {
-    Action(name)->setEnabled(states.fileCommands);
+  for (const Command command :
+       {Command::Nowy, Command::Otworz, Command::Zapisz, Command::Zapiszjako}) {
+    Action(command)->setEnabled(states.fileCommands);
   }
-  Action("Start")->setEnabled(states.start);
-  Action("Krok")->setEnabled(states.krok);
-  Action("Pauza")->setEnabled(states.pauza);
-  Action("Stop")->setEnabled(states.stop);
+  Action(Command::Start)->setEnabled(states.start);
+  Action(Command::Krok)->setEnabled(states.krok);
+  Action(Command::Pauza)->setEnabled(states.pauza);
+  Action(Command::Stop)->setEnabled(states.stop);
 }
 
 void TFormKwarcyt::ShowProgramList(const std::vector<std::string>& lines, int pc) {

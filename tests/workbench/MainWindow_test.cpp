@@ -276,7 +276,7 @@ class MainWindowTest : public QObject, public WindowFixture {
     QGuiApplication::clipboard()->clear();
     const TFormKwarcyt window(nullptr, recovery.path());
     for (const char* name : {"Wytnij", "Kopiuj", "Wklej", "Wyczysc", "Cofnij"}) {
-      QVERIFY2(!window.Action(name)->isEnabled(), name);
+      QVERIFY2(!window.findChild<QAction*>(name)->isEnabled(), name);
     }
   }
 

@@ -104,7 +104,8 @@ class WindowFixture {
     return child;
   }
   QString LabelText(const char* name) { return Child<QLabel>(name)->text(); }
-  QAction* Action(const char* name) { return window_->Action(name); }
+  // Tests name a command by its object name, as they name every other control.
+  QAction* Action(const char* name) { return Child<QAction>(name); }
   QPlainTextEdit* Memo() { return Child<QPlainTextEdit>("Memo"); }
   QListWidget* List() { return Child<QListWidget>("List"); }
   QString ErrorText() { return Child<QPlainTextEdit>("ListaBledow")->toPlainText(); }
