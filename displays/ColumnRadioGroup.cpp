@@ -17,6 +17,17 @@ ColumnRadioGroup::ColumnRadioGroup(const QString& caption, const QStringList& it
     buttons_->addButton(button, index);
     grid->addWidget(button, index % rows, index / rows);
   }
+  // Tab enters the group on its selected item and the arrow keys choose from there. Qt moves
+  // the group's one tab stop only when a button takes the focus, so until then Tab would land
+  // on the first item, where the arrows move the focus without selecting.
+  connect(buttons_, &QButtonGroup::buttonToggled, this, [this](QAbstractButton* button, bool on) {
+    if (on) KeepTabStopOn(button);
+  });
+}
+
+void ColumnRadioGroup::KeepTabStopOn(QAbstractButton* selected) {
+  for (QAbstractButton* button : buttons_->buttons())
+    button->setFocusPolicy(button == selected ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void ColumnRadioGroup::SetItemIndex(int index) {

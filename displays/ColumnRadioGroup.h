@@ -23,6 +23,8 @@ class ColumnRadioGroup : public QGroupBox {
   int Count() const { return static_cast<int>(buttons_->buttons().size()); }
 
  private:
+  void KeepTabStopOn(QAbstractButton* selected);
+
   QButtonGroup* buttons_;
 };
 

@@ -1,7 +1,9 @@
 // The display settings dialog: what it shows on opening, what Zatwierdź applies, and that Esc and
 // the close button apply nothing. The dialog is shown modelessly, so no test waits for a person.
+#include <QApplication>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -179,6 +181,31 @@ class SettingsDialogTest : public QObject {
     reopened.show();
     QCOMPARE(SelectedText(reopened.RadioGroupMonoKlatki), QStringLiteral("10 klatek/sekundę"));
     QCOMPARE(SelectedText(reopened.RadioGroupSzary), QStringLiteral("3000h"));
+  }
+
+  // Tab enters each group on its selected option; the arrow keys choose within the group.
+  void keysMoveAsInRadioGroups() {
+    TFormUstawieniaWyswietlaczy dialog(settings_, nullptr);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.PageControlUstawienia->tabBar()->setFocus();
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+      QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+      return QApplication::focusWidget();
+    };
+    ColumnRadioGroup* address = dialog.RadioGroupAlfa;
+    ColumnRadioGroup* rate = dialog.RadioGroupAlfaKlatki;
+    QCOMPARE(press(Qt::Key_Tab), address->Item(1));
+    QCOMPARE(press(Qt::Key_Down), address->Item(2));
+    QCOMPARE(press(Qt::Key_Right), address->Item(6));
+    QCOMPARE(address->ItemIndex(), 6);
+    QCOMPARE(press(Qt::Key_Tab), rate->Item(4));
+    QCOMPARE(press(Qt::Key_Up), rate->Item(3));
+    QCOMPARE(rate->ItemIndex(), 3);
+    QCOMPARE(press(Qt::Key_Tab), dialog.Zatwierdz);
+    QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), rate->Item(3));
+    QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), address->Item(6));
   }
 
   // The displays take a new base and border at their next repaint and the new rate after it.
