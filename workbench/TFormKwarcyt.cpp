@@ -21,7 +21,7 @@
 #include "FlagsView.h"
 #include "Fonts.h"
 #include "MemoryView.h"
-#include "RecoveryKeeper.h"
+#include "ProgramDocument.h"
 #include "RegisterGroup.h"
 #include "Sprawdzanie.h"
 #include "TFormAutor.h"
@@ -43,8 +43,7 @@ const QString kColumnPanel = QStringLiteral("Kolumna: ");
 TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
     : QMainWindow(parent),
       runControl_(machine_, errors_, *this),
-      dialogs_(std::make_unique<QtDialogs>()),
-      fileName_(QStringLiteral("Nowy.txt")) {
+      dialogs_(std::make_unique<QtDialogs>()) {
   setObjectName(QStringLiteral("FormKwarcyt"));
   setWindowTitle(QStringLiteral("Kwarcyt - Nowy.txt"));
   setFont(CaptionFont());
@@ -58,14 +57,17 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
   CreateControls();
   ConnectCommands();
   CreateValueTargets();
-  recovery_ = new RecoveryKeeper(
-      *memo_->document(),
-      [this] {
-        return RecoveredProgram{
-            EditorTextLines(*memo_->document()), fileName_, hasFileName_, fileEncoding_, {}};
-      },
-      recoveryFolder.isEmpty() ? RecoveryCopy::DefaultFolder() : recoveryFolder, this);
+  document_ = std::make_unique<ProgramDocument>(
+      *memo_, recoveryFolder.isEmpty() ? RecoveryCopy::DefaultFolder() : recoveryFolder);
   MemoChange();
+}
+
+const QString& TFormKwarcyt::CurrentFileName() const {
+  return document_->FileName();
+}
+
+bool TFormKwarcyt::HasFileName() const {
+  return document_->HasFileName();
 }
 
 // The editing commands watch the focus and the text controls; they go before either does.
@@ -260,6 +262,7 @@ bool TFormKwarcyt::IsWindowShortcut(const QKeyEvent& key) const {
 }
 
 bool TFormKwarcyt::eventFilter(QObject* watched, QEvent* event) {
+  if (OpenValueEntry(watched, *event)) return true;
   switch (event->type()) {
     case QEvent::ShortcutOverride:
       // The text controls claim Ctrl+A for themselves; the window's commands come first.
@@ -271,12 +274,6 @@ bool TFormKwarcyt::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyRelease:
       if (watched == memo_ && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         UpdateCaretPanels();  // MemoKeyUp
-      }
-      break;
-    case QEvent::MouseButtonDblClick:
-      if (const ValueTarget* target = valueTargetOf_.value(watched)) {
-        EditValue(*target);
-        return true;
       }
       break;
     case QEvent::MouseButtonRelease:

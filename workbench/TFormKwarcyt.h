@@ -14,9 +14,7 @@
 #include "DisplaySettings.h"
 #include "ErrorList.h"
 #include "MachineState.h"
-#include "ProgramFile.h"
 #include "RunControl.h"
-#include "TextEncoding.h"
 #include "ValueTarget.h"
 
 class QAction;
@@ -34,9 +32,8 @@ class EditActions;
 class EditorLineCache;
 class FlagsView;
 class MemoryView;
-class RecoveryKeeper;
+class ProgramDocument;
 class RegisterGroup;
-struct RecoveredProgram;
 
 class TFormKwarcyt : public QMainWindow, private RunHost {
   Q_OBJECT
@@ -74,8 +71,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void ZakonczExecute();
   // The file the program was last opened from or saved to ("Nowy.txt" before that), and whether
   // it names a real file, so that Save writes without asking.
-  const QString& CurrentFileName() const { return fileName_; }
-  bool HasFileName() const { return hasFileName_; }
+  const QString& CurrentFileName() const;
+  bool HasFileName() const;
 
   // At start: offers back the unsaved text of a window that ended without saving it.
   void OfferRecovery();
@@ -142,14 +139,13 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // Save would replace a file that another program changed since it was read or written here:
   // true when it may, that is when the file is unchanged or the user agrees to replace it.
   bool OverwriteAllows();
-  void RestoreProgram(const RecoveredProgram& program);
-  // The program text replaced as a whole: nothing in it is the user's unsaved work.
-  void ReplaceProgramText(const QStringList& lines);
   // Exit and the close end a run completely before they ask anything.
   void EndRunForClosing();
 
-  // Value entry: each value of the views that a double-click edits with TFormPodaj.
+  // Value entry: each value of the views that a click or double-click edits with TFormPodaj.
   void CreateValueTargets();
+  // Opens the entry when the event is the gesture of a value's control; true when it did.
+  bool OpenValueEntry(const QObject* control, const QEvent& event);
   void EditValue(const ValueTarget& target);
 
   MachineState machine_;
@@ -161,17 +157,13 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   QTimer continuation_;
   bool shown_ = false;
 
-  QString fileName_;
-  bool hasFileName_ = false;
-  TextEncoding fileEncoding_ = TextEncoding::Utf8;
-  FileStamp diskStamp_;  // the file as it was when last read or written here
+  std::unique_ptr<ProgramDocument> document_;
   QString lastOpened_;
   bool closeApproved_ = false;
   // The caret line the last check looked at, and whether the caret may still move as part of
   // the same change (until the event loop turns again).
   int checkedCaretLine_ = 0;
   bool caretFollowsChange_ = false;
-  RecoveryKeeper* recovery_ = nullptr;
 
   std::vector<ValueTarget> valueTargets_;
   QHash<const QObject*, const ValueTarget*> valueTargetOf_;

@@ -1,0 +1,101 @@
+#include "ProgramDocument.h"
+
+#include <QFileInfo>
+#include <QPlainTextEdit>
+
+#include "EditorLines.h"
+#include "RecoveryKeeper.h"
+
+namespace kwarcyt {
+
+namespace {
+const QString kNewFileName = QStringLiteral("Nowy.txt");
+}  // namespace
+
+ProgramDocument::ProgramDocument(QPlainTextEdit& editor, const QString& recoveryFolder)
+    : editor_(editor), fileName_(kNewFileName) {
+  // Owned by the editor, so that it goes with the text it watches.
+  recovery_ = new RecoveryKeeper(
+      *editor_.document(),
+      [this] {
+        return RecoveredProgram{
+            EditorTextLines(*editor_.document()), fileName_, hasFileName_, encoding_, {}};
+      },
+      recoveryFolder, &editor_);
+}
+
+QString ProgramDocument::Title() const {
+  return QStringLiteral("Kwarcyt - ") + QFileInfo(fileName_).fileName();
+}
+
+bool ProgramDocument::IsModified() const {
+  return editor_.document()->isModified();
+}
+
+void ProgramDocument::ReplaceText(const QStringList& lines) {
+  editor_.setPlainText(lines.join(QLatin1Char('\n')));
+  editor_.document()->setModified(false);
+}
+
+void ProgramDocument::New() {
+  hasFileName_ = false;
+  ReplaceText({});
+  fileName_ = kNewFileName;
+  encoding_ = TextEncoding::Utf8;
+}
+
+std::optional<QString> ProgramDocument::Open(const QString& path) {
+  // Stamped before reading: a change made while the file is read is then noticed at Save.
+  const FileStamp stamp = StampOf(path);
+  const ProgramReadResult read = ReadProgramFile(path);
+  if (!read.ok) return read.error;
+  ReplaceText(read.text.lines);
+  encoding_ = read.text.encoding;
+  fileName_ = path;
+  hasFileName_ = true;
+  diskStamp_ = stamp;
+  return std::nullopt;
+}
+
+std::optional<QString> ProgramDocument::SaveTo(const QString& path) {
+  const ProgramWriteResult written =
+      WriteProgramFile(path, EditorTextLines(*editor_.document()), encoding_);
+  if (!written.ok) return written.error;
+  // Only a program that is really in the file takes its name.
+  encoding_ = written.encoding;
+  diskStamp_ = StampOf(path);
+  fileName_ = path;
+  hasFileName_ = true;
+  editor_.document()->setModified(false);
+  return std::nullopt;
+}
+
+bool ProgramDocument::ChangedOnDisk() const {
+  const FileStamp onDisk = StampOf(fileName_);
+  return onDisk.exists && onDisk != diskStamp_;
+}
+
+std::vector<LeftCopy> ProgramDocument::LeftBehind() const {
+  return recovery_->LeftBehind();
+}
+
+void ProgramDocument::Restore(const RecoveredProgram& program) {
+  ReplaceText(program.lines);
+  editor_.document()->setModified(true);
+  fileName_ = program.fileName;
+  hasFileName_ = program.hasFileName;
+  encoding_ = program.encoding;
+  diskStamp_ = StampOf(fileName_);
+  // The restored text is this window's unsaved work now, before the old copy goes.
+  recovery_->WriteNow();
+}
+
+void ProgramDocument::KeepUnsavedWork() {
+  recovery_->WriteNow();
+}
+
+void ProgramDocument::DiscardUnsavedWork() {
+  recovery_->Discard();
+}
+
+}  // namespace kwarcyt

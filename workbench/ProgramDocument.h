@@ -1,0 +1,62 @@
+// The program as a file: the editor's text with the name of its file, the encoding it is
+// written in, the file's version on disk and the copy of unsaved work kept for recovery. The
+// window's commands ask the questions; this class keeps the facts.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "ProgramFile.h"
+#include "RecoveryCopy.h"
+#include "TextEncoding.h"
+
+class QPlainTextEdit;
+
+namespace kwarcyt {
+
+class RecoveryKeeper;
+
+class ProgramDocument {
+ public:
+  ProgramDocument(QPlainTextEdit& editor, const QString& recoveryFolder);
+
+  // The file the program was last opened from or saved to ("Nowy.txt" before that), and whether
+  // it names a real file, so that Save writes without asking.
+  const QString& FileName() const { return fileName_; }
+  bool HasFileName() const { return hasFileName_; }
+  // The window's title: the program's name after the program's own.
+  QString Title() const;
+  bool IsModified() const;
+
+  // An empty program that belongs to no file.
+  void New();
+  // Takes the file's text and name; on failure nothing changes and the reason is returned.
+  std::optional<QString> Open(const QString& path);
+  // Writes the text into the file and takes its name; on failure nothing changes.
+  std::optional<QString> SaveTo(const QString& path);
+  // Another program changed the file since it was read or written here.
+  bool ChangedOnDisk() const;
+
+  // The copies of unsaved work that windows which are gone left behind.
+  std::vector<LeftCopy> LeftBehind() const;
+  // Takes a recovered text as this window's unsaved work.
+  void Restore(const RecoveredProgram& program);
+  // Brings the copy of unsaved work up to date at once.
+  void KeepUnsavedWork();
+  // The user chose to throw the unsaved work away.
+  void DiscardUnsavedWork();
+
+ private:
+  void ReplaceText(const QStringList& lines);
+
+  QPlainTextEdit& editor_;
+  QString fileName_;
+  bool hasFileName_ = false;
+  TextEncoding encoding_ = TextEncoding::Utf8;
+  FileStamp diskStamp_;  // the file as it was when last read or written here
+  RecoveryKeeper* recovery_ = nullptr;
+};
+
+}  // namespace kwarcyt
