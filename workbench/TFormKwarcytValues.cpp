@@ -1,7 +1,8 @@
-// Value entry: a double-click on a register, a memory row, the "RAM[HL]" row or an input port
-// opens TFormPodaj for that value and writes the answer back. It works in every run state; a
-// running program waits while the dialog is open.
+// Value entry: a click on a register, or a double-click on a memory row, the "RAM[HL]" row or an
+// input port, opens TFormPodaj for that value and writes the answer back. It works in every run
+// state; a running program waits while the dialog is open.
 #include <QLabel>
+#include <QMouseEvent>
 
 #include "CellWindowView.h"
 #include "MemoryView.h"
@@ -69,6 +70,7 @@ void TFormKwarcyt::CreateValueTargets() {
   };
   for (const RegisterTarget& r : kRegisters) {
     valueTargets_.push_back({{Utf8(r.nameLabel), Utf8(r.valueLabel)},
+                             EntryGesture::Click,
                              Utf8(r.name),
                              byte,
                              [this, field = r.field] { return machine_.*field; },
@@ -77,6 +79,7 @@ void TFormKwarcyt::CreateValueTargets() {
   }
   for (const PairTarget& p : kPairs) {
     valueTargets_.push_back({{Utf8(p.nameLabel), Utf8(p.valueLabel)},
+                             EntryGesture::Click,
                              Utf8(p.name),
                              word,
                              [this, p] { return machine_.*p.high * 256 + machine_.*p.low; },
@@ -87,6 +90,7 @@ void TFormKwarcyt::CreateValueTargets() {
                              registersThenMemory(p.addressesMemory)});
   }
   valueTargets_.push_back({{QStringLiteral("LabelSP"), QStringLiteral("SP10")},
+                           EntryGesture::Click,
                            QStringLiteral("wskaźnika stosu"),
                            word,
                            [this] { return machine_.SP; },
@@ -94,6 +98,7 @@ void TFormKwarcyt::CreateValueTargets() {
                            registersThenMemory(false)});
   // The limit follows the editor as it stands, not the program of a run.
   valueTargets_.push_back({{QStringLiteral("LabelPC"), QStringLiteral("PC10")},
+                           EntryGesture::Click,
                            QStringLiteral("licznika rozkazów PC"),
                            [this] { return std::max(ProgramLineCount() - 1, 0); },
                            [this] { return machine_.PC; },
@@ -103,6 +108,7 @@ void TFormKwarcyt::CreateValueTargets() {
   for (int row = 1; row <= CellWindowView::kRows; ++row) {
     valueTargets_.push_back(
         {{QStringLiteral("LabelA%1").arg(row)},
+         EntryGesture::DoubleClick,
          QStringLiteral("pamięci"),
          byte,
          [this, row] { return int{machine_.Memory[pamiec_->FirstAddress() + row - 1]}; },
@@ -113,6 +119,7 @@ void TFormKwarcyt::CreateValueTargets() {
   }
   valueTargets_.push_back(
       {{QStringLiteral("LabelRamHL")},
+       EntryGesture::DoubleClick,
        QStringLiteral("pamięci"),
        byte,
        [this] { return int{machine_.Memory[machine_.HL()]}; },
@@ -121,6 +128,7 @@ void TFormKwarcyt::CreateValueTargets() {
   for (int row = 1; row <= CellWindowView::kRows; ++row) {
     valueTargets_.push_back(
         {{QStringLiteral("LabelIN%1").arg(row)},
+         EntryGesture::DoubleClick,
          QStringLiteral("portu wejściowego"),
          byte,
          [this, row] { return int{machine_.InputPorts[portyWej_->FirstAddress() + row - 1]}; },
@@ -139,6 +147,20 @@ void TFormKwarcyt::CreateValueTargets() {
       valueTargetOf_.insert(label, &target);
     }
   }
+}
+
+bool TFormKwarcyt::OpenValueEntry(const QObject* control, const QEvent& event) {
+  const bool click = event.type() == QEvent::MouseButtonRelease;
+  if (!click && event.type() != QEvent::MouseButtonDblClick) return false;
+  const ValueTarget* target = valueTargetOf_.value(control);
+  if (target == nullptr || click != (target->gesture == EntryGesture::Click)) return false;
+  const auto& mouse = static_cast<const QMouseEvent&>(event);
+  // A click counts only when the button comes up over the label it went down on.
+  const auto* label = static_cast<const QWidget*>(control);
+  if (mouse.button() != Qt::LeftButton || !label->rect().contains(mouse.position().toPoint()))
+    return false;
+  EditValue(*target);
+  return true;
 }
 
 void TFormKwarcyt::EditValue(const ValueTarget& target) {

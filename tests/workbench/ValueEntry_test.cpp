@@ -69,6 +69,9 @@ class ValueEntryTest : public QObject, public WindowFixture {
     };
   }
 
+  // Registers, pairs, SP and PC open on a click; memory rows, "RAM[HL]" and ports on a
+  // double-click.
+  void Click(const char* control) { QTest::mouseClick(Child<QLabel>(control), Qt::LeftButton); }
   void DoubleClick(const char* control) {
     QTest::mouseDClick(Child<QLabel>(control), Qt::LeftButton);
   }
@@ -148,7 +151,7 @@ class ValueEntryTest : public QObject, public WindowFixture {
       t.field(Machine()) = t.current;
       Window().PokazRejestry();
       Answer(t.typed);
-      DoubleClick(t.control);
+      Click(t.control);
       QCOMPARE(seen_.title, QString(t.title));
       QCOMPARE(seen_.atOpening, QString::number(t.current));
       QVERIFY2(t.field(Machine()) == t.written, t.control);
@@ -173,7 +176,7 @@ class ValueEntryTest : public QObject, public WindowFixture {
       Machine().*p.low = 0x34;
       Window().PokazRejestry();
       Answer("258");
-      DoubleClick(p.control);
+      Click(p.control);
       QCOMPARE(
           seen_.title,
           QStringLiteral("Wprowadź nową wartość do pary rejestrów %1 {0..65535}:").arg(p.title));
@@ -222,7 +225,7 @@ class ValueEntryTest : public QObject, public WindowFixture {
 
   void openingOnZero() {
     Answer("0");
-    DoubleClick("A10");
+    Click("A10");
     QCOMPARE(seen_.atOpening, QString("0"));
     QCOMPARE(seen_.dec, QString("0"));
     QCOMPARE(seen_.hex, QString("00"));
@@ -267,7 +270,7 @@ class ValueEntryTest : public QObject, public WindowFixture {
     Machine().A = 7;
     Machine().setBC(7);
     Answer(typed, static_cast<Leave>(leave));
-    DoubleClick(control.toLatin1().constData());
+    Click(control.toLatin1().constData());
     QCOMPARE(seen_.okEnabled, ok);
     QCOMPARE(seen_.stillOpenAfterEnter, !ok);
     QCOMPARE(pair ? Machine().BC() : Machine().A, value);
@@ -282,7 +285,7 @@ class ValueEntryTest : public QObject, public WindowFixture {
 
   void pairAllOnes() {
     Answer("FFFFh");
-    DoubleClick("LabelBC");
+    Click("LabelBC");
     QCOMPARE(seen_.dec, QString("65535"));
     QCOMPARE(seen_.hex, QString("FFFF"));
     QCOMPARE(seen_.bin, QString(16, '1'));
@@ -320,7 +323,7 @@ class ValueEntryTest : public QObject, public WindowFixture {
     Type(program);
     Machine().PC = 0;
     Answer(typed);
-    DoubleClick("PC10");
+    Click("PC10");
     QCOMPARE(seen_.title, "Wprowadź nową wartość do licznika rozkazów PC {0.." + limit + "}:");
     QCOMPARE(seen_.okEnabled, ok);
     QCOMPARE(Machine().PC, ok ? typed.toInt() : 0);
@@ -345,7 +348,7 @@ class ValueEntryTest : public QObject, public WindowFixture {
     Window().PokazPamiec();
     const QString before = LabelText("LabelRamHL");
     Answer("5");
-    DoubleClick("H10");
+    Click("H10");
     QVERIFY(LabelText("LabelRamHL") != before);
     QVERIFY(LabelText("LabelRamHL").contains("99"));
   }
@@ -370,13 +373,34 @@ class ValueEntryTest : public QObject, public WindowFixture {
       QTest::keyClicks(liczba, "42");
       QTest::keyClick(liczba, Qt::Key_Return);
     });
-    DoubleClick("B10");
+    Click("B10");
     QCOMPARE(heldLater, heldAtOpening);
     QCOMPARE(Machine().B, 42);
     QVERIFY(Machine().Running);
     const int resumedFrom = Machine().HL();
     QTRY_VERIFY(Machine().HL() != resumedFrom);
     QVERIFY(LabelText("B10").startsWith(" 42"));
+  }
+
+  // The other gesture opens nothing: a double-click on a register, a click on a row.
+  void eachTargetOpensOnItsOwnGesture_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("click");
+    QTest::newRow("A10") << "A10" << true;
+    QTest::newRow("LabelHL") << "LabelHL" << true;
+    QTest::newRow("PC10") << "PC10" << true;
+    QTest::newRow("LabelA1") << "LabelA1" << false;
+    QTest::newRow("LabelRamHL") << "LabelRamHL" << false;
+    QTest::newRow("LabelIN7") << "LabelIN7" << false;
+  }
+  void eachTargetOpensOnItsOwnGesture() {
+    QFETCH(QString, control);
+    QFETCH(bool, click);
+    const QByteArray name = control.toLatin1();
+    click ? DoubleClick(name.constData()) : Click(name.constData());
+    QVERIFY(Script().shown.isEmpty());
+    click ? Click(name.constData()) : DoubleClick(name.constData());
+    QCOMPARE(Script().shown, QStringList("TFormPodaj"));
   }
 
   void outputPortsAndFlagsAreNotEdited() {
