@@ -23,9 +23,7 @@ QLabel* PlacedLabel(QWidget* parent, const char* name, const QString& text, cons
 
 }  // namespace
 
-TFormAutor::TFormAutor(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+TFormAutor::TFormAutor(QWidget* parent) : ModalDialog(parent) {
   setObjectName(QStringLiteral("FormAutor"));
   setWindowTitle(QStringLiteral("Kwarcyt - O autorze"));
   setFont(SansFont(13));

@@ -2,14 +2,15 @@
 // with exec(); Esc or the title bar's close button closes it.
 #pragma once
 
-#include <QDialog>
 #include <QSize>
+
+#include "WindowPlacement.h"
 
 class QKeyEvent;
 
 namespace kwarcyt {
 
-class TFormAutor : public QDialog {
+class TFormAutor : public ModalDialog {
   Q_OBJECT
 
  public:

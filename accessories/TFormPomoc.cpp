@@ -99,9 +99,7 @@ QWidget* TextPage(const HelpPage& page) {
 
 }  // namespace
 
-TFormPomoc::TFormPomoc(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+TFormPomoc::TFormPomoc(QWidget* parent) : ModalDialog(parent) {
   setObjectName(QStringLiteral("FormPomoc"));
   setWindowTitle(QStringLiteral("Kwarcyt - Pomoc"));
   setFont(SansFont(11));
@@ -148,7 +146,7 @@ void TFormPomoc::PageControl1Change(int index) {
 }
 
 void TFormPomoc::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  ModalDialog::showEvent(event);
   if (!pagesFitted_) FitTextPages();
   pagesFitted_ = true;
 }

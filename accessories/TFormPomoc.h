@@ -2,8 +2,9 @@
 // syntax and the list of all instructions. Created for one use, shown with exec().
 #pragma once
 
-#include <QDialog>
 #include <QSize>
+
+#include "WindowPlacement.h"
 
 class QKeyEvent;
 class QShowEvent;
@@ -12,7 +13,7 @@ class QTabWidget;
 
 namespace kwarcyt {
 
-class TFormPomoc : public QDialog {
+class TFormPomoc : public ModalDialog {
   Q_OBJECT
 
  public:

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "WindowPlacement.h"
+
 namespace kwarcyt {
 
 namespace {
@@ -85,17 +87,11 @@ void MemoryDisplayWindow::FormClose() {
 }
 
 void MemoryDisplayWindow::CentreOnMainWindow() {
-  QRect area;
   if (mainWindow_) {
-    area = mainWindow_->frameGeometry();
+    CentreClientArea(*this, mainWindow_->geometry());
   } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    area = screen->availableGeometry();
-  } else {
-    return;
+    CentreClientArea(*this, screen->availableGeometry());
   }
-  QRect frame = frameGeometry();
-  frame.moveCenter(area.center());
-  move(frame.topLeft());
 }
 
 // Minimising sends hide events without making the window invisible, so only real changes count.

@@ -28,9 +28,7 @@ QStringList RateItems() {
 }  // namespace
 
 TFormUstawieniaWyswietlaczy::TFormUstawieniaWyswietlaczy(DisplaySettings& settings, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
-      settings_(settings) {
+    : ModalDialog(parent), settings_(settings) {
   setWindowTitle(QStringLiteral("Kwarcyt - Ustawienia wyświetlaczy"));
   setFixedSize(286, 278);
   // The program's small caption font, or a metric-compatible stand-in; wider fonts would not
@@ -86,7 +84,7 @@ void TFormUstawieniaWyswietlaczy::AddPage(const QString& caption, const QString&
 }
 
 void TFormUstawieniaWyswietlaczy::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  ModalDialog::showEvent(event);
   FormShow();
 }
 

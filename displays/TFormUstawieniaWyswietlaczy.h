@@ -4,16 +4,16 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QDialog>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "ColumnRadioGroup.h"
 #include "DisplaySettings.h"
+#include "WindowPlacement.h"
 
 namespace kwarcyt {
 
-class TFormUstawieniaWyswietlaczy : public QDialog {
+class TFormUstawieniaWyswietlaczy : public ModalDialog {
   Q_OBJECT
 
  public:

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "DisplayWindows.h"
 #include "WindowFixture.h"
@@ -203,6 +204,40 @@ class MainWindowTest : public QObject, public WindowFixture {
     QCOMPARE(DialogsShown(),
              QStringList({"kwarcyt::TFormPomoc", "kwarcyt::TFormAutor", "kwarcyt::TFormWygaszacz",
                           "kwarcyt::TFormUstawieniaWyswietlaczy"}));
+  }
+
+  // Each dialog of the main window opens at its own client size, centred on the main window's
+  // client area, staying on top and tied to no window, so that the display windows, which stay
+  // on top as well, cannot cover it.
+  void dialogsOpenCentredAboveTheDisplays_data() {
+    QTest::addColumn<QString>("opener");  // a command, or a label that a click opens it from
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("value entry") << "A10" << QSize(294, 202);
+    QTest::newRow("display settings") << "ActionUstawieniaWyswietlaczy" << QSize(286, 278);
+    QTest::newRow("help") << "ActionPomoc" << QSize(490, 210);
+    QTest::newRow("about") << "OAutorze" << QSize(491, 223);
+  }
+  void dialogsOpenCentredAboveTheDisplays() {
+    QFETCH(QString, opener);
+    QFETCH(QSize, size);
+    QRect shown;
+    bool staysOnTop = false;
+    const QWindow* tiedTo = nullptr;
+    Script().onExec = [&](QDialog& dialog) {
+      dialog.show();
+      shown = dialog.geometry();
+      staysOnTop = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+      tiedTo = dialog.windowHandle()->transientParent();
+      return int{QDialog::Rejected};
+    };
+    if (auto* command = Window().findChild<QAction*>(opener))
+      command->trigger();
+    else
+      QTest::mouseClick(Child<QLabel>(opener.toLatin1().constData()), Qt::LeftButton);
+    QCOMPARE(shown.size(), size);
+    QCOMPARE(shown.center(), Window().geometry().center());
+    QVERIFY(staysOnTop);
+    QCOMPARE(tiedTo, nullptr);
   }
 
   void displayCommandsFollowTheirWindows() {

@@ -1,5 +1,6 @@
 #include "TFormPodaj.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -13,6 +14,8 @@
 
 namespace {
 
+constexpr QSize kClientSize{294, 202};
+
 QLabel* PreviewLabel(QWidget* parent, const QString& name, const QString& text, bool bold = false) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
@@ -21,13 +24,19 @@ QLabel* PreviewLabel(QWidget* parent, const QString& name, const QString& text, 
   return label;
 }
 
+// Each preview column is as wide as the longest text it shows, so the row of previews keeps
+// its place and stays centred whatever is typed.
+int PreviewWidth(int characters, bool bold = false) {
+  return QFontMetrics(kwarcyt::ValueFont(bold)).horizontalAdvance(QString(characters, 'W'));
+}
+
 }  // namespace
 
-TFormPodaj::TFormPodaj(QWidget* parent) : QDialog(parent) {
+TFormPodaj::TFormPodaj(QWidget* parent) : ModalDialog(parent, Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("FormPodaj"));
   setWindowTitle(QStringLiteral("Kwarcyt"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+  setFont(kwarcyt::CaptionFont());
+  setFixedSize(kClientSize);
   setAttribute(Qt::WA_DeleteOnClose, false);
 
   tytul_ = new QLabel(this);
@@ -56,18 +65,29 @@ TFormPodaj::TFormPodaj(QWidget* parent) : QDialog(parent) {
 
   auto* preview = new QGridLayout;
   preview->setObjectName(QStringLiteral("Label1"));
-  const QStringList captions = {QStringLiteral("Dec"), QStringLiteral("Hex"), QStringLiteral("Bin"),
-                                QStringLiteral("ASCII")};
-  for (int column = 0; column < captions.size(); ++column) {
-    auto* caption = new QLabel(captions[column], this);
+  preview->setHorizontalSpacing(12);
+  preview->setVerticalSpacing(0);
+  const struct {
+    const char* caption;
+    QLabel* value;
+    int width;
+  } columns[] = {
+      {"Dec", r10_, PreviewWidth(5)},
+      {"Hex", r16_, PreviewWidth(4)},
+      {"Bin", r2_, PreviewWidth(16)},
+      {"ASCII", rascii_, PreviewWidth(3, true)},
+  };
+  for (int column = 0; column < 4; ++column) {
+    auto* caption = new QLabel(QString::fromLatin1(columns[column].caption), this);
     caption->setAlignment(Qt::AlignCenter);
+    columns[column].value->setFixedWidth(columns[column].width);
     preview->addWidget(caption, 0, column);
+    preview->addWidget(columns[column].value, 1, column);
   }
-  preview->addWidget(r10_, 1, 0);
-  preview->addWidget(r16_, 1, 1);
-  preview->addWidget(r2_, 1, 2);
-  preview->addWidget(rascii_, 1, 3);
-  preview->setColumnStretch(2, 2);
+  auto* previewRow = new QHBoxLayout;
+  previewRow->addStretch();
+  previewRow->addLayout(preview);
+  previewRow->addStretch();
 
   auto* bevel = new QFrame(this);
   bevel->setObjectName(QStringLiteral("Bevel1"));
@@ -75,9 +95,11 @@ TFormPodaj::TFormPodaj(QWidget* parent) : QDialog(parent) {
   bevel->setFrameShadow(QFrame::Sunken);
 
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(4);
   layout->addWidget(tytul_);
   layout->addLayout(entryRow);
-  layout->addLayout(preview);
+  layout->addLayout(previewRow);
   layout->addWidget(bevel);
   const QList<QPair<QString, QString>> rules = {
       {QStringLiteral("Label7"), QStringLiteral("Reguły wprowadzania liczb:")},
@@ -92,16 +114,19 @@ TFormPodaj::TFormPodaj(QWidget* parent) : QDialog(parent) {
     rule->setObjectName(name);
     layout->addWidget(rule);
   }
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  setMinimumSize(294, 202);
+  layout->addStretch();
 
   connect(liczba_, &QLineEdit::textChanged, this, &TFormPodaj::LiczbaChange);
   connect(ok_, &QPushButton::clicked, this, &TFormPodaj::OKClick);
 }
 
-void TFormPodaj::SetTitle(const QString& title) { tytul_->setText(title); }
+void TFormPodaj::SetTitle(const QString& title) {
+  tytul_->setText(title);
+}
 
-void TFormPodaj::SetMaximum(int maximum) { maximum_ = maximum; }
+void TFormPodaj::SetMaximum(int maximum) {
+  maximum_ = maximum;
+}
 
 void TFormPodaj::SetValue(int value) {
   // Setting the same text again would not run the change handler; the preview must be filled.
@@ -137,13 +162,13 @@ void TFormPodaj::showEvent(QShowEvent* event) {
   valueAtOpening_ = liczba_->text().toInt();
   result_ = valueAtOpening_;
   liczba_->setFocus();
-  QDialog::showEvent(event);
+  ModalDialog::showEvent(event);
 }
 
 void TFormPodaj::reject() {
   // Esc and the close button leave the target as it was.
   result_ = valueAtOpening_;
-  QDialog::reject();
+  ModalDialog::reject();
 }
 
 void TFormPodaj::OKClick() {

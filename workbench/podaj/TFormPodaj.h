@@ -2,13 +2,13 @@
 // preview of the typed value in decimal, hexadecimal, binary and as a character.
 #pragma once
 
-#include <QDialog>
+#include "WindowPlacement.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TFormPodaj : public QDialog {
+class TFormPodaj : public kwarcyt::ModalDialog {
   Q_OBJECT
 
  public:
