@@ -42,15 +42,12 @@ const QString kColumnPanel = QStringLiteral("Kolumna: ");
 
 TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
     : QMainWindow(parent),
-      runControl_(machine_, errors_, *this),
+      run_(new RunController(machine_, errors_, *this, this)),
       dialogs_(std::make_unique<QtDialogs>()) {
   setObjectName(QStringLiteral("FormKwarcyt"));
   setWindowTitle(QStringLiteral("Kwarcyt - Nowy.txt"));
   setFont(CaptionFont());
   setMinimumSize(kMinimumWindowSize);
-  continuation_.setSingleShot(true);
-  continuation_.setTimerType(Qt::PreciseTimer);
-  connect(&continuation_, &QTimer::timeout, this, &TFormKwarcyt::ContinuationDue);
 
   CreateActions();
   CreateMenusAndToolBar();
@@ -92,7 +89,7 @@ void TFormKwarcyt::ConnectCommands() {
   connect(Action(Command::Zapiszjako), &QAction::triggered, this, &TFormKwarcyt::ZapiszjakoExecute);
   connect(Action(Command::Zakoncz), &QAction::triggered, this, &TFormKwarcyt::ZakonczExecute);
   connect(czestotliwosc_, &QSlider::valueChanged, this,
-          [this](int position) { runControl_.CzestotliwoscChange(position); });
+          [this](int position) { run_->Control().CzestotliwoscChange(position); });
   connect(memo_, &QPlainTextEdit::textChanged, this, &TFormKwarcyt::MemoChange);
   // An undo or a redo moves the caret only after the text changed: the line to check is the
   // one the caret lands on.
@@ -182,7 +179,7 @@ void TFormKwarcyt::showEvent(QShowEvent* event) {
 }
 
 void TFormKwarcyt::FormShow() {
-  runControl_.CzestotliwoscChange(czestotliwosc_->value());
+  run_->Control().CzestotliwoscChange(czestotliwosc_->value());
   const QScreen* screen = this->screen();
   resize(InitialWindowSize(screen->geometry().width()));
   settings_.SetDefaults();

@@ -14,7 +14,7 @@
 #include "DisplaySettings.h"
 #include "ErrorList.h"
 #include "MachineState.h"
-#include "RunControl.h"
+#include "RunController.h"
 #include "ValueTarget.h"
 
 class QAction;
@@ -35,7 +35,7 @@ class MemoryView;
 class ProgramDocument;
 class RegisterGroup;
 
-class TFormKwarcyt : public QMainWindow, private RunHost {
+class TFormKwarcyt : public QMainWindow, private RunView {
   Q_OBJECT
 
  public:
@@ -56,10 +56,10 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   Dialogs& ModalDialogs() { return *dialogs_; }
 
   // Run commands.
-  void StartExecute() { runControl_.StartExecute(); }
-  void KrokExecute() { runControl_.KrokExecute(); }
-  void PauzaExecute() { runControl_.PauzaExecute(); }
-  void StopExecute() { runControl_.StopExecute(); }
+  void StartExecute() { run_->Control().StartExecute(); }
+  void KrokExecute() { run_->Control().KrokExecute(); }
+  void PauzaExecute() { run_->Control().PauzaExecute(); }
+  void StopExecute() { run_->Control().StopExecute(); }
   void PrzyspieszExecute();
   void ZwolnijExecute();
 
@@ -90,7 +90,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
 
   // The editor's change handler: error list, run command states, the caret line's faults.
   void MemoChange();
-  void Reset() { runControl_.Reset(); }
+  void Reset() { run_->Control().Reset(); }
 
   // Views, each rewritten as a whole from the machine.
   void PokazFlagi();
@@ -105,17 +105,15 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // RunHost
+  // RunView
   std::vector<std::string> ProgramLines() const override;
   int ProgramLineCount() const override;
   void SetCommandStates(const CommandStates& states) override;
   void ShowProgramList(const std::vector<std::string>& lines, int pc) override;
   void ShowEditor() override;
   void ShowErrors(std::size_t from) override;
-  void ShowStep(const std::string& statusText) override;
-  void ShowMachineState() override;
+  void ShowMachine(const std::string* statusText) override;
   void ResetWindow() override;
-  void ScheduleContinuation(std::chrono::milliseconds delay) override;
 
   void CreateActions();
   void CreateMenusAndToolBar();
@@ -125,7 +123,6 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void PokazWszystko();
   void FollowPc();
   void UpdateCaretPanels();
-  void ContinuationDue();
   void ToggleDisplay(MemoryDisplayWindow* display, QAction* action);
   // The action's check mark and its tool button follow the window's visibility.
   void FollowDisplay(MemoryDisplayWindow* display, Command command);
@@ -152,9 +149,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   DisplaySettings settings_;
   DisplayWindows* displays_ = nullptr;
   ErrorList errors_;
-  RunControl runControl_;
+  RunController* run_ = nullptr;
   std::unique_ptr<Dialogs> dialogs_;
-  QTimer continuation_;
   bool shown_ = false;
 
   std::unique_ptr<ProgramDocument> document_;

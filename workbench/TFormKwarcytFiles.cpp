@@ -126,8 +126,7 @@ void TFormKwarcyt::EndRunForClosing() {
   // A run stopped here is stopped for good, so that a cancelled Exit leaves the window ready
   // for editing rather than half in the run layout.
   if (machine_.Running) StopExecute();
-  runControl_.AbandonRun();
-  continuation_.stop();
+  run_->Abandon();
 }
 
 void TFormKwarcyt::ZakonczExecute() {

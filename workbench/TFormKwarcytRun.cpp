@@ -1,7 +1,6 @@
-// The window side of run control: the program list in the editor's place, the command states,
-// the error list, the refresh after steps, and the timer that drives a continuous run.
+// The window side of a run: the program list in the editor's place, the command states, the
+// error list and the refresh after steps.
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -20,8 +19,6 @@ namespace kwarcyt {
 namespace {
 
 constexpr int kListRowHeight = 16;
-// While a modal window is open the run waits; this is how often it looks again.
-constexpr std::chrono::milliseconds kModalPoll{15};
 
 QString JoinedLines(const ErrorList& lines, std::size_t from) {
   QStringList texts;
@@ -92,9 +89,10 @@ void TFormKwarcyt::ShowErrors(std::size_t from) {
   listaBledow_->appendPlainText(JoinedLines(errors_, from));
 }
 
-void TFormKwarcyt::ShowStep(const std::string& statusText) {
+void TFormKwarcyt::ShowMachine(const std::string* statusText) {
   PokazWszystko();
-  statusPanels_[2]->setText(QString::fromStdString(statusText));
+  if (statusText == nullptr) return;
+  statusPanels_[2]->setText(QString::fromStdString(*statusText));
   FollowPc();
 }
 
@@ -103,34 +101,18 @@ void TFormKwarcyt::FollowPc() {
   if (pc < 0 || pc >= list_->count()) return;
   QScrollBar* bar = list_->verticalScrollBar();
   const int visibleRows = list_->viewport()->height() / kListRowHeight;
-  list_->setUpdatesEnabled(false);
   const int top = FollowedTopRow(bar->value(), pc, visibleRows);
+  // Turning updates back on repaints the whole list: not for a highlight that stayed put.
+  if (pc == list_->currentRow() && top == bar->value()) return;
+  list_->setUpdatesEnabled(false);
   list_->setCurrentRow(pc);
   bar->setValue(top);
   list_->setUpdatesEnabled(true);
 }
 
-void TFormKwarcyt::ShowMachineState() {
-  PokazWszystko();
-}
-
 void TFormKwarcyt::ResetWindow() {
   list_->verticalScrollBar()->setValue(0);
   memo_->setFocus();
-}
-
-void TFormKwarcyt::ScheduleContinuation(std::chrono::milliseconds delay) {
-  continuation_.start(delay);
-}
-
-// The run never advances while one of the program's modal windows is open: it waits, as if
-// the run were inside that window's handler, and goes on when the window closes.
-void TFormKwarcyt::ContinuationDue() {
-  if (QApplication::activeModalWidget() != nullptr) {
-    continuation_.start(kModalPoll);
-    return;
-  }
-  runControl_.Continue();
 }
 
 }  // namespace kwarcyt
