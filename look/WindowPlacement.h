@@ -12,6 +12,10 @@ namespace kwarcyt {
 // coordinates.
 void CentreClientArea(QWidget& window, const QRect& area);
 
+// For dialogs that cannot derive from ModalDialog (message boxes, file dialogs): they too open
+// above the display windows and stay there.
+void OpenAboveDisplays(QDialog& dialog);
+
 // A modal window of the program: a dialog border with only the close button; each time it shows
 // it is centred on the window of its parent and opens above the display windows.
 class ModalDialog : public QDialog {

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QFileDialog>
 
+#include "WindowPlacement.h"
+
 namespace kwarcyt {
 
 namespace {
@@ -15,6 +17,7 @@ QString ChooseFile(QWidget* parent, const FileDialogSpec& spec, QFileDialog::Acc
                                                      : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(spec.defaultSuffix);
   if (!spec.proposed.isEmpty()) dialog.selectFile(spec.proposed);
+  OpenAboveDisplays(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
@@ -31,6 +34,7 @@ QMessageBox::StandardButton QtDialogs::AskYesNoCancel(QWidget* parent, const QSt
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
+  OpenAboveDisplays(box);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -39,17 +43,20 @@ QMessageBox::StandardButton QtDialogs::AskYesNo(QWidget* parent, const QString& 
   QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
   box.setDefaultButton(QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
+  OpenAboveDisplays(box);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kwarcyt"), text, QMessageBox::Ok, parent);
+  OpenAboveDisplays(box);
   box.exec();
 }
 
 void QtDialogs::ShowError(QWidget* parent, const QString& text, const QString& reason) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kwarcyt"), text, QMessageBox::Ok, parent);
   box.setInformativeText(QStringLiteral("Przyczyna: %1.").arg(reason));
+  OpenAboveDisplays(box);
   box.exec();
 }
 

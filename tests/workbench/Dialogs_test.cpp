@@ -144,14 +144,19 @@ class DialogsTest : public QObject {
     QCOMPARE(texts, QStringList({"Tak", "Nie", "Anuluj"}));
   }
 
-  void messageIsCaptionedKwarcyt() {
+  // Captioned with the program's name, and above the display windows, which stay on top.
+  void messageIsCaptionedKwarcytAboveTheDisplays() {
     QString caption;
-    WhenModal([&caption](QWidget* modal) {
+    bool onTop = false;
+    WhenModal([&](QWidget* modal) {
       caption = modal->windowTitle();
+      onTop = modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
       QTest::keyClick(modal, Qt::Key_Return);
     });
-    dialogs_.ShowMessage(nullptr, "Wystąpił błąd podczas próby zapisania pliku");
+    dialogs_.ShowError(nullptr, "Wystąpił błąd podczas próby zapisania pliku",
+                       "brak miejsca na dysku");
     QCOMPARE(caption, QString("Kwarcyt"));
+    QVERIFY(onTop);
   }
 };
 
