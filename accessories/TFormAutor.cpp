@@ -2,7 +2,6 @@
 
 #include "Fonts.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace kwarcyt {
@@ -62,17 +61,6 @@ TFormAutor::TFormAutor(QWidget* parent) : ModalDialog(parent) {
   PlacedLabel(this, "schoolLabel",
               QStringLiteral("Zespół Szkół Technicznych nr 2, ul. Krzemowa 5, 85-085 Kwarcowo"),
               fullWidth(200), centred);
-}
-
-void TFormAutor::keyPressEvent(QKeyEvent* event) {
-  FormKeyPress(event);
-}
-
-void TFormAutor::FormKeyPress(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape)
-    close();
-  else
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace kwarcyt

@@ -6,8 +6,6 @@
 
 #include "WindowPlacement.h"
 
-class QKeyEvent;
-
 namespace kwarcyt {
 
 class TFormAutor : public ModalDialog {
@@ -17,12 +15,6 @@ class TFormAutor : public ModalDialog {
   static constexpr QSize kClientSize{491, 223};
 
   explicit TFormAutor(QWidget* parent = nullptr);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  void FormKeyPress(QKeyEvent* event);
 };
 
 }  // namespace kwarcyt

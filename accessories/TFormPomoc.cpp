@@ -6,7 +6,6 @@
 #include "InstructionList.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabBar>
@@ -163,17 +162,6 @@ void TFormPomoc::FitTextPages() {
       page->setFont(font);
     }
   }
-}
-
-void TFormPomoc::keyPressEvent(QKeyEvent* event) {
-  FormKeyPress(event);
-}
-
-void TFormPomoc::FormKeyPress(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape)
-    close();
-  else
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace kwarcyt

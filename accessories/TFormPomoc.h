@@ -6,7 +6,6 @@
 
 #include "WindowPlacement.h"
 
-class QKeyEvent;
 class QShowEvent;
 class QPlainTextEdit;
 class QTabWidget;
@@ -26,12 +25,10 @@ class TFormPomoc : public ModalDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // The instruction list needs the larger window; the window keeps its top-left corner.
   void PageControl1Change(int index);
-  void FormKeyPress(QKeyEvent* event);
   void FitTextPages();
 
   QTabWidget* PageControl1;

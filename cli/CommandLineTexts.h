@@ -1,5 +1,6 @@
 // Polish texts for what QCommandLineParser writes itself (the usage line, the headings of the
-// help and its messages about a bad command line), so that all of kwarcyt-run speaks Polish.
+// help and its messages about a bad command line), so that all of kwarcyt-run speaks Polish even
+// where Qt's own Polish translation is not installed.
 #pragma once
 
 #include <QTranslator>

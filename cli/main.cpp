@@ -5,14 +5,17 @@
 #include <new>
 
 #include "CommandLineTexts.h"
+#include "QtPolish.h"
 #include "Runner.h"
 #include "TerminalText.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("kwarcyt-run"));
-  kwarcyt::CommandLineTexts polish;
-  QCoreApplication::installTranslator(&polish);
+  // Qt's own Polish texts first; the program's table answers what they lack.
+  kwarcyt::CommandLineTexts fallback;
+  QCoreApplication::installTranslator(&fallback);
+  kwarcyt::InstallQtPolishTranslation(application);
 
   const kwarcyt::ParsedCommandLine parsed = kwarcyt::ParseCommandLine(application.arguments());
   switch (parsed.outcome) {

@@ -1,11 +1,11 @@
 #include "KwarcytApplication.h"
 
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 #include <exception>
 #include <new>
+
+#include "QtPolish.h"
 
 namespace kwarcyt {
 
@@ -13,19 +13,7 @@ KwarcytApplication::KwarcytApplication(int& argc, char** argv) : QApplication(ar
   setApplicationName(QStringLiteral("Kwarcyt"));
   setDesktopFileName(QStringLiteral("pl.kwarcyt.Kwarcyt"));
   setWindowIcon(QIcon(QStringLiteral(":/app/kwarcyt.svg")));
-  InstallPolishTranslation(*this);
-}
-
-bool KwarcytApplication::InstallPolishTranslation(QCoreApplication& application) {
-  // The program speaks Polish whatever the desktop's language, so Qt's own buttons and file
-  // dialogs must too.
-  auto* translator = new QTranslator(&application);
-  if (!translator->load(QStringLiteral("qtbase_pl"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    delete translator;
-    return false;
-  }
-  return QCoreApplication::installTranslator(translator);
+  InstallQtPolishTranslation(*this);
 }
 
 bool KwarcytApplication::notify(QObject* receiver, QEvent* event) {

@@ -13,10 +13,6 @@ class KwarcytApplication : public QApplication {
 
   bool notify(QObject* receiver, QEvent* event) override;
 
-  // Qt's own texts (standard buttons, file dialogs) in Polish; false when the translation is
-  // not installed, and then they stay in English.
-  static bool InstallPolishTranslation(QCoreApplication& application);
-
   // The standard error box; an error without a message shows an empty one.
   static void ShowError(const QString& message);
   // What the user is told of an error that escaped: in Polish, whatever its kind.

@@ -158,7 +158,7 @@ TEST(BadOptionTest, OptionWithoutItsValue) {
   const RunnerOutcome run = RunWithArguments({"program.txt", "--dump"});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_TRUE(run.out.isEmpty());
-  EXPECT_TRUE(run.err.contains("Brak wartości po „--dump”")) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains("Brak wartości po \"--dump\"")) << run.err.toStdString();
 }
 
 TEST(BadOptionTest, NoFile) {

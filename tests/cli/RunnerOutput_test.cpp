@@ -148,7 +148,7 @@ TEST(HelpTest, ExplainsEveryOptionInPolish) {
   EXPECT_TRUE(run.err.isEmpty());
   const QString text = QString::fromUtf8(run.out);
   for (const char* expected :
-       {"Użycie:", "Opcje:", "--check", "--json", "--trace", "--max-steps", "--set", "--mem",
+       {"Sposób użycia:", "Opcje:", "--check", "--json", "--trace", "--max-steps", "--set", "--mem",
         "--in", "--dump", "PLIK", "standardowe wejście", "Kody wyjścia"}) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
   }

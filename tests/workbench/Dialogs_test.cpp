@@ -12,6 +12,7 @@
 #include "KwarcytApplication.h"
 
 #include "Dialogs.h"
+#include "QtPolish.h"
 
 using namespace kwarcyt;
 
@@ -130,7 +131,7 @@ class DialogsTest : public QObject {
   }
 
   void saveQuestionButtonsSpeakPolish() {
-    QVERIFY(kwarcyt::KwarcytApplication::InstallPolishTranslation(*QCoreApplication::instance()));
+    QVERIFY(kwarcyt::InstallQtPolishTranslation(*QCoreApplication::instance()));
     QStringList texts;
     WhenModal([&texts](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
