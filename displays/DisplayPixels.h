@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "MachineState.h"
+#include "ViewFormats.h"
 
 namespace kwarcyt {
 
@@ -22,13 +23,6 @@ inline std::uint8_t DisplayByte(const MemoryCells& memory, int base, int offset)
 // --- Alphanumeric display: 4 lines of 32 characters, one byte each.
 inline constexpr int kTextLines = 4;
 inline constexpr int kTextColumns = 32;
-inline constexpr int kPlaceholderCode = 127;
-
-// The character code shown for a byte: printable ASCII as it is, every other byte (control
-// codes and the upper half, which are negative as signed characters) as code 127.
-constexpr int CharacterCode(std::uint8_t byte) {
-  return static_cast<std::int8_t>(byte) < 32 ? kPlaceholderCode : byte;
-}
 
 inline int CharacterCodeAt(const MemoryCells& memory, int base, int line, int column) {
   return CharacterCode(DisplayByte(memory, base, line * kTextColumns + column));

@@ -2,8 +2,17 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 namespace kwarcyt {
+
+// The character code shown for a byte, on the alphanumeric display and in value entry:
+// printable ASCII as it is, every other byte (control codes and the upper half, which are
+// negative as signed characters) as code 127.
+inline constexpr int kPlaceholderCode = 127;
+constexpr int CharacterCode(std::uint8_t byte) {
+  return static_cast<std::int8_t>(byte) < 32 ? kPlaceholderCode : byte;
+}
 
 // Captions of the mode buttons; a view reads its mode by comparing a caption with these.
 inline const QString kValueDecHexCaption = QStringLiteral("Dec     Hex");

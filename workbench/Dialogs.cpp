@@ -9,7 +9,7 @@ namespace kwarcyt {
 
 namespace {
 
-QString ChooseFile(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
+QString ChooseFile(QWidget* parent, const FileDialogInfo& spec, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent, spec.caption, QString(), spec.filter);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(mode);
@@ -60,11 +60,11 @@ void QtDialogs::ShowError(QWidget* parent, const QString& text, const QString& r
   box.exec();
 }
 
-QString QtDialogs::OpenFileName(QWidget* parent, const FileDialogSpec& spec) {
+QString QtDialogs::OpenFileName(QWidget* parent, const FileDialogInfo& spec) {
   return ChooseFile(parent, spec, QFileDialog::AcceptOpen);
 }
 
-QString QtDialogs::SaveFileName(QWidget* parent, const FileDialogSpec& spec) {
+QString QtDialogs::SaveFileName(QWidget* parent, const FileDialogInfo& spec) {
   return ChooseFile(parent, spec, QFileDialog::AcceptSave);
 }
 

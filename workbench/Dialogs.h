@@ -12,7 +12,7 @@ namespace kwarcyt {
 
 // What a file dialog shows: its title, the name it starts with (a bare name or a whole path),
 // its one filter and the extension added to a name typed without one.
-struct FileDialogSpec {
+struct FileDialogInfo {
   QString caption;
   QString proposed;
   QString filter;
@@ -37,8 +37,8 @@ class Dialogs {
   virtual void ShowError(QWidget* parent, const QString& text, const QString& reason) = 0;
   // The chosen file, or an empty text when the dialog was cancelled. Opening accepts only an
   // existing file; saving asks before it replaces one.
-  virtual QString OpenFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
-  virtual QString SaveFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
+  virtual QString OpenFileName(QWidget* parent, const FileDialogInfo& spec) = 0;
+  virtual QString SaveFileName(QWidget* parent, const FileDialogInfo& spec) = 0;
 };
 
 // The real dialogs of the desktop: Qt's own file dialogs, the same on every desktop.
@@ -51,8 +51,8 @@ class QtDialogs : public Dialogs {
                                        const QString& text) override;
   void ShowMessage(QWidget* parent, const QString& text) override;
   void ShowError(QWidget* parent, const QString& text, const QString& reason) override;
-  QString OpenFileName(QWidget* parent, const FileDialogSpec& spec) override;
-  QString SaveFileName(QWidget* parent, const FileDialogSpec& spec) override;
+  QString OpenFileName(QWidget* parent, const FileDialogInfo& spec) override;
+  QString SaveFileName(QWidget* parent, const FileDialogInfo& spec) override;
 };
 
 }  // namespace kwarcyt

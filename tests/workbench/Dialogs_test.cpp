@@ -34,8 +34,8 @@ void TypeFileName(QWidget* dialog, const QString& name) {
   QTest::keyClick(edit, Qt::Key_Return);
 }
 
-const FileDialogSpec kSave{"Kwarcyt - Zapisz program", "Nowy.txt", "Pliki tekstowe (*.txt)", "txt"};
-const FileDialogSpec kOpen{"Kwarcyt - Wczytaj program", "", "Pliki tekstowe (*.txt)", "txt"};
+const FileDialogInfo kSave{"Kwarcyt - Zapisz program", "Nowy.txt", "Pliki tekstowe (*.txt)", "txt"};
+const FileDialogInfo kOpen{"Kwarcyt - Wczytaj program", "", "Pliki tekstowe (*.txt)", "txt"};
 
 }  // namespace
 

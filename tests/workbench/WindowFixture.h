@@ -29,7 +29,7 @@ struct DialogScript {
   QList<QMessageBox::StandardButton> answers;
   QStringList openNames;
   QStringList saveNames;
-  QList<FileDialogSpec> fileDialogs;
+  QList<FileDialogInfo> fileDialogs;
   // Acts on a modal window of the program in the scripted Exec; none: closed as if cancelled.
   std::function<int(QDialog&)> onExec;
 };
@@ -57,15 +57,15 @@ class ScriptedDialogs : public Dialogs {
     script_.shown << text;
     script_.reasons << reason;
   }
-  QString OpenFileName(QWidget*, const FileDialogSpec& spec) override {
+  QString OpenFileName(QWidget*, const FileDialogInfo& spec) override {
     return Choose(spec, script_.openNames);
   }
-  QString SaveFileName(QWidget*, const FileDialogSpec& spec) override {
+  QString SaveFileName(QWidget*, const FileDialogInfo& spec) override {
     return Choose(spec, script_.saveNames);
   }
 
  private:
-  QString Choose(const FileDialogSpec& spec, QStringList& names) {
+  QString Choose(const FileDialogInfo& spec, QStringList& names) {
     script_.shown << spec.caption;
     script_.fileDialogs << spec;
     return names.isEmpty() ? QString() : names.takeFirst();

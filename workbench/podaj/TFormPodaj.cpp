@@ -11,6 +11,7 @@
 
 #include "Fonts.h"
 #include "Mojefunkcje.h"
+#include "ViewFormats.h"
 
 namespace {
 
@@ -147,12 +148,11 @@ void TFormPodaj::LiczbaChange() {
   ok_->setEnabled(true);
   const int digits = maximum_ == 65535 ? 4 : 2;
   r10_->setText(QString::number(value));
-  r16_->setText(QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper());
+  r16_->setText(kwarcyt::HexField(value, digits));
   r2_->setText(QString::fromStdString(kwarcyt::BinaryText(value, 4 * digits)));
   if (maximum_ == 255) {
-    int code = static_cast<signed char>(value & 0xFF);
-    if (code < 32) code = 127;  // control characters and codes above 127 have no glyph here
-    rascii_->setText(QLatin1Char('\'') + QChar(code) + QLatin1Char('\''));
+    const QChar shown(kwarcyt::CharacterCode(static_cast<std::uint8_t>(value)));
+    rascii_->setText(QLatin1Char('\'') + shown + QLatin1Char('\''));
   }
   lastValid_ = value;
 }
