@@ -31,29 +31,41 @@ RunEngine::RunEngine(MachineState& machine, const Program& program, ErrorList& e
     : machine_(machine), program_(program), errors_(errors) {}
 
 StepsRun RunEngine::Run(const RunBudget& budget, const CompletedStep& completed) {
+  return completed ? Steps<true>(budget, completed) : Steps<false>(budget, completed);
+}
+
+// The loop every run of the program spends its time in: locals only, and the observer compiled
+// in only where there is one.
+template <bool kObserved>
+StepsRun RunEngine::Steps(const RunBudget& budget, const CompletedStep& completed) {
   StepsRun run;
   run.errorsChangedFrom = errors_.size();
-  while (run.executed < budget.steps) {
+  std::size_t errorCount = errors_.size();
+  std::int64_t executed = 0;
+  int lastCompleted = -1;
+  while (executed < budget.steps) {
     const int line = machine_.PC;
-    const std::size_t errorsBefore = errors_.size();
     const StepOutcome outcome = WykonajRozkaz(machine_, program_, errors_);
-    ++run.executed;
+    ++executed;
     if (outcome == StepOutcome::Continued || outcome == StepOutcome::EndOfProgram) {
-      run.lastCompleted = line;
-      if (completed) completed(line);
+      lastCompleted = line;
+      if constexpr (kObserved) completed(line);
     }
-    if (outcome != StepOutcome::Continued) {
+    if (outcome != StepOutcome::Continued) [[unlikely]] {
       run.reason = ReasonOf(outcome);
       break;
     }
-    if (errors_.size() != errorsBefore) {
+    if (errors_.size() != errorCount) [[unlikely]] {
       run.errorsChangedFrom = std::min(run.errorsChangedFrom, LeaveOutFloodedReports());
+      errorCount = errors_.size();
       if (budget.stopAfterReport) {
         run.reason = StopReason::Reported;
         break;
       }
     }
   }
+  run.executed = executed;
+  run.lastCompleted = lastCompleted;
   return run;
 }
 

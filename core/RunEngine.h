@@ -58,6 +58,8 @@ class RunEngine {
   StepsRun Run(const RunBudget& budget, const CompletedStep& completed = {});
 
  private:
+  template <bool kObserved>
+  StepsRun Steps(const RunBudget& budget, const CompletedStep& completed);
   // Keeps the list within its bound; returns the first line it rewrote, if any.
   std::size_t LeaveOutFloodedReports();
 
