@@ -1,204 +1,265 @@
 #include "InstructionList.h"
 
-#include <array>
+#include <span>
+#include <string>
+#include <string_view>
 #include <utility>
+
+#include "InstructionSet.h"
+#include "Operands.h"
 
 namespace kwarcyt {
 
 namespace {
 
-// The eight operands of the "r" pattern in list order; M is the memory cell at HL.
-constexpr std::array<const char*, 8> kRegisters = {"A", "B", "C", "D", "E", "H", "L", "M"};
+// Where the rows of an instruction stand in the list.
+enum class Placement {
+  NewGroup,   // after an empty line
+  SameGroup,  // straight after the rows of the instruction above
+  AsAbove,    // in the group and in the words of the instruction above
+};
 
-// The register pairs as written in the source, with the names the operations use.
-using Pair = std::pair<const char*, const char*>;
-constexpr std::array<Pair, 4> kPairsWithSP = {
-    {{"B", "BC"}, {"D", "DE"}, {"H", "HL"}, {"SP", "SP"}}};
-constexpr std::array<Pair, 4> kPairsWithPSW = {
-    {{"B", "BC"}, {"D", "DE"}, {"H", "HL"}, {"PSW", "PSW"}}};
+// How the list describes an instruction. In the explanation and the operation "%1" stands for the
+// operand of each row ("A" ... "RAM[HL]", "[v]", "BC" ... "SP", "08h") and "%2" for the source of
+// MOV. An entry that names an operand ("POP PSW") describes that one row in words of its own.
+struct Description {
+  std::string_view instruction;
+  Placement placement;
+  char flagClass = 'N';
+  std::string_view explanation = {};
+  std::string_view operation = {};
+};
 
-QString Latin(const char* text) {
-  return QString::fromLatin1(text);
+constexpr Description Opens(std::string_view instruction, char flagClass,
+                            std::string_view explanation, std::string_view operation = {}) {
+  return {instruction, Placement::NewGroup, flagClass, explanation, operation};
+}
+constexpr Description Joins(std::string_view instruction, char flagClass,
+                            std::string_view explanation, std::string_view operation = {}) {
+  return {instruction, Placement::SameGroup, flagClass, explanation, operation};
+}
+constexpr Description AsAbove(std::string_view instruction) {
+  return {instruction, Placement::AsAbove};
+}
+
+// Conditional jumps, calls and returns need none: they join the instruction above and give only
+// their condition.
+constexpr Description kDescriptions[] = {
+    Opens("ADC", 'A', "Dodawanie z przeniesieniem", "A=A+%1+CY"),
+    AsAbove("ACI"),
+    Opens("ADD", 'A', "Dodawanie bez przeniesiena", "A=A+%1"),
+    AsAbove("ADI"),
+    Opens("ANA", 'D', "Iloczyn logiczny", "A=A and %1"),
+    AsAbove("ANI"),
+    Opens("CALL", 'N', "Skok ze śladem", "PC->stos, PC=aa"),
+    Opens("CMA", 'N', "Negacja akumulatora", "A=!A"),
+    Joins("CMC", 'C', "Negacja flagi CY", "CY=!CY"),
+    Opens("CMP", 'A', "Porównanie A i %1"),
+    AsAbove("CPI"),
+    Opens("DAA", 'A', "Korekcja dziesiętna akumulatora"),
+    Opens("DAD", 'C', "Dodawanie 16-bitowe", "HL=HL+%1"),
+    Opens("DCR", 'B', "Dekrementacja 8-bitowa", "%1=%1-1"),
+    Opens("DCX", 'N', "Dekrementacja 16-bitowa", "%1=%1-1"),
+    Opens("DI", 'N', "Zablokowanie przerwania INTR"),
+    Joins("EI", 'N', "Odblokowanie przerwania INTR"),
+    Opens("HLT", 'N', "Zatrzymanie procesora"),
+    Opens("IN", 'N', "Odczyt z portu wejściowego", "A=IN%1"),
+    Opens("INR", 'B', "Inkrementacja 8-bitowa", "%1=%1+1"),
+    Opens("INX", 'N', "Inkrementacja 16-bitowa", "%1=%1+1"),
+    Opens("JMP", 'N', "Skok bez śladu", "PC=aa"),
+    Opens("LDA", 'N', "Odczyt z pamięci", "A=RAM[aa]"),
+    Joins("LDAX", 'N', "Odczyt z pamięci", "A=RAM[%1]"),
+    Joins("LHLD", 'N', "Odczyt z pamięci", "HL=RAM[aa,aa+1]"),
+    Opens("LXI", 'N', "Wpisywanie do rejestrów 16-bitow.", "%1=[vv]"),
+    Opens("MOV", 'N', "Wymiana danych między rejestrami", "%1=%2"),
+    Opens("MVI", 'N', "Wpisywanie do rejestrów 8-bitowych", "%1=[v]"),
+    Opens("NOP", 'N', "Brak operacji"),
+    Opens("ORA", 'E', "Suma logiczna", "A=A or %1"),
+    Opens("ORI", 'E', "Suma logiczna", "A=A or %1"),
+    Opens("OUT", 'N', "Zapis do portu wyjściowego", "OUT%1=A"),
+    Opens("PCHL", 'N', "Skok pod adres zawarty w HL", "PC=HL"),
+    Opens("POP", 'N', "Zdjęcie ze stosu do rejetru", "%1<-stos  SP=SP+2"),
+    Joins("POP PSW", 'A', "Zdjęcie ze stosu A i rej.flagowego", "PSW<-stos SP=SP+2"),
+    Opens("PUSH", 'N', "Odłożenie rejestru na stos", "SP=SP-2 %1->stos"),
+    Joins("PUSH PSW", 'N', "Odłożenie A i rej.flagow. na stos", "SP=SP-2 PSW->stos"),
+    Opens("RAL", 'C', "Rotacja CY i A w lewo", "A=<CY+A<"),
+    Joins("RAR", 'C', "Rotacja CY i A w prawo", "A=>CY+A>"),
+    Joins("RLC", 'C', "Rotacja A w lewo i do CY", "CY=<A  A=<A<"),
+    Joins("RRC", 'C', "Rotacja A w prawo i do CY", "CY=A>  A=>A>"),
+    Joins("RIM", 'N', "Odblokowanie przerwania RST"),
+    Opens("RET", 'N', "Powrót z podprogramu", "PC<-stos"),
+    Opens("RST", 'N', "Skok do procedury o adresie %1", "PC=%1"),
+    Opens("SBB", 'A', "Odejmowanie z pożyczką", "A=A-%1-CY"),
+    AsAbove("SBI"),
+    Opens("SHLD", 'N', "Zapis do pamięci", "RAM[aa,aa+1]=HL"),
+    Opens("SIM", 'N', "Zablokowanie przerwania RST"),
+    Opens("SPHL", 'N', "Wpisz do SP zawartość HL", "SP=HL"),
+    Opens("STA", 'N', "Zapis do pamięci", "RAM[aa]=A"),
+    Joins("STAX", 'N', "Zapis do pamięci", "RAM[%1]=A"),
+    Opens("STC", 'C', "Ustaw CY na 1", "CY=1"),
+    Opens("SUB", 'A', "Odejmowanie bez pożyczki", "A=A-%1"),
+    AsAbove("SUI"),
+    Opens("XCHG", 'N', "Zamiana zawartości DE i HL", "DE<->HL"),
+    Opens("XRA", 'E', "Suma modulo 2", "A=A xor %1"),
+    AsAbove("XRI"),
+    Opens("XTHL", 'N', "Zamień wierzchołek stosu z HL", "HL<->RAM[SP,SP+1]"),
+};
+
+constexpr const Description* FindDescription(std::string_view instruction) {
+  for (const Description& description : kDescriptions) {
+    if (description.instruction == instruction) return &description;
+  }
+  return nullptr;
+}
+
+constexpr bool EveryInstructionIsDescribed() {
+  for (const InstructionInfo& row : kInstructions) {
+    if (row.condition == Always && FindDescription(row.mnemonic) == nullptr) return false;
+  }
+  return true;
+}
+static_assert(EveryInstructionIsDescribed(), "an instruction of the table has no description");
+
+std::string_view ConditionText(Condition condition) {
+  switch (condition) {
+    case Always:
+      return {};
+    case IfZero:
+      return "...jeśli zero";
+    case IfNotZero:
+      return "...jeśli nie zero";
+    case IfPlus:
+      return "...jeśli liczba dodatnia";
+    case IfMinus:
+      return "...jeśli liczba ujemna";
+    case IfCarry:
+      return "...jeśli było przeniesienie";
+    case IfNoCarry:
+      return "...jeśli nie było przeniesia";
+    case IfParityEven:
+      return "...jeśli parzysta liczba jedynek";
+    case IfParityOdd:
+      return "...jeśli nieparzysta liczba jedynek";
+  }
+  return {};
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // How an operand appears in explanations and operations.
-QString OperandName(const char* reg) {
-  return QLatin1String(reg) == QLatin1String("M") ? QStringLiteral("RAM[HL]") : Latin(reg);
+QString RegisterName(std::string_view reg) {
+  return reg == "M" ? QStringLiteral("RAM[HL]") : Text(reg);
+}
+QString PairName(std::string_view pair) {
+  if (pair == "B") return QStringLiteral("BC");
+  if (pair == "D") return QStringLiteral("DE");
+  if (pair == "H") return QStringLiteral("HL");
+  return Text(pair);
 }
 
-// "%s" in a pattern stands for the operand.
-QString Fill(const QString& pattern, const QString& operand) {
-  return QString(pattern).replace(QLatin1String("%s"), operand);
+QString Fill(std::string_view pattern, const QString& first, const QString& second) {
+  return Text(pattern).replace(QLatin1String("%1"), first).replace(QLatin1String("%2"), second);
 }
 
-// "MNEMONIC r" for the eight registers, then the immediate form "IMMEDIATE [v]" when given.
-InstructionGroup RegisterGroup(const char* mnemonic, char flagClass, const QString& explanation,
-                               const QString& operation, const char* immediate = nullptr) {
-  InstructionGroup group;
-  for (const char* reg : kRegisters)
-    group.push_back({Latin(mnemonic) + ' ' + Latin(reg), QChar(flagClass),
-                     Fill(explanation, OperandName(reg)), Fill(operation, OperandName(reg))});
-  if (immediate) {
-    const QString operand = QStringLiteral("[v]");
-    group.push_back({Latin(immediate) + ' ' + operand, QChar(flagClass), Fill(explanation, operand),
-                     Fill(operation, operand)});
+// The rows of the list, instruction by instruction in the order of the instruction table.
+class GroupBuilder {
+ public:
+  std::vector<InstructionGroup> Build() {
+    for (const InstructionInfo& row : kInstructions) Add(row);
+    return std::move(groups_);
   }
-  return group;
-}
 
-// "%o" in the instruction pattern stands for the pair as written, "%s" in the operation for its
-// name (BC, DE, HL, SP).
-InstructionGroup PairGroup(const QString& instruction, char flagClass, const QString& explanation,
-                           const QString& operation) {
-  InstructionGroup group;
-  for (const auto& [operand, name] : kPairsWithSP)
-    group.push_back({QString(instruction).replace(QLatin1String("%o"), Latin(operand)),
-                     QChar(flagClass), explanation, Fill(operation, Latin(name))});
-  return group;
-}
-
-// POP and PUSH take PSW instead of SP, and describe it separately.
-InstructionGroup StackGroup(bool push) {
-  InstructionGroup group;
-  for (const auto& [operand, name] : kPairsWithPSW) {
-    const bool psw = QLatin1String(name) == QLatin1String("PSW");
-    InstructionRow row;
-    row.instruction = (push ? QStringLiteral("PUSH ") : QStringLiteral("POP ")) + Latin(operand);
-    row.flagClass = QChar(!push && psw ? 'A' : 'N');
-    if (push) {
-      row.explanation = psw ? QStringLiteral("Odłożenie A i rej.flagow. na stos")
-                            : QStringLiteral("Odłożenie rejestru na stos");
-      row.operation = QStringLiteral("SP=SP-2 ") + Latin(name) + QStringLiteral("->stos");
-    } else {
-      row.explanation = psw ? QStringLiteral("Zdjęcie ze stosu A i rej.flagowego")
-                            : QStringLiteral("Zdjęcie ze stosu do rejetru");
-      // "BC<-stos  SP=SP+2" and "PSW<-stos SP=SP+2": the second part stays in one column.
-      row.operation = (Latin(name) + QStringLiteral("<-stos")).leftJustified(10, ' ') +
-                      QStringLiteral("SP=SP+2");
+ private:
+  void Add(const InstructionInfo& row) {
+    if (row.condition != Always) {
+      groups_.back().push_back(
+          {Text(row.mnemonic), QChar('N'), Text(ConditionText(row.condition)), {}});
+      return;
     }
-    group.push_back(row);
+    const Description& description = *FindDescription(row.mnemonic);
+    if (description.placement != Placement::AsAbove) words_ = &description;
+    opensGroup_ = description.placement == Placement::NewGroup;
+    const std::string name(row.mnemonic);
+    using enum InstructionClass;
+    switch (row.operands) {
+      case NoOperand:
+        Put(name);
+        break;
+      case Register:
+        PutEach(name, kByteRegisters, "", RegisterName);
+        break;
+      case Byte:
+        Put(name + " [v]", QStringLiteral("[v]"));
+        break;
+      case Jump:
+      case Address:
+        Put(name + " [aa]");
+        break;
+      case Pair:
+        PutEach(name, kPairRegisters, "", PairName);
+        break;
+      case Indirect:
+        PutEach(name, kIndirectRegisters, "", PairName);
+        break;
+      case Stack:
+        PutEach(name, kStackRegisters, "", PairName);
+        break;
+      case Lxi:
+        PutEach(name, kPairRegisters, ",[vv]", PairName);
+        break;
+      case Mvi:
+        PutEach(name, kByteRegisters, ",[v]", RegisterName);
+        break;
+      case Mov:
+        // One group per destination, each with the seven other registers as the source.
+        for (std::string_view to : kByteRegisters) {
+          opensGroup_ = true;
+          for (std::string_view from : kByteRegisters) {
+            if (from == to) continue;
+            Put(name + ' ' + std::string(to) + ',' + std::string(from), RegisterName(to),
+                RegisterName(from));
+          }
+        }
+        break;
+      case Rst:
+        for (int n = 0; n <= kRoutineMaximum; ++n) {
+          const QString address = QString::number(8 * n, 16).toUpper().rightJustified(2, '0') + 'h';
+          Put(name + ' ' + std::to_string(n), address);
+        }
+        break;
+    }
   }
-  return group;
-}
 
-// An unconditional jump, call or return followed by its eight conditional forms, which give only
-// their condition.
-InstructionGroup ConditionalGroup(const char* head, const QString& explanation,
-                                  const QString& operation, const char* prefix) {
-  static const std::array<std::pair<const char*, const char*>, 8> conditions = {{
-      {"Z", "...jeśli zero"},
-      {"NZ", "...jeśli nie zero"},
-      {"P", "...jeśli liczba dodatnia"},
-      {"M", "...jeśli liczba ujemna"},
-      {"C", "...jeśli było przeniesienie"},
-      {"NC", "...jeśli nie było przeniesia"},
-      {"PE", "...jeśli parzysta liczba jedynek"},
-      {"PO", "...jeśli nieparzysta liczba jedynek"},
-  }};
-  InstructionGroup group{{Latin(head), QChar('N'), explanation, operation}};
-  for (const auto& [condition, text] : conditions)
-    group.push_back({Latin(prefix) + Latin(condition), QChar('N'), QString::fromUtf8(text), {}});
-  return group;
-}
-
-// One group per destination, each with the seven other registers as the source.
-InstructionGroup MoveGroup(const char* destination) {
-  InstructionGroup group;
-  for (const char* source : kRegisters) {
-    if (QLatin1String(source) == QLatin1String(destination)) continue;
-    group.push_back({QStringLiteral("MOV %1,%2").arg(Latin(destination), Latin(source)), QChar('N'),
-                     QStringLiteral("Wymiana danych między rejestrami"),
-                     OperandName(destination) + '=' + OperandName(source)});
+  // One row per operand word, the word followed by tail; nameOf writes it for %1.
+  void PutEach(const std::string& name, std::span<const std::string_view> words,
+               std::string_view tail, QString (*nameOf)(std::string_view)) {
+    for (std::string_view word : words) {
+      Put(name + ' ' + std::string(word) + std::string(tail), nameOf(word));
+    }
   }
-  return group;
-}
 
-InstructionGroup MoveImmediateGroup() {
-  InstructionGroup group;
-  for (const char* reg : kRegisters)
-    group.push_back({QStringLiteral("MVI %1,[v]").arg(Latin(reg)), QChar('N'),
-                     QStringLiteral("Wpisywanie do rejestrów 8-bitowych"),
-                     OperandName(reg) + QStringLiteral("=[v]")});
-  return group;
-}
-
-InstructionGroup RestartGroup() {
-  InstructionGroup group;
-  for (int n = 0; n < 8; ++n) {
-    const QString address = QString::number(8 * n, 16).toUpper().rightJustified(2, '0') + 'h';
-    group.push_back({QStringLiteral("RST %1").arg(n), QChar('N'),
-                     QStringLiteral("Skok do procedury o adresie ") + address,
-                     QStringLiteral("PC=") + address});
+  void Put(const std::string& instruction, const QString& first = {}, const QString& second = {}) {
+    const Description* own =
+        instruction.find(' ') != std::string::npos ? FindDescription(instruction) : nullptr;
+    const Description& words = own ? *own : *words_;
+    if (opensGroup_ || groups_.empty()) groups_.emplace_back();
+    opensGroup_ = false;
+    groups_.back().push_back({Text(instruction), QChar(words.flagClass),
+                              Fill(words.explanation, first, second),
+                              Fill(words.operation, first, second)});
   }
-  return group;
-}
 
-InstructionRow Row(const char* instruction, char flagClass, const QString& explanation,
-                   const QString& operation = {}) {
-  return {Latin(instruction), QChar(flagClass), explanation, operation};
-}
+  std::vector<InstructionGroup> groups_;
+  const Description* words_ = nullptr;
+  bool opensGroup_ = true;
+};
 
 }  // namespace
 
 std::vector<InstructionGroup> InstructionGroups() {
-  const QString none;
-  std::vector<InstructionGroup> groups = {
-      RegisterGroup("ADC", 'A', "Dodawanie z przeniesieniem", "A=A+%s+CY", "ACI"),
-      RegisterGroup("ADD", 'A', "Dodawanie bez przeniesiena", "A=A+%s", "ADI"),
-      RegisterGroup("ANA", 'D', "Iloczyn logiczny", "A=A and %s", "ANI"),
-      ConditionalGroup("CALL [aa]", "Skok ze śladem", "PC->stos, PC=aa", "C"),
-      {Row("CMA", 'N', "Negacja akumulatora", "A=!A"),
-       Row("CMC", 'C', "Negacja flagi CY", "CY=!CY")},
-      RegisterGroup("CMP", 'A', "Porównanie A i %s", none, "CPI"),
-      {Row("DAA", 'A', "Korekcja dziesiętna akumulatora")},
-      PairGroup("DAD %o", 'C', "Dodawanie 16-bitowe", "HL=HL+%s"),
-      RegisterGroup("DCR", 'B', "Dekrementacja 8-bitowa", "%s=%s-1"),
-      PairGroup("DCX %o", 'N', "Dekrementacja 16-bitowa", "%s=%s-1"),
-      {Row("DI", 'N', "Zablokowanie przerwania INTR"),
-       Row("EI", 'N', "Odblokowanie przerwania INTR")},
-      {Row("HLT", 'N', "Zatrzymanie procesora")},
-      {Row("IN [v]", 'N', "Odczyt z portu wejściowego", "A=IN[v]")},
-      RegisterGroup("INR", 'B', "Inkrementacja 8-bitowa", "%s=%s+1"),
-      PairGroup("INX %o", 'N', "Inkrementacja 16-bitowa", "%s=%s+1"),
-      ConditionalGroup("JMP [aa]", "Skok bez śladu", "PC=aa", "J"),
-      {Row("LDA [aa]", 'N', "Odczyt z pamięci", "A=RAM[aa]"),
-       Row("LDAX B", 'N', "Odczyt z pamięci", "A=RAM[BC]"),
-       Row("LDAX D", 'N', "Odczyt z pamięci", "A=RAM[DE]"),
-       Row("LHLD [aa]", 'N', "Odczyt z pamięci", "HL=RAM[aa,aa+1]")},
-      PairGroup("LXI %o,[vv]", 'N', "Wpisywanie do rejestrów 16-bitow.", "%s=[vv]"),
-  };
-  for (const char* destination : kRegisters) groups.push_back(MoveGroup(destination));
-  const std::vector<InstructionGroup> rest = {
-      MoveImmediateGroup(),
-      {Row("NOP", 'N', "Brak operacji")},
-      RegisterGroup("ORA", 'E', "Suma logiczna", "A=A or %s"),
-      {Row("ORI [v]", 'E', "Suma logiczna", "A=A or [v]")},
-      {Row("OUT [v]", 'N', "Zapis do portu wyjściowego", "OUT[v]=A")},
-      {Row("PCHL", 'N', "Skok pod adres zawarty w HL", "PC=HL")},
-      StackGroup(false),
-      StackGroup(true),
-      {Row("RAL", 'C', "Rotacja CY i A w lewo", "A=<CY+A<"),
-       Row("RAR", 'C', "Rotacja CY i A w prawo", "A=>CY+A>"),
-       Row("RLC", 'C', "Rotacja A w lewo i do CY", "CY=<A  A=<A<"),
-       Row("RRC", 'C', "Rotacja A w prawo i do CY", "CY=A>  A=>A>"),
-       Row("RIM", 'N', "Odblokowanie przerwania RST")},
-      ConditionalGroup("RET", "Powrót z podprogramu", "PC<-stos", "R"),
-      RestartGroup(),
-      RegisterGroup("SBB", 'A', "Odejmowanie z pożyczką", "A=A-%s-CY", "SBI"),
-      {Row("SHLD [aa]", 'N', "Zapis do pamięci", "RAM[aa,aa+1]=HL")},
-      {Row("SIM", 'N', "Zablokowanie przerwania RST")},
-      {Row("SPHL", 'N', "Wpisz do SP zawartość HL", "SP=HL")},
-      {Row("STA [aa]", 'N', "Zapis do pamięci", "RAM[aa]=A"),
-       Row("STAX B", 'N', "Zapis do pamięci", "RAM[BC]=A"),
-       Row("STAX D", 'N', "Zapis do pamięci", "RAM[DE]=A")},
-      {Row("STC", 'C', "Ustaw CY na 1", "CY=1")},
-      RegisterGroup("SUB", 'A', "Odejmowanie bez pożyczki", "A=A-%s", "SUI"),
-      {Row("XCHG", 'N', "Zamiana zawartości DE i HL", "DE<->HL")},
-      RegisterGroup("XRA", 'E', "Suma modulo 2", "A=A xor %s", "XRI"),
-      {Row("XTHL", 'N', "Zamień wierzchołek stosu z HL", "HL<->RAM[SP,SP+1]")},
-  };
-  groups.insert(groups.end(), rest.begin(), rest.end());
-  return groups;
+  return GroupBuilder().Build();
 }
 
 QString FormatInstructionRow(const InstructionRow& row) {

@@ -1,7 +1,8 @@
 // The text of the help window's instruction list: every instruction of the 8085 with its flag
 // class, explanation and operation in fixed-width columns, then the legends and a table of the
-// printable ASCII characters. The rows are generated from a table of instruction groups, so that
-// the column rules hold for every one of them.
+// printable ASCII characters. The rows are generated from the instruction table and a description
+// of each instruction, so that the list shows every instruction the checker accepts, in the forms
+// it accepts, and the column rules hold for every row.
 #pragma once
 
 #include <QChar>

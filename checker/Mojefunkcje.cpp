@@ -1,21 +1,12 @@
 #include "Mojefunkcje.h"
 
-#include <array>
 #include <climits>
 #include <cstdint>
 
+#include "InstructionSet.h"
+
 namespace kwarcyt {
 namespace {
-
-constexpr std::array<std::string_view, kMnemonicCount> kNames = {
-    "ADC", "ACI",  "ADD",  "ADI", "ANA", "ANI", "CALL", "CZ",   "CNZ", "CP",  "CM",  "CC",
-    "CNC", "CPE",  "CPO",  "CMA", "CMC", "CMP", "CPI",  "DAA",  "DAD", "DCR", "DCX", "DI",
-    "EI",  "HLT",  "IN",   "INR", "INX", "JMP", "JZ",   "JNZ",  "JP",  "JM",  "JC",  "JNC",
-    "JPE", "JPO",  "LDA",  "LDAX", "LHLD", "LXI", "MOV", "MVI", "NOP", "ORA", "ORI", "OUT",
-    "PCHL", "POP", "PUSH", "RAL", "RAR", "RLC", "RRC",  "RIM",  "RET", "RZ",  "RNZ", "RP",
-    "RM",  "RC",   "RNC",  "RPE", "RPO", "RST", "SBB",  "SBI",  "SHLD", "SIM", "SPHL", "STA",
-    "STAX", "STC", "SUB",  "SUI", "XCHG", "XRA", "XRI", "XTHL",
-};
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -61,14 +52,9 @@ int ConvertInteger(std::string_view text) {
 
 }  // namespace
 
-std::string_view MnemonicName(Mnemonic m) { return kNames[static_cast<std::size_t>(m)]; }
-
 int FindMnemonic(std::string_view word) {
-  if (word.empty() || word.size() > 4) return -1;
-  for (std::size_t i = 0; i < kNames.size(); ++i) {
-    if (kNames[i] == word) return static_cast<int>(i);
-  }
-  return -1;
+  const InstructionInfo* row = FindInstruction(word);
+  return row ? static_cast<int>(row - kInstructions) : -1;
 }
 
 std::string_view Trim(std::string_view text) {

@@ -1,5 +1,5 @@
 // The lexicon of the source language: line normalisation, the division of a line into a
-// mnemonic and operands, the mnemonic list, label names, number literals, and the formatters
+// mnemonic and operands, the mnemonic look-up, label names, number literals, and the formatters
 // shared by the checker, the interpreter, the views and the value entry dialog.
 //
 // Texts are UTF-8. Every rule here looks only at ASCII bytes, so a character outside ASCII is
@@ -12,26 +12,7 @@
 
 namespace kwarcyt {
 
-// The 80 mnemonics, in the order of MnemonicList.
-enum class Mnemonic : std::uint8_t {
-  ADC, ACI, ADD, ADI, ANA, ANI, CALL, CZ, CNZ, CP, CM, CC, CNC, CPE, CPO, CMA, CMC, CMP, CPI,
-  DAA, DAD, DCR, DCX, DI, EI, HLT, IN, INR, INX, JMP, JZ, JNZ, JP, JM, JC, JNC, JPE, JPO, LDA,
-  LDAX, LHLD, LXI, MOV, MVI, NOP, ORA, ORI, OUT, PCHL, POP, PUSH, RAL, RAR, RLC, RRC, RIM, RET,
-  RZ, RNZ, RP, RM, RC, RNC, RPE, RPO, RST, SBB, SBI, SHLD, SIM, SPHL, STA, STAX, STC, SUB, SUI,
-  XCHG, XRA, XRI, XTHL,
-};
-inline constexpr int kMnemonicCount = 80;
-
-inline constexpr std::string_view MnemonicList =
-    " ADC ACI ADD ADI ANA ANI CALL CZ CNZ CP CM CC CNC CPE CPO CMA CMC CMP CPI DAA DAD DCR DCX DI"
-    " EI HLT IN INR INX JMP JZ JNZ JP JM JC JNC JPE JPO LDA LDAX LHLD LXI MOV MVI NOP ORA ORI OUT"
-    " PCHL POP PUSH RAL RAR RLC RRC RIM RET RZ RNZ RP RM RC RNC RPE RPO RST SBB SBI SHLD SIM SPHL"
-    " STA STAX STC SUB SUI XCHG XRA XRI XTHL ";
-
-// The upper-case name of a mnemonic ("MOV").
-std::string_view MnemonicName(Mnemonic m);
-
-// The mnemonic whose name equals the word exactly, or -1 when there is none.
+// The position of the word's row in the instruction table, or -1 when the word is no mnemonic.
 int FindMnemonic(std::string_view word);
 
 // Line normalisation, step 1: removes every character with a code of 32 or below from both ends.

@@ -1,15 +1,15 @@
 #include "Sprawdzanie.h"
 
 #include <algorithm>
-#include <array>
 #include <initializer_list>
 #include <span>
 #include <string>
 
 #include "CheckerMessages.h"
-#include "InstructionClass.h"
+#include "InstructionSet.h"
 #include "LineReport.h"
 #include "Mojefunkcje.h"
+#include "Operands.h"
 
 namespace kwarcyt {
 namespace {
@@ -17,14 +17,6 @@ namespace {
 namespace msg = messages;
 
 using RegisterSet = std::span<const std::string_view>;
-constexpr std::array<std::string_view, 8> kByteRegisters = {"A", "B", "C", "D", "E", "H", "L", "M"};
-constexpr std::array<std::string_view, 4> kPairRegisters = {"B", "D", "H", "SP"};
-constexpr std::array<std::string_view, 2> kIndirectRegisters = {"B", "D"};
-constexpr std::array<std::string_view, 4> kStackRegisters = {"B", "D", "H", "PSW"};
-
-constexpr int kByteMaximum = 255;
-constexpr int kWordMaximum = 65535;
-constexpr int kRoutineMaximum = 7;
 
 bool IsOneOf(std::string_view text, RegisterSet set) {
   return std::ranges::find(set, text) != set.end();
@@ -196,7 +188,7 @@ class InstructionCheck {
     const int routine = ParseNumber(number, kRoutineMaximum);
     if (routine < 0) {
       report_.Message(msg::kInvalidRoutine, number, msg::kInvalidRoutineTail);
-    } else if (labels_.FindLabel("RST_" + std::to_string(routine)) < 0) {
+    } else if (labels_.FindLabel(RoutineLabel(routine)) < 0) {
       report_.Message(msg::kUndefinedRoutine, number, "]");
     }
   }
@@ -221,15 +213,14 @@ void SprawdzLinie(std::string_view line, int index, const LabelTable& labels, Er
   }
   const LineParts parts = SplitLine(normalized);
   if (parts.mnemonic.empty()) return;  // a blank or comment line
-  const int mnemonic = FindMnemonic(parts.mnemonic);
-  if (mnemonic < 0) {
+  const InstructionInfo* instruction = FindInstruction(parts.mnemonic);
+  if (instruction == nullptr) {
     report.Message(msg::kUnknownMnemonic, parts.mnemonic, "]");
     return;
   }
   Operands operands{parts.first, parts.second, normalized.back() == ','};
   if (operands.TrailingComma) operands.second = {};
-  InstructionCheck(report, parts.mnemonic, operands, labels)
-      .Apply(ClassOf(static_cast<Mnemonic>(mnemonic)));
+  InstructionCheck(report, parts.mnemonic, operands, labels).Apply(instruction->operands);
 }
 
 }  // namespace kwarcyt

@@ -1,6 +1,5 @@
 #include "Interpreter.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,9 +12,10 @@
 namespace kwarcyt {
 namespace {
 
-constexpr std::array<std::string_view, 4> kReports = {
-    ": Odblokowano przerwanie INTR", ": Zablokowano przerwanie INTR",
-    ": Odblokowano przerwanie RST", ": Zablokowano przerwanie RST"};
+// EI, DI, RIM and SIM only say what they would have done.
+void Report(const MachineState& machine, std::string_view text, ErrorList& errors) {
+  errors.push_back(std::to_string(machine.PC) + std::string(text));
+}
 
 bool Holds(const MachineState& machine, std::uint8_t condition) {
   switch (condition) {
@@ -66,8 +66,17 @@ StepOutcome Apply(MachineState& m, const Program& program, const DecodedLine& li
       return StepOutcome::RuntimeError;
     case Op::Halt:
       return StepOutcome::Halted;
-    case Op::Report:
-      errors.push_back(std::to_string(m.PC) + std::string(kReports[line.a & 3]));
+    case Op::Ei:
+      Report(m, ": Odblokowano przerwanie INTR", errors);
+      break;
+    case Op::Di:
+      Report(m, ": Zablokowano przerwanie INTR", errors);
+      break;
+    case Op::Rim:
+      Report(m, ": Odblokowano przerwanie RST", errors);
+      break;
+    case Op::Sim:
+      Report(m, ": Zablokowano przerwanie RST", errors);
       break;
 
     case Op::Mov:

@@ -1,12 +1,59 @@
 // The instruction list of the help window: exact rows, the column rules for every row, the
-// grouping, and the legends and character table that close the list.
+// grouping, agreement with the checker and the decoder, and the legends and character table that
+// close the list.
 #include <QSet>
 #include <QTest>
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DecodedLine.h"
 #include "InstructionList.h"
-#include "Mojefunkcje.h"
+#include "InstructionSet.h"
+#include "Sprawdzanie.h"
 
 using namespace kwarcyt;
+
+namespace {
+
+QString Latin(std::string_view text) {
+  return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+// Operands of each form that the checker accepts, given the labels PETLA and RST_2.
+std::string SampleOperands(InstructionClass operands) {
+  switch (operands) {
+    case InstructionClass::Register:
+      return " M";
+    case InstructionClass::Byte:
+      return " 7";
+    case InstructionClass::Jump:
+      return " PETLA";
+    case InstructionClass::NoOperand:
+      return "";
+    case InstructionClass::Pair:
+      return " SP";
+    case InstructionClass::Address:
+      return " 2000h";
+    case InstructionClass::Indirect:
+      return " D";
+    case InstructionClass::Lxi:
+      return " H,2000h";
+    case InstructionClass::Mov:
+      return " A,M";
+    case InstructionClass::Mvi:
+      return " M,5";
+    case InstructionClass::Stack:
+      return " PSW";
+    case InstructionClass::Rst:
+      return " 2";
+  }
+  return "";
+}
+
+}  // namespace
 
 class InstructionListTest : public QObject {
   Q_OBJECT
@@ -125,11 +172,37 @@ class InstructionListTest : public QObject {
     for (const auto& group : InstructionGroups())
       for (const InstructionRow& row : group) listed << row.instruction.section(' ', 0, 0);
     QSet<QString> known;
-    for (int m = 0; m < kMnemonicCount; ++m) {
-      const std::string_view name = MnemonicName(Mnemonic(m));
-      known << QString::fromLatin1(name.data(), qsizetype(name.size()));
-    }
+    for (const InstructionInfo& row : kInstructions) known << Latin(row.mnemonic);
     QCOMPARE(listed, known);
+  }
+
+  // For every instruction of the table, the checker accepts a line of its operand form, the
+  // decoder reads that line as the instruction's operation and the list shows the instruction.
+  void checkerDecoderAndListAgree_data() {
+    QTest::addColumn<int>("index");
+    for (const InstructionInfo& row : kInstructions)
+      QTest::newRow(qPrintable(Latin(row.mnemonic))) << int(&row - kInstructions);
+  }
+  void checkerDecoderAndListAgree() {
+    QFETCH(int, index);
+    const InstructionInfo& row = kInstructions[index];
+    const std::string line = std::string(row.mnemonic) + SampleOperands(row.operands);
+    const std::vector<std::string> lines = {line, "PETLA:", "RST_2:"};
+    LabelTable labels;
+    ErrorList errors;
+    bool checked = false;
+    Kompiluj(lines, labels, errors, checked);
+    QVERIFY2(checked, errors.empty() ? line.c_str() : errors.front().c_str());
+
+    const DecodedLine decoded = DecodeLine(line, labels, int(lines.size()));
+    QCOMPARE(decoded.op, row.op);
+    if (row.condition != Always) QCOMPARE(decoded.a, std::uint8_t(row.condition));
+
+    bool listed = false;
+    for (const auto& group : InstructionGroups())
+      for (const InstructionRow& listedRow : group)
+        listed = listed || listedRow.instruction.section(' ', 0, 0) == Latin(row.mnemonic);
+    QVERIFY(listed);
   }
 
   void moveGroupsLeaveOutMovesToThemselves() {

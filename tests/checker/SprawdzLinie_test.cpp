@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "InstructionSet.h"
 #include "LabelTable.h"
-#include "Mojefunkcje.h"
 #include "Sprawdzanie.h"
 
 namespace kwarcyt {
@@ -345,8 +346,8 @@ const std::vector<ClassCase> kClasses = {
 
 TEST(InstructionClassTest, EveryMnemonicBelongsToExactlyOneClass) {
   int classified = 0;
-  for (int i = 0; i < kMnemonicCount; ++i) {
-    const std::string name(MnemonicName(static_cast<Mnemonic>(i)));
+  for (const InstructionInfo& row : kInstructions) {
+    const std::string name(row.mnemonic);
     int classes = 0;
     for (const ClassCase& c : kClasses) {
       if (c.members.find(" " + name + " ") == std::string::npos) continue;
@@ -357,7 +358,7 @@ TEST(InstructionClassTest, EveryMnemonicBelongsToExactlyOneClass) {
     EXPECT_EQ(classes, 1) << name;
     classified += classes;
   }
-  EXPECT_EQ(classified, kMnemonicCount);
+  EXPECT_EQ(classified, std::ssize(kInstructions));
 }
 
 }  // namespace
