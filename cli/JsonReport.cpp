@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <span>
 
+#include "MachineFields.h"
 #include "RunReport.h"
 
 namespace kwarcyt {
@@ -12,6 +13,13 @@ QJsonArray ArrayOf(std::span<const std::uint8_t> cells) {
   QJsonArray array;
   for (const std::uint8_t cell : cells) array.append(cell);
   return array;
+}
+
+template <typename Fields>
+QJsonObject ObjectOf(Fields&& fields, const MachineState& m) {
+  QJsonObject object;
+  for (const MachineField& field : fields) object.insert(QLatin1String(field.name), field.read(m));
+  return object;
 }
 
 }  // namespace
@@ -35,16 +43,8 @@ QByteArray JsonReport(const RunReport& report) {
       {"steps", report.result.steps},
       {"errors", errors},
       {"status", QString::fromStdString(report.result.status)},
-      {"registers", QJsonObject{{"A", m.A},
-                                {"B", m.B},
-                                {"C", m.C},
-                                {"D", m.D},
-                                {"E", m.E},
-                                {"H", m.H},
-                                {"L", m.L},
-                                {"PC", m.PC},
-                                {"SP", m.SP}}},
-      {"flags", QJsonObject{{"S", m.S}, {"Z", m.Z}, {"AC", m.AC}, {"P", m.P}, {"CY", m.CY}}},
+      {"registers", ObjectOf(JsonRegisterFields(), m)},
+      {"flags", ObjectOf(FlagFields(), m)},
       {"out", ArrayOf(m.OutputPorts)},
       {"memory", memory},
   };

@@ -1,49 +1,14 @@
 #include "MachineSettings.h"
 
+#include <QStringList>
 #include <array>
-#include <string_view>
 
+#include "FieldNames.h"
+#include "MachineFields.h"
 #include "OptionNumber.h"
 
 namespace kwarcyt {
 namespace {
-
-// A register pair, a single register or a flag, and the largest value it holds.
-struct RegisterField {
-  std::string_view name;
-  int maximum;  // kProgramLine: the last line of the program
-  void (*write)(MachineState&, int);
-};
-
-constexpr int kProgramLine = -1;
-
-constexpr std::array<RegisterField, 17> kRegisterFields{{
-    {"A", 255, [](MachineState& m, int v) { m.A = v; }},
-    {"B", 255, [](MachineState& m, int v) { m.B = v; }},
-    {"C", 255, [](MachineState& m, int v) { m.C = v; }},
-    {"D", 255, [](MachineState& m, int v) { m.D = v; }},
-    {"E", 255, [](MachineState& m, int v) { m.E = v; }},
-    {"H", 255, [](MachineState& m, int v) { m.H = v; }},
-    {"L", 255, [](MachineState& m, int v) { m.L = v; }},
-    {"BC", 65535, [](MachineState& m, int v) { m.setBC(v); }},
-    {"DE", 65535, [](MachineState& m, int v) { m.setDE(v); }},
-    {"HL", 65535, [](MachineState& m, int v) { m.setHL(v); }},
-    {"SP", 65535, [](MachineState& m, int v) { m.SP = v; }},
-    {"PC", kProgramLine, [](MachineState& m, int v) { m.PC = v; }},
-    {"S", 1, [](MachineState& m, int v) { m.S = v; }},
-    {"Z", 1, [](MachineState& m, int v) { m.Z = v; }},
-    {"AC", 1, [](MachineState& m, int v) { m.AC = v; }},
-    {"P", 1, [](MachineState& m, int v) { m.P = v; }},
-    {"CY", 1, [](MachineState& m, int v) { m.CY = v; }},
-}};
-
-const RegisterField* FindRegisterField(const QString& name) {
-  const std::string upper = name.toUpper().toStdString();
-  for (const RegisterField& field : kRegisterFields) {
-    if (field.name == upper) return &field;
-  }
-  return nullptr;
-}
 
 QString Prefix(const MachineSetting& setting) {
   switch (setting.target) {
@@ -62,12 +27,12 @@ std::optional<QString> ApplyRegister(const MachineSetting& setting, MachineState
   const auto parts = SplitOption(setting.text, '=', [](const QString&) { return true; });
   if (!parts) return Prefix(setting) + QStringLiteral("oczekiwano NAZWA=WARTOŚĆ");
   const auto& [name, valueText] = *parts;
-  const RegisterField* field = FindRegisterField(name);
+  const MachineField* field = FindField(name.toUpper().toStdString());
   if (field == nullptr) {
     return Prefix(setting) + QStringLiteral("nieznany rejestr lub flaga „%1” (dozwolone: %2)")
-                                 .arg(name, QString::fromLatin1(kSettableNames));
+                                 .arg(name, SettableNames());
   }
-  const int maximum = field->maximum == kProgramLine ? lineCount - 1 : field->maximum;
+  const int maximum = field->Maximum(lineCount);
   if (maximum < 0) return Prefix(setting) + QStringLiteral("program nie ma żadnego wiersza");
   const std::optional<int> value = ReadOptionNumber(valueText, maximum);
   if (!value) return Prefix(setting) + NotANumberMessage(valueText, maximum);
@@ -96,6 +61,15 @@ std::optional<QString> ApplyCell(const MachineSetting& setting, std::array<std::
 }
 
 }  // namespace
+
+QString SettableNames() {
+  // Registers and pairs first, then SP before PC, then the flags.
+  constexpr std::array kOrder{FieldKind::Register, FieldKind::Pair, FieldKind::StackPointer,
+                              FieldKind::ProgramCounter, FieldKind::Flag};
+  QStringList names;
+  for (const FieldKind kind : kOrder) names << NamesOf(FieldsOf(kind));
+  return names.join(' ');
+}
 
 std::optional<QString> ApplySetting(const MachineSetting& setting, MachineState& machine,
                                     int lineCount) {

@@ -9,8 +9,8 @@
 
 namespace kwarcyt {
 
-// The names --set accepts, in the order the help lists them.
-inline constexpr const char* kSettableNames = "A B C D E H L BC DE HL SP PC S Z AC P CY";
+// The names --set accepts, in the order the help lists them, separated by spaces.
+QString SettableNames();
 
 // Applies one setting; PC may name any line of a program of lineCount lines. Returns the message
 // about a bad setting, or nothing when it was applied.

@@ -7,6 +7,7 @@
 
 #include "ErrorList.h"
 #include "HeadlessRun.h"
+#include "MachineFields.h"
 #include "MachineState.h"
 #include "RunnerOptions.h"
 
@@ -18,6 +19,12 @@ struct RunReport {
   const ErrorList& errors;
   const std::vector<MemoryDump>& dumps;
 };
+
+// What the JSON report writes under "registers": the registers the machine stores, so no pair.
+// Under "flags" it writes FlagFields().
+inline auto JsonRegisterFields() {
+  return FieldsOf(FieldKind::Register, FieldKind::ProgramCounter, FieldKind::StackPointer);
+}
 
 // One JSON object and a line break, UTF-8.
 QByteArray JsonReport(const RunReport& report);

@@ -4,8 +4,10 @@
 #include <limits>
 #include <map>
 
+#include "FieldNames.h"
 #include "MachineSettings.h"
 #include "OptionNumber.h"
+#include "RunReport.h"
 
 namespace kwarcyt {
 namespace {
@@ -30,13 +32,19 @@ const QString kDescription = QStringLiteral(
     "  3  błąd wykonania\n"
     "  4  program wciąż działał po --max-steps krokach");
 
-const QString kJsonDescription = QStringLiteral(
-    "Wypisuje na standardowe wyjście jeden obiekt JSON (UTF-8) o kluczach: checked (czy program "
-    "przeszedł sprawdzenie), end (check: błędy w programie; idle: nic nie uruchomiono; hlt: rozkaz "
-    "HLT; end: program doszedł do końca; error: błąd wykonania; limit: wyczerpano limit kroków), "
-    "steps (liczba kroków), errors (wiersze listy błędów), status (tekst paska stanu), registers "
-    "(A B C D E H L PC SP), flags (S Z AC P CY), out (256 portów wyjściowych), memory (dla każdego "
-    "--dump obiekt {\"address\", \"values\"}).");
+const QString kJsonDescription =
+    QStringLiteral(
+        "Wypisuje na standardowe wyjście jeden obiekt JSON (UTF-8) o kluczach: checked (czy "
+        "program "
+        "przeszedł sprawdzenie), end (check: błędy w programie; idle: nic nie uruchomiono; hlt: "
+        "rozkaz "
+        "HLT; end: program doszedł do końca; error: błąd wykonania; limit: wyczerpano limit "
+        "kroków), "
+        "steps (liczba kroków), errors (wiersze listy błędów), status (tekst paska stanu), "
+        "registers "
+        "(%1), flags (%2), out (256 portów wyjściowych), memory (dla każdego --dump obiekt "
+        "{\"address\", \"values\"}).")
+        .arg(NamesOf(JsonRegisterFields()), NamesOf(FlagFields()));
 
 struct Options {
   QCommandLineOption check{"check",
@@ -55,7 +63,7 @@ struct Options {
       "set",
       QStringLiteral("Ustawia rejestr, parę rejestrów lub flagę. NAZWA to jedno z: %1 (wielkość "
                      "liter dowolna). PC to numer wiersza programu, od 0.")
-          .arg(QString::fromLatin1(kSettableNames)),
+          .arg(SettableNames()),
       "NAZWA=WARTOŚĆ"};
   QCommandLineOption mem{"mem", "Wpisuje bajt do komórki pamięci o adresie 0..65535.",
                          "ADRES=WARTOŚĆ"};

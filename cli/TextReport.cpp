@@ -1,6 +1,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "MachineFields.h"
 #include "RunReport.h"
 #include "TerminalText.h"
 #include "ViewFormats.h"
@@ -39,34 +40,33 @@ QString EndingText(const RunResult& result) {
 
 // The rows of the register views, each after its name.
 void AppendRegisters(const MachineState& m, QStringList& out) {
-  const auto named = [](const char* name, const QString& row) {
-    return QStringLiteral("  %1 ").arg(QString::fromLatin1(name) + ':', -3) + row;
+  const auto named = [](const MachineField& field, const QString& row) {
+    return QStringLiteral("  %1 ").arg(QString::fromLatin1(field.name) + ':', -3) + row;
   };
   out << QStringLiteral("Rejestry 8-bitowe:") << QStringLiteral("      Dec Hex Bin");
-  const std::pair<const char*, int> bytes[] = {{"A", m.A}, {"B", m.B}, {"C", m.C}, {"D", m.D},
-                                               {"E", m.E}, {"H", m.H}, {"L", m.L}};
-  for (const auto& [name, v] : bytes) out << named(name, Register8Row(v));
-
+  for (const MachineField& field : ByteRegisterFields()) {
+    out << named(field, Register8Row(field.read(m)));
+  }
   out << QStringLiteral("Rejestry 16-bitowe:") << QStringLiteral("        Dec  Hex   Bin");
-  const std::pair<const char*, int> words[] = {
-      {"BC", m.BC()}, {"DE", m.DE()}, {"HL", m.HL()}, {"PC", m.PC}, {"SP", m.SP}};
-  for (const auto& [name, v] : words) out << named(name, Register16Row(v));
+  for (const MachineField& field : WordRegisterFields()) {
+    out << named(field, Register16Row(field.read(m)));
+  }
 }
 
 void AppendFlags(const MachineState& m, QStringList& out) {
-  out << QStringLiteral("Rejestr flagowy:  S=%1  Z=%2  AC=%3  P=%4  CY=%5")
-             .arg(m.S)
-             .arg(m.Z)
-             .arg(m.AC)
-             .arg(m.P)
-             .arg(m.CY);
+  QString line = QStringLiteral("Rejestr flagowy:");
+  for (const MachineField& field : FlagFields()) {
+    line += QStringLiteral("  %1=%2").arg(QString::fromLatin1(field.name)).arg(field.read(m));
+  }
+  out << line;
 }
 
 void AppendOutputPorts(const MachineState& m, QStringList& out) {
   QStringList rows;
   for (int port = 0; port < MachineState::kPortCount; ++port) {
     const int value = m.OutputPorts[static_cast<std::size_t>(port)];
-    if (value != 0) rows << "  " + PortRow(port, value, {.decHexValues = true, .hexAddresses = true});
+    if (value != 0)
+      rows << "  " + PortRow(port, value, {.decHexValues = true, .hexAddresses = true});
   }
   if (rows.isEmpty()) {
     out << QStringLiteral("Porty wyjściowe OUT: wszystkie równe 0.");
@@ -79,7 +79,9 @@ void AppendOutputPorts(const MachineState& m, QStringList& out) {
 // Eight cells a row, each as D(3) and H(2), after the address of the row's first cell.
 void AppendDump(const MachineState& m, const MemoryDump& dump, QStringList& out) {
   constexpr int kCellsPerRow = 8;
-  out << QStringLiteral("Pamięć od %1h, komórek: %2").arg(HexField(dump.address, 4)).arg(dump.count);
+  out << QStringLiteral("Pamięć od %1h, komórek: %2")
+             .arg(HexField(dump.address, 4))
+             .arg(dump.count);
   for (int row = 0; row < dump.count; row += kCellsPerRow) {
     QString text = QStringLiteral("   %1:").arg(HexField(dump.address + row, 4));
     for (int i = row; i < std::min(dump.count, row + kCellsPerRow); ++i) {

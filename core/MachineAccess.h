@@ -5,6 +5,7 @@
 #include <array>
 
 #include "DecodedLine.h"
+#include "MachineFields.h"
 #include "MachineState.h"
 
 namespace kwarcyt {
@@ -15,9 +16,17 @@ inline std::uint8_t& Cell(MachineState& machine, int address) {
   return machine.Memory[static_cast<std::size_t>(address & 0xFFFF)];
 }
 
+// By operand id; M has no field of its own.
 inline constexpr std::array<int MachineState::*, 8> kRegisterFields = {
-    &MachineState::B, &MachineState::C, &MachineState::D, &MachineState::E,
-    &MachineState::H, &MachineState::L, nullptr,          &MachineState::A};
+    FieldNamed("B").member,
+    FieldNamed("C").member,
+    FieldNamed("D").member,
+    FieldNamed("E").member,
+    FieldNamed("H").member,
+    FieldNamed("L").member,
+    nullptr,
+    FieldNamed("A").member,
+};
 
 // M is the memory cell at HL; the callers compute HL once per instruction, before it is applied.
 inline int ReadRegister(MachineState& machine, std::uint8_t reg) {

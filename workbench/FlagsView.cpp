@@ -2,26 +2,26 @@
 
 #include <QCheckBox>
 
-#include "MachineState.h"
+#include "MachineFields.h"
 
 namespace kwarcyt {
 
 namespace {
 
+// Left to right; each box shows its flag's name.
 struct FlagBox {
-  const char* name;
-  const char* caption;
-  int MachineState::*flag;
+  const MachineField* flag;
+  const char* objectName;
   int x;
   int width;
 };
 
 constexpr std::array<FlagBox, 5> kFlagBoxes{{
-    {"CheckBoxFlagaS", "S", &MachineState::S, 8, 34},
-    {"CheckBoxFlagaZ", "Z", &MachineState::Z, 46, 34},
-    {"CheckBoxFlagaAC", "AC", &MachineState::AC, 84, 42},
-    {"CheckBoxFlagaP", "P", &MachineState::P, 130, 32},
-    {"CheckBoxFlagaC", "CY", &MachineState::CY, 164, 38},
+    {&FieldNamed("S"), "CheckBoxFlagaS", 8, 34},
+    {&FieldNamed("Z"), "CheckBoxFlagaZ", 46, 34},
+    {&FieldNamed("AC"), "CheckBoxFlagaAC", 84, 42},
+    {&FieldNamed("P"), "CheckBoxFlagaP", 130, 32},
+    {&FieldNamed("CY"), "CheckBoxFlagaC", 164, 38},
 }};
 
 }  // namespace
@@ -30,8 +30,8 @@ FlagsView::FlagsView(MachineState& machine, QWidget* parent)
     : QGroupBox(QStringLiteral("Rejestr flagowy:"), parent), machine_(machine) {
   setObjectName(QStringLiteral("GroupBoxFlagi"));
   for (std::size_t i = 0; i < kFlagBoxes.size(); ++i) {
-    auto* box = new QCheckBox(kFlagBoxes[i].caption, this);
-    box->setObjectName(kFlagBoxes[i].name);
+    auto* box = new QCheckBox(QString::fromLatin1(kFlagBoxes[i].flag->name), this);
+    box->setObjectName(kFlagBoxes[i].objectName);
     box->setGeometry(kFlagBoxes[i].x, 16, kFlagBoxes[i].width, 18);
     // clicked, unlike toggled, comes only from the user, so PokazFlagi cannot echo into a flag.
     connect(box, &QCheckBox::clicked, this,
@@ -42,12 +42,12 @@ FlagsView::FlagsView(MachineState& machine, QWidget* parent)
 
 void FlagsView::PokazFlagi() {
   for (std::size_t i = 0; i < kFlagBoxes.size(); ++i) {
-    boxes_[i]->setChecked(machine_.*kFlagBoxes[i].flag == 1);
+    boxes_[i]->setChecked(kFlagBoxes[i].flag->read(machine_) == 1);
   }
 }
 
 void FlagsView::CheckBoxFlagaClick(int flag, bool checked) {
-  machine_.*kFlagBoxes[static_cast<std::size_t>(flag)].flag = checked ? 1 : 0;
+  kFlagBoxes[static_cast<std::size_t>(flag)].flag->write(machine_, checked ? 1 : 0);
 }
 
 }  // namespace kwarcyt

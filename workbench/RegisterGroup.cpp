@@ -9,38 +9,47 @@ namespace kwarcyt {
 namespace {
 constexpr int kNameX = 8;
 constexpr int kNameWidth = 26;
+constexpr int kValueX = kNameX + kNameWidth;
 constexpr int kHeadingY = 14;
 constexpr int kFirstRowY = 30;
 constexpr int kBoldRowHeight = 24;
 }  // namespace
 
+QString NameLabelOf(const MachineField& field) {
+  return QStringLiteral("Label") + QString::fromLatin1(field.name);
+}
+
+QString ValueLabelOf(const MachineField& field) {
+  return QString::fromLatin1(field.name) + QStringLiteral("10");
+}
+
 RegisterGroup::RegisterGroup(const RegisterGroupSpec& spec, QWidget* parent)
-    : QGroupBox(QString::fromUtf8(spec.title), parent) {
+    : QGroupBox(QString::fromUtf8(spec.title), parent), spec_(spec), nextRowY_(kFirstRowY) {
   setObjectName(spec.name);
-  const int valueX = kNameX + kNameWidth;
-  const int textWidth = ValueTextWidth(spec.valueChars);
   const int charWidth = ValueTextWidth(1);
   static const std::array<const char*, 3> kHeadings{"Dec", "Hex", "Bin"};
   for (int i = 0; i < 3; ++i) {
     MakeCaptionLabel(this, spec.headingNames[i], kHeadings[i],
-                     valueX + 2 + spec.headingColumns[i] * charWidth, kHeadingY, 30);
-  }
-  int y = kFirstRowY;
-  for (const RegisterRowSpec& row : spec.rows) {
-    const int height = row.bold ? kBoldRowHeight : kRowHeight;
-    QLabel* name =
-        MakeCaptionLabel(this, row.nameLabel, row.caption, kNameX, y, kNameWidth, height);
-    QFont nameFont = name->font();
-    nameFont.setBold(row.bold);
-    name->setFont(nameFont);
-    values_.append(MakeValueLabel(this, row.valueLabel, spec.initialRow, valueX, y, textWidth + 4,
-                                  height, row.bold));
-    y += height;
+                     kValueX + 2 + spec.headingColumns[i] * charWidth, kHeadingY, 30);
   }
 }
 
-void RegisterGroup::SetRow(int row, const QString& text) {
-  values_[row]->setText(text);
+void RegisterGroup::AddRow(const MachineField& field) {
+  const bool bold = &field == spec_.boldRow;
+  const int height = bold ? kBoldRowHeight : kRowHeight;
+  QLabel* name = MakeCaptionLabel(this, NameLabelOf(field), QString::fromLatin1(field.name) + ':',
+                                  kNameX, nextRowY_, kNameWidth, height);
+  QFont nameFont = name->font();
+  nameFont.setBold(bold);
+  name->setFont(nameFont);
+  rows_.append(
+      {&field, MakeValueLabel(this, ValueLabelOf(field), spec_.format(0), kValueX, nextRowY_,
+                              ValueTextWidth(spec_.valueChars) + 4, height, bold)});
+  nextRowY_ += height;
+}
+
+void RegisterGroup::Pokaz(const MachineState& machine) {
+  for (const Row& row : rows_) row.value->setText(spec_.format(row.field->read(machine)));
 }
 
 }  // namespace kwarcyt

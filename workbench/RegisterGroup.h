@@ -4,29 +4,28 @@
 
 #include <QGroupBox>
 #include <QList>
-#include <span>
+#include <array>
+
+#include "MachineFields.h"
 
 class QLabel;
 
 namespace kwarcyt {
 
-struct RegisterRowSpec {
-  const char* nameLabel;   // objectName of the name label, e.g. "LabelA"
-  const char* caption;     // "A:"
-  const char* valueLabel;  // objectName of the value label, e.g. "A10"
-  bool bold;               // the accumulator's row stands out
-};
-
 struct RegisterGroupSpec {
   const char* name;
   const char* title;
   std::array<const char*, 3> headingNames;  // objectNames of "Dec", "Hex", "Bin"
-  std::span<const RegisterRowSpec> rows;
-  int valueChars;  // characters in a value row
+  int valueChars;                           // characters in a value row
   // Where the column headings stand, in characters from the start of a row.
   std::array<int, 3> headingColumns;
-  QString initialRow;
+  QString (*format)(int value);           // the text of a value row
+  const MachineField* boldRow = nullptr;  // the accumulator's row stands out
 };
+
+// The objectNames of a row's labels, which value entry finds them by: "LabelA" and "A10".
+QString NameLabelOf(const MachineField& field);
+QString ValueLabelOf(const MachineField& field);
 
 class RegisterGroup : public QGroupBox {
   Q_OBJECT
@@ -34,11 +33,19 @@ class RegisterGroup : public QGroupBox {
  public:
   RegisterGroup(const RegisterGroupSpec& spec, QWidget* parent);
 
-  void SetRow(int row, const QString& text);
-  int RowCount() const { return static_cast<int>(values_.size()); }
+  // Rows stand one under another in the order they are added.
+  void AddRow(const MachineField& field);
+  void Pokaz(const MachineState& machine);
 
  private:
-  QList<QLabel*> values_;
+  struct Row {
+    const MachineField* field;
+    QLabel* value;
+  };
+
+  RegisterGroupSpec spec_;
+  int nextRowY_;
+  QList<Row> rows_;
 };
 
 }  // namespace kwarcyt

@@ -28,7 +28,6 @@
 #include "TFormPomoc.h"
 #include "TFormUstawieniaWyswietlaczy.h"
 #include "TFormWygaszacz.h"
-#include "ViewFormats.h"
 #include "WindowGeometry.h"
 
 namespace kwarcyt {
@@ -223,12 +222,8 @@ void TFormKwarcyt::PokazFlagi() {
 }
 
 void TFormKwarcyt::PokazRejestry() {
-  const std::array<int, 7> registers8{machine_.A, machine_.B, machine_.C, machine_.D,
-                                      machine_.E, machine_.H, machine_.L};
-  for (int i = 0; i < 7; ++i) rejestry8_->SetRow(i, Register8Row(registers8[i]));
-  const std::array<int, 5> registers16{machine_.BC(), machine_.DE(), machine_.HL(), machine_.PC,
-                                       machine_.SP};
-  for (int i = 0; i < 5; ++i) rejestry16_->SetRow(i, Register16Row(registers16[i]));
+  rejestry8_->Pokaz(machine_);
+  rejestry16_->Pokaz(machine_);
 }
 
 void TFormKwarcyt::PokazPamiec() {

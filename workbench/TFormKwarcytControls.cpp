@@ -37,23 +37,6 @@ QRect Design(int x, int y, int w, int h) {
   return {x, y - kToolBarHeight, w, h};
 }
 
-constexpr std::array<RegisterRowSpec, 7> kRows8{{
-    {"LabelA", "A:", "A10", true},
-    {"LabelB", "B:", "B10", false},
-    {"LabelC", "C:", "C10", false},
-    {"LabelD", "D:", "D10", false},
-    {"LabelE", "E:", "E10", false},
-    {"LabelH", "H:", "H10", false},
-    {"LabelL", "L:", "L10", false},
-}};
-constexpr std::array<RegisterRowSpec, 5> kRows16{{
-    {"LabelBC", "BC:", "BC10", false},
-    {"LabelDE", "DE:", "DE10", false},
-    {"LabelHL", "HL:", "HL10", false},
-    {"LabelPC", "PC:", "PC10", false},
-    {"LabelSP", "SP:", "SP10", false},
-}};
-
 }  // namespace
 
 void TFormKwarcyt::CreateActions() {
@@ -144,19 +127,20 @@ void TFormKwarcyt::CreateControls() {
   rejestry8_ = new RegisterGroup({"GroupBoxRejestry8",
                                   "Rejestry 8-bitowe:",
                                   {"LabelDec", "LabelHex", "LabelBin"},
-                                  kRows8,
                                   15,
                                   {0, 4, 9},
-                                  Register8Row(0)},
+                                  Register8Row,
+                                  &FieldNamed("A")},
                                  central);
+  for (const MachineField& field : ByteRegisterFields()) rejestry8_->AddRow(field);
   rejestry16_ = new RegisterGroup({"GroupBoxRejestry16",
                                    "Rejestry 16-bitowe:",
                                    {"Label1", "Label2", "Label3"},
-                                   kRows16,
                                    29,
                                    {1, 7, 19},
-                                   Register16Row(0)},
+                                   Register16Row},
                                   central);
+  for (const MachineField& field : WordRegisterFields()) rejestry16_->AddRow(field);
   const QString registerHint = QStringLiteral("Kliknij na wybrany rejestr aby go zmodyfikować");
   rejestry8_->setToolTip(registerHint);
   rejestry16_->setToolTip(registerHint);

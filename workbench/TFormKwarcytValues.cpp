@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 
 #include "CellWindowView.h"
+#include "MachineFields.h"
 #include "MemoryView.h"
+#include "RegisterGroup.h"
 #include "TFormKwarcyt.h"
 #include "TFormPodaj.h"
 
@@ -14,39 +16,27 @@ namespace kwarcyt {
 namespace {
 
 constexpr int kByteMaximum = 255;
-constexpr int kWordMaximum = 65535;
 
+// What the entry's title calls each register, pair, SP and PC.
 struct RegisterTarget {
-  const char* nameLabel;
-  const char* valueLabel;
+  const MachineField* field;
   const char* name;
-  int MachineState::*field;
-  bool addressesMemory;  // H and L choose the "RAM[HL]" cell
+  bool addressesMemory;  // H, L and HL choose the "RAM[HL]" cell
 };
 
-constexpr std::array<RegisterTarget, 7> kRegisters{{
-    {"LabelA", "A10", "Akumulatora", &MachineState::A, false},
-    {"LabelB", "B10", "rejestru B", &MachineState::B, false},
-    {"LabelC", "C10", "rejestru C", &MachineState::C, false},
-    {"LabelD", "D10", "rejestru D", &MachineState::D, false},
-    {"LabelE", "E10", "rejestru E", &MachineState::E, false},
-    {"LabelH", "H10", "rejestru H", &MachineState::H, true},
-    {"LabelL", "L10", "rejestru L", &MachineState::L, true},
-}};
-
-struct PairTarget {
-  const char* nameLabel;
-  const char* valueLabel;
-  const char* name;
-  int MachineState::*high;
-  int MachineState::*low;
-  bool addressesMemory;
-};
-
-constexpr std::array<PairTarget, 3> kPairs{{
-    {"LabelBC", "BC10", "pary rejestrów BC", &MachineState::B, &MachineState::C, false},
-    {"LabelDE", "DE10", "pary rejestrów DE", &MachineState::D, &MachineState::E, false},
-    {"LabelHL", "HL10", "pary rejestrów HL", &MachineState::H, &MachineState::L, true},
+constexpr std::array<RegisterTarget, 12> kRegisters{{
+    {&FieldNamed("A"), "Akumulatora", false},
+    {&FieldNamed("B"), "rejestru B", false},
+    {&FieldNamed("C"), "rejestru C", false},
+    {&FieldNamed("D"), "rejestru D", false},
+    {&FieldNamed("E"), "rejestru E", false},
+    {&FieldNamed("H"), "rejestru H", true},
+    {&FieldNamed("L"), "rejestru L", true},
+    {&FieldNamed("BC"), "pary rejestrów BC", false},
+    {&FieldNamed("DE"), "pary rejestrów DE", false},
+    {&FieldNamed("HL"), "pary rejestrów HL", true},
+    {&FieldNamed("SP"), "wskaźnika stosu", false},
+    {&FieldNamed("PC"), "licznika rozkazów PC", false},
 }};
 
 QString Utf8(const char* text) {
@@ -61,49 +51,21 @@ QString ValueEntryTitle(const QString& name, int maximum) {
 
 void TFormKwarcyt::CreateValueTargets() {
   auto byte = [] { return kByteMaximum; };
-  auto word = [] { return kWordMaximum; };
-  auto registersThenMemory = [this](bool addressesMemory) {
-    return [this, addressesMemory] {
-      PokazRejestry();
-      if (addressesMemory) PokazPamiec();
-    };
-  };
   for (const RegisterTarget& r : kRegisters) {
-    valueTargets_.push_back({{Utf8(r.nameLabel), Utf8(r.valueLabel)},
-                             EntryGesture::Click,
-                             Utf8(r.name),
-                             byte,
-                             [this, field = r.field] { return machine_.*field; },
-                             [this, field = r.field](int value) { machine_.*field = value; },
-                             registersThenMemory(r.addressesMemory)});
+    const MachineField& field = *r.field;
+    valueTargets_.push_back(
+        {{NameLabelOf(field), ValueLabelOf(field)},
+         EntryGesture::Click,
+         Utf8(r.name),
+         // The limit of PC follows the editor as it stands, not the program of a run.
+         [this, &field] { return std::max(field.Maximum(ProgramLineCount()), 0); },
+         [this, &field] { return field.read(machine_); },
+         [this, &field](int value) { field.write(machine_, value); },
+         [this, addressesMemory = r.addressesMemory] {
+           PokazRejestry();
+           if (addressesMemory) PokazPamiec();
+         }});
   }
-  for (const PairTarget& p : kPairs) {
-    valueTargets_.push_back({{Utf8(p.nameLabel), Utf8(p.valueLabel)},
-                             EntryGesture::Click,
-                             Utf8(p.name),
-                             word,
-                             [this, p] { return machine_.*p.high * 256 + machine_.*p.low; },
-                             [this, p](int value) {
-                               machine_.*p.high = value / 256;
-                               machine_.*p.low = value % 256;
-                             },
-                             registersThenMemory(p.addressesMemory)});
-  }
-  valueTargets_.push_back({{QStringLiteral("LabelSP"), QStringLiteral("SP10")},
-                           EntryGesture::Click,
-                           QStringLiteral("wskaźnika stosu"),
-                           word,
-                           [this] { return machine_.SP; },
-                           [this](int value) { machine_.SP = value; },
-                           registersThenMemory(false)});
-  // The limit follows the editor as it stands, not the program of a run.
-  valueTargets_.push_back({{QStringLiteral("LabelPC"), QStringLiteral("PC10")},
-                           EntryGesture::Click,
-                           QStringLiteral("licznika rozkazów PC"),
-                           [this] { return std::max(ProgramLineCount() - 1, 0); },
-                           [this] { return machine_.PC; },
-                           [this](int value) { machine_.PC = value; },
-                           registersThenMemory(false)});
 
   for (int row = 1; row <= CellWindowView::kRows; ++row) {
     valueTargets_.push_back(

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "MachineFields.h"
+
 namespace kwarcyt {
 namespace {
 
@@ -21,6 +23,18 @@ TEST(MachineStatePairTest, WritesHighAndLowRegisterAndReadsThemBack) {
   EXPECT_EQ(m.H, 0x00);
   EXPECT_EQ(m.L, 0xFF);
   EXPECT_EQ(m.HL(), 0x00FF);
+}
+
+// --set finds a row by its name, and the views and value entry write through the row they show.
+TEST(MachineFieldsTest, EachNameFindsItsRowAndTheRowReadsBackWhatItWrote) {
+  for (const MachineField& field : kMachineFields) {
+    SCOPED_TRACE(field.name);
+    EXPECT_EQ(FindField(field.name), &field);
+    auto m = std::make_unique<MachineState>();
+    const int value = field.Maximum(1000);
+    field.write(*m, value);
+    EXPECT_EQ(field.read(*m), value);
+  }
 }
 
 std::unique_ptr<MachineState> FilledMachine() {
