@@ -3,7 +3,7 @@
 // selects a page with Alt).
 #pragma once
 
-#include "CommandIcons.h"
+#include "resources/CommandIcons.h"
 
 #include <QString>
 

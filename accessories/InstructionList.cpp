@@ -5,8 +5,8 @@
 #include <string_view>
 #include <utility>
 
-#include "InstructionSet.h"
-#include "Operands.h"
+#include "checker/InstructionSet.h"
+#include "checker/Operands.h"
 
 namespace kwarcyt {
 

@@ -1,6 +1,6 @@
 #include "TFormAutor.h"
 
-#include "Fonts.h"
+#include "look/Fonts.h"
 
 #include <QLabel>
 

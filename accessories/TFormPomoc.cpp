@@ -1,9 +1,9 @@
 #include "TFormPomoc.h"
 
-#include "CompactTabStyle.h"
-#include "Fonts.h"
 #include "HelpPages.h"
 #include "InstructionList.h"
+#include "look/CompactTabStyle.h"
+#include "look/Fonts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

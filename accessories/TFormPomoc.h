@@ -4,7 +4,7 @@
 
 #include <QSize>
 
-#include "WindowPlacement.h"
+#include "look/WindowPlacement.h"
 
 class QShowEvent;
 class QPlainTextEdit;

@@ -1,6 +1,6 @@
 #include "TFormWygaszacz.h"
 
-#include "Fonts.h"
+#include "look/Fonts.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include <exception>
 
-#include "DisplayWindows.h"
-#include "KwarcytApplication.h"
-#include "TFormKwarcyt.h"
-#include "TerminationSignals.h"
+#include "displays/DisplayWindows.h"
+#include "workbench/KwarcytApplication.h"
+#include "workbench/TFormKwarcyt.h"
+#include "workbench/TerminationSignals.h"
 
 int main(int argc, char** argv) {
   kwarcyt::KwarcytApplication application(argc, argv);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "RunEngine.h"
-#include "Sprawdzanie.h"
+#include "checker/Sprawdzanie.h"
+#include "core/RunEngine.h"
 
 namespace kwarcyt {
 namespace {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "MachineFields.h"
+#include "core/MachineFields.h"
 
 namespace kwarcyt {
 

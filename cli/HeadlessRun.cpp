@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "RunEngine.h"
-#include "Sprawdzanie.h"
+#include "checker/Sprawdzanie.h"
+#include "core/RunEngine.h"
 
 namespace kwarcyt {
 namespace {

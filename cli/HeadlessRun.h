@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ErrorList.h"
-#include "MachineState.h"
+#include "checker/ErrorList.h"
+#include "core/MachineState.h"
 
 namespace kwarcyt {
 

@@ -3,8 +3,8 @@
 #include <QJsonObject>
 #include <span>
 
-#include "MachineFields.h"
 #include "RunReport.h"
+#include "core/MachineFields.h"
 
 namespace kwarcyt {
 namespace {

@@ -4,8 +4,8 @@
 #include <array>
 
 #include "FieldNames.h"
-#include "MachineFields.h"
 #include "OptionNumber.h"
+#include "core/MachineFields.h"
 
 namespace kwarcyt {
 namespace {

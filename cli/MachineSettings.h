@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-#include "MachineState.h"
 #include "RunnerOptions.h"
+#include "core/MachineState.h"
 
 namespace kwarcyt {
 

@@ -1,6 +1,6 @@
 #include "OptionNumber.h"
 
-#include "Mojefunkcje.h"
+#include "checker/Mojefunkcje.h"
 
 namespace kwarcyt {
 

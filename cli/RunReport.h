@@ -5,11 +5,11 @@
 #include <QString>
 #include <vector>
 
-#include "ErrorList.h"
 #include "HeadlessRun.h"
-#include "MachineFields.h"
-#include "MachineState.h"
 #include "RunnerOptions.h"
+#include "checker/ErrorList.h"
+#include "core/MachineFields.h"
+#include "core/MachineState.h"
 
 namespace kwarcyt {
 

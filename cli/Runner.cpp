@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "MachineSettings.h"
-#include "ProgramFile.h"
 #include "RunReport.h"
 #include "TerminalText.h"
+#include "sourcefile/ProgramFile.h"
 
 namespace kwarcyt {
 namespace {

@@ -1,10 +1,10 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "MachineFields.h"
 #include "RunReport.h"
 #include "TerminalText.h"
-#include "ViewFormats.h"
+#include "core/MachineFields.h"
+#include "viewtext/ViewFormats.h"
 
 namespace kwarcyt {
 namespace {

@@ -5,9 +5,9 @@
 #include <new>
 
 #include "CommandLineTexts.h"
-#include "QtPolish.h"
 #include "Runner.h"
 #include "TerminalText.h"
+#include "viewtext/QtPolish.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);

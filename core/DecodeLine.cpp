@@ -4,8 +4,8 @@
 #include <string>
 
 #include "DecodedLine.h"
-#include "Mojefunkcje.h"
-#include "Operands.h"
+#include "checker/Mojefunkcje.h"
+#include "checker/Operands.h"
 
 namespace kwarcyt {
 namespace {

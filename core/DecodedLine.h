@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "InstructionSet.h"
-#include "LabelTable.h"
+#include "checker/InstructionSet.h"
+#include "checker/LabelTable.h"
 
 namespace kwarcyt {
 

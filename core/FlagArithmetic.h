@@ -4,7 +4,7 @@
 #pragma once
 
 #include "MachineState.h"
-#include "Mojefunkcje.h"
+#include "checker/Mojefunkcje.h"
 
 namespace kwarcyt {
 

@@ -4,10 +4,10 @@
 #include <string_view>
 #include <utility>
 
-#include "CheckerMessages.h"
 #include "FlagArithmetic.h"
 #include "MachineAccess.h"
-#include "MessageExcerpt.h"
+#include "checker/CheckerMessages.h"
+#include "checker/MessageExcerpt.h"
 
 namespace kwarcyt {
 namespace {

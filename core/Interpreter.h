@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "ErrorList.h"
 #include "MachineState.h"
 #include "Program.h"
+#include "checker/ErrorList.h"
 
 namespace kwarcyt {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "LabelTable.h"
+#include "checker/LabelTable.h"
 
 namespace kwarcyt {
 
@@ -32,9 +32,18 @@ struct MachineState {
   int BC() const { return B * 256 + C; }
   int DE() const { return D * 256 + E; }
   int HL() const { return H * 256 + L; }
-  void setBC(int value) { B = (value >> 8) & 0xFF; C = value & 0xFF; }
-  void setDE(int value) { D = (value >> 8) & 0xFF; E = value & 0xFF; }
-  void setHL(int value) { H = (value >> 8) & 0xFF; L = value & 0xFF; }
+  void setBC(int value) {
+    B = (value >> 8) & 0xFF;
+    C = value & 0xFF;
+  }
+  void setDE(int value) {
+    D = (value >> 8) & 0xFF;
+    E = value & 0xFF;
+  }
+  void setHL(int value) {
+    H = (value >> 8) & 0xFF;
+    L = value & 0xFF;
+  }
 
   void WyczyscFlagi() { S = Z = AC = P = CY = 0; }
   void WyczyscRejestry() { A = B = C = D = E = H = L = PC = SP = 0; }

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "MessageExcerpt.h"
-#include "Mojefunkcje.h"
+#include "checker/MessageExcerpt.h"
+#include "checker/Mojefunkcje.h"
 
 namespace kwarcyt {
 Program::Program(std::vector<std::string> lines, const LabelTable& labels)

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "DecodedLine.h"
-#include "LabelTable.h"
+#include "checker/LabelTable.h"
 
 namespace kwarcyt {
 

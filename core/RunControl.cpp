@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "Sprawdzanie.h"
+#include "checker/Sprawdzanie.h"
 
 namespace kwarcyt {
 

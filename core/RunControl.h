@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "ErrorList.h"
 #include "Interpreter.h"
 #include "MachineState.h"
 #include "RunEngine.h"
+#include "checker/ErrorList.h"
 
 namespace kwarcyt {
 

@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "ErrorList.h"
 #include "MachineState.h"
 #include "Program.h"
+#include "checker/ErrorList.h"
 
 namespace kwarcyt {
 

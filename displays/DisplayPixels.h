@@ -7,8 +7,8 @@
 #include <QRgb>
 #include <cstdint>
 
-#include "MachineState.h"
-#include "ViewFormats.h"
+#include "core/MachineState.h"
+#include "viewtext/ViewFormats.h"
 
 namespace kwarcyt {
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "WindowPlacement.h"
+#include "look/WindowPlacement.h"
 
 namespace kwarcyt {
 

@@ -9,7 +9,7 @@
 
 #include "DisplayPixels.h"
 #include "DisplaySettings.h"
-#include "MachineState.h"
+#include "core/MachineState.h"
 
 namespace kwarcyt {
 

@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "Fonts.h"
+#include "look/Fonts.h"
 
 namespace kwarcyt {
 

@@ -3,8 +3,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "CompactTabStyle.h"
-#include "Fonts.h"
+#include "look/CompactTabStyle.h"
+#include "look/Fonts.h"
 
 namespace kwarcyt {
 

@@ -9,7 +9,7 @@
 
 #include "ColumnRadioGroup.h"
 #include "DisplaySettings.h"
-#include "WindowPlacement.h"
+#include "look/WindowPlacement.h"
 
 namespace kwarcyt {
 

@@ -1,6 +1,6 @@
 #include "ViewFormats.h"
 
-#include "Mojefunkcje.h"
+#include "checker/Mojefunkcje.h"
 
 namespace kwarcyt {
 

@@ -7,7 +7,7 @@
 #include <QList>
 #include <functional>
 
-#include "ViewFormats.h"
+#include "viewtext/ViewFormats.h"
 
 class QLabel;
 class QMenu;

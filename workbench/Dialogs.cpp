@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 
-#include "WindowPlacement.h"
+#include "look/WindowPlacement.h"
 
 namespace kwarcyt {
 

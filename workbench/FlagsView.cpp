@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 
-#include "MachineFields.h"
+#include "core/MachineFields.h"
 
 namespace kwarcyt {
 

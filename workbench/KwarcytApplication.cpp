@@ -5,7 +5,7 @@
 #include <exception>
 #include <new>
 
-#include "QtPolish.h"
+#include "viewtext/QtPolish.h"
 
 namespace kwarcyt {
 

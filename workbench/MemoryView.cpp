@@ -3,9 +3,9 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "Fonts.h"
-#include "MachineState.h"
 #include "ValueLabel.h"
+#include "core/MachineState.h"
+#include "look/Fonts.h"
 
 namespace kwarcyt {
 

@@ -8,9 +8,9 @@
 #include <optional>
 #include <vector>
 
-#include "ProgramFile.h"
-#include "RecoveryCopy.h"
-#include "TextEncoding.h"
+#include "sourcefile/ProgramFile.h"
+#include "sourcefile/RecoveryCopy.h"
+#include "sourcefile/TextEncoding.h"
 
 class QPlainTextEdit;
 

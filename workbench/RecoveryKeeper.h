@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "RecoveryCopy.h"
+#include "sourcefile/RecoveryCopy.h"
 
 class QTextDocument;
 

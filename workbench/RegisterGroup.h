@@ -6,7 +6,7 @@
 #include <QList>
 #include <array>
 
-#include "MachineFields.h"
+#include "core/MachineFields.h"
 
 class QLabel;
 

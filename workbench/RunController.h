@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <string>
 
-#include "RunControl.h"
+#include "core/RunControl.h"
 
 namespace kwarcyt {
 

@@ -14,21 +14,21 @@
 
 #include "ActionTable.h"
 #include "CellWindowView.h"
-#include "DisplayWindows.h"
 #include "EditActions.h"
 #include "EditorLineCache.h"
 #include "EditorLines.h"
 #include "FlagsView.h"
-#include "Fonts.h"
 #include "MemoryView.h"
 #include "ProgramDocument.h"
 #include "RegisterGroup.h"
-#include "Sprawdzanie.h"
-#include "TFormAutor.h"
-#include "TFormPomoc.h"
-#include "TFormUstawieniaWyswietlaczy.h"
-#include "TFormWygaszacz.h"
 #include "WindowGeometry.h"
+#include "accessories/TFormAutor.h"
+#include "accessories/TFormPomoc.h"
+#include "accessories/TFormWygaszacz.h"
+#include "checker/Sprawdzanie.h"
+#include "displays/DisplayWindows.h"
+#include "displays/TFormUstawieniaWyswietlaczy.h"
+#include "look/Fonts.h"
 
 namespace kwarcyt {
 

@@ -11,11 +11,11 @@
 
 #include "ActionTable.h"
 #include "Dialogs.h"
-#include "DisplaySettings.h"
-#include "ErrorList.h"
-#include "MachineState.h"
 #include "RunController.h"
 #include "ValueTarget.h"
+#include "checker/ErrorList.h"
+#include "core/MachineState.h"
+#include "displays/DisplaySettings.h"
 
 class QAction;
 class QLabel;

@@ -12,16 +12,16 @@
 
 #include "ActionTable.h"
 #include "AnchorLayout.h"
-#include "CommandIcons.h"
 #include "EditorLineCache.h"
 #include "FlagsView.h"
-#include "Fonts.h"
 #include "MemoryView.h"
 #include "ProgramEditor.h"
 #include "RegisterGroup.h"
 #include "TFormKwarcyt.h"
-#include "ViewFormats.h"
 #include "WindowGeometry.h"
+#include "look/Fonts.h"
+#include "resources/CommandIcons.h"
+#include "viewtext/ViewFormats.h"
 
 namespace kwarcyt {
 

@@ -5,11 +5,11 @@
 #include <QMouseEvent>
 
 #include "CellWindowView.h"
-#include "MachineFields.h"
 #include "MemoryView.h"
 #include "RegisterGroup.h"
 #include "TFormKwarcyt.h"
-#include "TFormPodaj.h"
+#include "core/MachineFields.h"
+#include "workbench/podaj/TFormPodaj.h"
 
 namespace kwarcyt {
 

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include "Fonts.h"
+#include "look/Fonts.h"
 
 namespace kwarcyt {
 

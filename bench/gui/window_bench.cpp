@@ -13,7 +13,7 @@
 #include <QTextBlock>
 #include <QTimer>
 
-#include "TFormKwarcyt.h"
+#include "workbench/TFormKwarcyt.h"
 
 using kwarcyt::TFormKwarcyt;
 

@@ -1,7 +1,7 @@
 // The screen saver's animation, stepped without a window.
 #include <QTest>
 
-#include "BallChain.h"
+#include "accessories/BallChain.h"
 
 using kwarcyt::BallChain;
 

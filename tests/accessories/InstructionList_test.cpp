@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "DecodedLine.h"
-#include "InstructionList.h"
-#include "InstructionSet.h"
-#include "Sprawdzanie.h"
+#include "accessories/InstructionList.h"
+#include "checker/InstructionSet.h"
+#include "checker/Sprawdzanie.h"
+#include "core/DecodedLine.h"
 
 using namespace kwarcyt;
 

@@ -5,9 +5,9 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "TFormAutor.h"
-#include "TFormPomoc.h"
-#include "TFormWygaszacz.h"
+#include "accessories/TFormAutor.h"
+#include "accessories/TFormPomoc.h"
+#include "accessories/TFormWygaszacz.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

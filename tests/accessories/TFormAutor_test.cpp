@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "TFormAutor.h"
+#include "accessories/TFormAutor.h"
 
 using kwarcyt::TFormAutor;
 

@@ -7,7 +7,7 @@
 #include <QTextDocumentFragment>
 #include <QToolButton>
 
-#include "TFormPomoc.h"
+#include "accessories/TFormPomoc.h"
 
 using kwarcyt::TFormPomoc;
 

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "TFormWygaszacz.h"
+#include "accessories/TFormWygaszacz.h"
 
 using kwarcyt::TFormWygaszacz;
 

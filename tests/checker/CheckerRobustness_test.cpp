@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "LabelTable.h"
-#include "Sprawdzanie.h"
+#include "checker/LabelTable.h"
+#include "checker/Sprawdzanie.h"
 
 namespace kwarcyt {
 namespace {

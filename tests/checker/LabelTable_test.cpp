@@ -1,4 +1,4 @@
-#include "LabelTable.h"
+#include "checker/LabelTable.h"
 
 #include <gtest/gtest.h>
 

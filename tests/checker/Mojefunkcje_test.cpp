@@ -1,11 +1,11 @@
-#include "Mojefunkcje.h"
+#include "checker/Mojefunkcje.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
-#include "InstructionSet.h"
+#include "checker/InstructionSet.h"
 
 namespace kwarcyt {
 namespace {
@@ -32,13 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"4Bh", 255, 75}, NumberCase{"H", 255, -1}, NumberCase{"GH", 255, -1},
         NumberCase{"-1H", 255, -1}, NumberCase{"123456789H", 65535, -1},
         NumberCase{"0000000012H", 65535, 0x12}, NumberCase{"10000h", 65535, -2},
-        NumberCase{"80000000h", 65535, static_cast<int>(0x80000000u)},
-        NumberCase{"1 2h", 255, -1},
+        NumberCase{"80000000h", 65535, static_cast<int>(0x80000000u)}, NumberCase{"1 2h", 255, -1},
         // binary
         NumberCase{"101b", 255, 5}, NumberCase{"01001011b", 255, 75}, NumberCase{"B", 255, -1},
         NumberCase{"102B", 255, -1}, NumberCase{"0B", 255, 0}, NumberCase{"0BH", 255, 11},
-        NumberCase{"100000000b", 255, -2},
-        NumberCase{"1" + std::string(39, '0') + "b", 65535, -2},
+        NumberCase{"100000000b", 255, -2}, NumberCase{"1" + std::string(39, '0') + "b", 65535, -2},
         NumberCase{"1" + std::string(99, '1') + "b", 65535, -2},
         NumberCase{std::string(100, '1') + "B", 255, -2},
         NumberCase{std::string(100, '0') + "1B", 255, 1},
@@ -49,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"99999999999", 65535, -1}, NumberCase{"2147483647", 65535, -2},
         NumberCase{"-2147483648", 65535, static_cast<int>(-2147483648LL)},
         NumberCase{"--5", 255, -1},
-        // the integer conversion also reads hexadecimal after $, X or 0X when the text ends in a digit
+        // the integer conversion also reads hexadecimal after $, X or 0X when the text ends in a
+        // digit
         NumberCase{"$10", 255, 16}, NumberCase{"0x19", 255, 25}, NumberCase{"X10", 255, 16},
         NumberCase{"0x1F", 255, -1}, NumberCase{"$", 255, -1},
         // character
@@ -98,15 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SplitCase{"MOV  A , B", "MOV", "A", "B"},
                       SplitCase{"  mov a,b  ", "MOV", "A", "B"},
                       SplitCase{"MOV A,B,C", "MOV", "A", "B,C"},
-                      SplitCase{"MVI A,", "MVI", "A", ""},
-                      SplitCase{"HLT", "HLT", "", ""},
-                      SplitCase{"MOV,A B", "MOV,A", "", ""},
-                      SplitCase{"CPI ','", "CPI", "'", "'"},
+                      SplitCase{"MVI A,", "MVI", "A", ""}, SplitCase{"HLT", "HLT", "", ""},
+                      SplitCase{"MOV,A B", "MOV,A", "", ""}, SplitCase{"CPI ','", "CPI", "'", "'"},
                       SplitCase{"MVI A,','", "MVI", "A", "','"},
-                      SplitCase{"MOV\tA,B", "MOV\tA,B", "", ""},
-                      SplitCase{"PETLA:", "", "", ""},
-                      SplitCase{"/komentarz: MOV A,B", "", "", ""},
-                      SplitCase{"", "", "", ""},
+                      SplitCase{"MOV\tA,B", "MOV\tA,B", "", ""}, SplitCase{"PETLA:", "", "", ""},
+                      SplitCase{"/komentarz: MOV A,B", "", "", ""}, SplitCase{"", "", "", ""},
                       SplitCase{"PETLA: MOV A,B", "PETLA:", "MOV A", "B"}));
 
 TEST(NormalizeLineTest, TrimsControlCharactersAndUpperCasesAsciiOnly) {

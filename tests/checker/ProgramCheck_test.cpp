@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "LabelTable.h"
-#include "Sprawdzanie.h"
+#include "checker/LabelTable.h"
+#include "checker/Sprawdzanie.h"
 
 namespace kwarcyt {
 namespace {

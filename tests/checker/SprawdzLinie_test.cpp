@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "InstructionSet.h"
-#include "LabelTable.h"
-#include "Sprawdzanie.h"
+#include "checker/InstructionSet.h"
+#include "checker/LabelTable.h"
+#include "checker/Sprawdzanie.h"
 
 namespace kwarcyt {
 namespace {

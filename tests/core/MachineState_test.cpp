@@ -1,10 +1,10 @@
-#include "MachineState.h"
+#include "core/MachineState.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "MachineFields.h"
+#include "core/MachineFields.h"
 
 namespace kwarcyt {
 namespace {

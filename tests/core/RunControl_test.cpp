@@ -1,4 +1,4 @@
-#include "RunControl.h"
+#include "core/RunControl.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "Mojefunkcje.h"
+#include "checker/Mojefunkcje.h"
 
 namespace kwarcyt {
 void PrintTo(StepOutcome outcome, std::ostream* os) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Interpreter.h"
+#include "core/Interpreter.h"
 
 namespace kwarcyt {
 void PrintTo(StepOutcome outcome, std::ostream* os);

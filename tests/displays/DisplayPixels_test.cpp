@@ -2,8 +2,8 @@
 #include <QTest>
 #include <memory>
 
-#include "DisplayPixels.h"
-#include "DisplaySettings.h"
+#include "displays/DisplayPixels.h"
+#include "displays/DisplaySettings.h"
 
 using namespace kwarcyt;
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "DisplayWindows.h"
+#include "displays/DisplayWindows.h"
 
 using namespace kwarcyt;
 

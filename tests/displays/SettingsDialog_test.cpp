@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "DisplayWindows.h"
-#include "TFormUstawieniaWyswietlaczy.h"
+#include "displays/DisplayWindows.h"
+#include "displays/TFormUstawieniaWyswietlaczy.h"
 
 Q_DECLARE_METATYPE(kwarcyt::DisplaySettings)
 

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "TFormPodaj.h"
+#include "workbench/podaj/TFormPodaj.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QImageReader>
 #include <QTest>
 
-#include "CommandIcons.h"
+#include "resources/CommandIcons.h"
 
 using kwarcyt::CommandIcon;
 

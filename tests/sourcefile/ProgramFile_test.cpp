@@ -1,4 +1,4 @@
-#include "ProgramFile.h"
+#include "sourcefile/ProgramFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -1,4 +1,4 @@
-#include "ProgramText.h"
+#include "sourcefile/ProgramText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "RecoveryCopy.h"
+#include "sourcefile/RecoveryCopy.h"
 
 #include <gtest/gtest.h>
 

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include "KwarcytApplication.h"
+#include "workbench/KwarcytApplication.h"
 
-#include "Dialogs.h"
-#include "QtPolish.h"
+#include "viewtext/QtPolish.h"
+#include "workbench/Dialogs.h"
 
 using namespace kwarcyt;
 

@@ -3,9 +3,9 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "EditorLineCache.h"
-#include "EditorLines.h"
-#include "ProgramEditor.h"
+#include "workbench/EditorLineCache.h"
+#include "workbench/EditorLines.h"
+#include "workbench/ProgramEditor.h"
 
 using namespace kwarcyt;
 

@@ -1,8 +1,8 @@
 #include <QTest>
 
-#include "AnchorLayout.h"
-#include "ListFollow.h"
-#include "WindowGeometry.h"
+#include "workbench/AnchorLayout.h"
+#include "workbench/ListFollow.h"
+#include "workbench/WindowGeometry.h"
 
 using namespace kwarcyt;
 

@@ -8,8 +8,8 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include "DisplayWindows.h"
 #include "WindowFixture.h"
+#include "displays/DisplayWindows.h"
 
 using namespace kwarcyt;
 

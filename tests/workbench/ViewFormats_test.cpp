@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "ViewFormats.h"
+#include "viewtext/ViewFormats.h"
 
 using namespace kwarcyt;
 

@@ -16,7 +16,7 @@
 #include <functional>
 #include <memory>
 
-#include "TFormKwarcyt.h"
+#include "workbench/TFormKwarcyt.h"
 
 namespace kwarcyt {
 

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Fonts.h"
-#include "Mojefunkcje.h"
-#include "ViewFormats.h"
+#include "checker/Mojefunkcje.h"
+#include "look/Fonts.h"
+#include "viewtext/ViewFormats.h"
 
 namespace {
 

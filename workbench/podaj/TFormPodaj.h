@@ -2,7 +2,7 @@
 // preview of the typed value in decimal, hexadecimal, binary and as a character.
 #pragma once
 
-#include "WindowPlacement.h"
+#include "look/WindowPlacement.h"
 
 class QLabel;
 class QLineEdit;
