@@ -8,9 +8,15 @@
 namespace kwarcyt {
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsUpperLetter(char c) {
+  return c >= 'A' && c <= 'Z';
+}
 
 int HexDigit(char c) {
   if (IsDigit(c)) return c - '0';
@@ -71,7 +77,9 @@ std::string UpperCase(std::string_view text) {
   return result;
 }
 
-std::string NormalizeLine(std::string_view line) { return UpperCase(Trim(line)); }
+std::string NormalizeLine(std::string_view line) {
+  return UpperCase(Trim(line));
+}
 
 bool IsCommentLine(std::string_view normalized) {
   return !normalized.empty() && normalized.front() == '/';
@@ -110,7 +118,9 @@ LineParts SplitLine(std::string_view normalized) {
           Trim(GetSecondOperand(normalized))};
 }
 
-bool IsMnemonic(std::string_view word) { return FindMnemonic(word) >= 0; }
+bool IsMnemonic(std::string_view word) {
+  return FindMnemonic(word) >= 0;
+}
 
 bool IsLabelName(std::string_view text) {
   if (text.empty() || text.size() > 32 || !IsUpperLetter(text.front())) return false;

@@ -11,9 +11,13 @@ QFont FixedFont(int pixels, bool bold = false);
 QFont SerifFont(int pixels);
 
 // Captions and labels: 11 px sans.
-inline QFont CaptionFont() { return SansFont(11); }
+inline QFont CaptionFont() {
+  return SansFont(11);
+}
 // The editor, the program list and every value label: 13 px fixed-width.
-inline QFont ValueFont(bool bold = false) { return FixedFont(13, bold); }
+inline QFont ValueFont(bool bold = false) {
+  return FixedFont(13, bold);
+}
 // The logo line: 13 px serif, bold italic.
 QFont LogoFont();
 

@@ -20,12 +20,14 @@ struct Expected {
   std::string file;
   std::map<std::string, int> registers;
   std::map<std::string, int> flags;
-  std::map<int, int> out;                     // port -> value
+  std::map<int, int> out;                                // port -> value
   std::vector<std::pair<int, std::vector<int>>> memory;  // address -> bytes from there
   friend void PrintTo(const Expected& e, std::ostream* os) { *os << e.file; }
 };
 
-std::vector<int> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<int> Bytes(const std::string& text) {
+  return {text.begin(), text.end()};
+}
 
 std::vector<int> GradientRow() {
   std::vector<int> row;
@@ -56,8 +58,8 @@ TEST_P(ExampleTest, HaltsWithTheExpectedState) {
   for (const auto& [address, bytes] : e.memory) {
     dumps << QStringLiteral("%1:%2").arg(address).arg(bytes.size());
   }
-  const QJsonObject result =
-      RunExample(QDir(QStringLiteral(KWARCYT_EXAMPLES)).filePath(QString::fromStdString(e.file)), dumps);
+  const QJsonObject result = RunExample(
+      QDir(QStringLiteral(KWARCYT_EXAMPLES)).filePath(QString::fromStdString(e.file)), dumps);
 
   EXPECT_TRUE(result["checked"].toBool());
   EXPECT_EQ(result["end"].toString().toStdString(), "hlt");
