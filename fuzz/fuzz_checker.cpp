@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "FuzzInput.h"
-#include "Mojefunkcje.h"
-#include "Sprawdzanie.h"
+#include "checker/Mojefunkcje.h"
+#include "checker/Sprawdzanie.h"
 
 using namespace kwarcyt;
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ProgramText.h"
+#include "sourcefile/ProgramText.h"
 
 using namespace kwarcyt;
 

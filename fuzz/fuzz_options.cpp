@@ -6,9 +6,9 @@
 
 #include <QCoreApplication>
 
-#include "MachineSettings.h"
-#include "RunnerOptions.h"
-#include "Sprawdzanie.h"
+#include "checker/Sprawdzanie.h"
+#include "cli/MachineSettings.h"
+#include "cli/RunnerOptions.h"
 
 using namespace kwarcyt;
 

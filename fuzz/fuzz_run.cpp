@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "FuzzInput.h"
-#include "Interpreter.h"
-#include "Sprawdzanie.h"
+#include "checker/Sprawdzanie.h"
+#include "core/RunEngine.h"
 
 using namespace kwarcyt;
 
@@ -15,12 +15,12 @@ namespace {
 constexpr int kCheckedSteps = 10'000;
 constexpr int kUncheckedSteps = 64;
 
+// Through the run engine, as the window and kwarcyt-run run programs, with each completed
+// step's status text made as the trace makes it.
 void Run(MachineState& machine, const Program& program, int steps) {
   ErrorList errors;
-  for (int i = 0; i < steps && machine.PC < program.LineCount(); ++i) {
-    if (WykonajRozkaz(machine, program, errors) != StepOutcome::Continued) break;
-    program.StatusText(machine.PC);
-  }
+  RunEngine engine(machine, program, errors);
+  engine.Run({steps, false}, [&program](int line) { program.StatusText(line); });
 }
 
 }  // namespace

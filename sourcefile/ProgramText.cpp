@@ -7,6 +7,8 @@
 namespace kwarcyt {
 namespace {
 
+constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
+
 QTextCodec& Windows1250Codec() {
   static QTextCodec* const codec = QTextCodec::codecForName("Windows-1250");
   Q_ASSERT(codec != nullptr);
@@ -27,7 +29,6 @@ std::optional<QString> DecodeUtf8(QByteArrayView bytes) {
 }  // namespace
 
 ProgramText DecodeProgramText(QByteArrayView bytes) {
-  static constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
   if (bytes.startsWith(kUtf8Bom)) bytes = bytes.sliced(kUtf8Bom.size());
 
   ProgramText result;
@@ -50,9 +51,15 @@ ProgramText DecodeProgramText(QByteArrayView bytes) {
 EncodedProgram EncodeProgramText(const QStringList& lines, TextEncoding preferred) {
   const QString text = lines.join(QLatin1StringView("\r\n"));
   if (preferred == TextEncoding::Windows1250 && Windows1250Codec().canEncode(text)) {
-    return {Windows1250Codec().fromUnicode(text), TextEncoding::Windows1250};
+    QByteArray bytes = Windows1250Codec().fromUnicode(text);
+    // Text that begins with the code page's "ď»ż" would be read back as a byte order mark.
+    if (!bytes.startsWith(kUtf8Bom)) return {std::move(bytes), TextEncoding::Windows1250};
   }
-  return {text.toUtf8(), TextEncoding::Utf8};
+  QByteArray bytes = text.toUtf8();
+  // Reading drops one leading byte order mark: a text that begins with the mark's character
+  // keeps it behind a mark of its own.
+  if (bytes.startsWith(kUtf8Bom)) bytes.prepend(kUtf8Bom.data(), kUtf8Bom.size());
+  return {std::move(bytes), TextEncoding::Utf8};
 }
 
 }  // namespace kwarcyt

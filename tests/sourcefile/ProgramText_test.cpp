@@ -131,6 +131,16 @@ TEST(ProgramTextRoundTrip, Windows1250FileIsWrittenBackByteForByte) {
   EXPECT_EQ(written.bytes.toHex(' '), file.toHex(' '));
 }
 
+// Reading drops one byte order mark; text that itself begins like one must survive a save.
+TEST(ProgramTextRoundTrip, TextThatBeginsLikeAByteOrderMarkIsKept) {
+  for (const QByteArray& file :
+       {QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xFF")}) {
+    const ProgramText text = DecodeProgramText(file);
+    const EncodedProgram written = EncodeProgramText(text.lines, text.encoding);
+    EXPECT_EQ(DecodeProgramText(written.bytes).lines, text.lines) << file.toHex().constData();
+  }
+}
+
 TEST(ProgramTextRoundTrip, LfFileIsWrittenBackWithCrLf) {
   const ProgramText text = DecodeProgramText("MVI A,5\nHLT\n");
   EXPECT_EQ(EncodeProgramText(text.lines, text.encoding).bytes, "MVI A,5\r\nHLT\r\n");
