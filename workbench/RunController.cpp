@@ -11,9 +11,9 @@ constexpr std::chrono::milliseconds kModalPoll{15};
 constexpr qint64 kFrameMs = 16;
 }  // namespace
 
-RunController::RunController(MachineState& machine, ErrorList& errors, RunView& view,
+RunController::RunController(MachineState& machine, ErrorList& errors, RunHost& host, Redraw redraw,
                              QObject* parent)
-    : QObject(parent), view_(view), control_(machine, errors, *this) {
+    : QObject(parent), redraw_(std::move(redraw)), control_(machine, errors, host) {
   continuation_.setSingleShot(true);
   continuation_.setTimerType(Qt::PreciseTimer);
   connect(&continuation_, &QTimer::timeout, this, &RunController::ContinuationDue);
@@ -28,27 +28,10 @@ void RunController::Abandon() {
   Refresh();
 }
 
-// Every change of the commands comes with a change of the run: what the views owe is shown
-// first, so that a paused or ended run never shows an older state than the one it stopped in.
-void RunController::SetCommandStates(const CommandStates& states) {
-  Refresh();
-  view_.SetCommandStates(states);
-}
-
-void RunController::ShowProgramList(const std::vector<std::string>& lines, int pc) {
-  view_.ShowProgramList(lines, pc);
-}
-
-void RunController::ShowEditor() {
-  Refresh();
-  view_.ShowEditor();
-}
-
 void RunController::ShowStep(const std::string& statusText) {
   refreshPending_ = true;
   statusPending_ = true;
   pendingStatus_ = statusText;
-  // A command of the user shows its step at once; a running program at most once a frame.
   const qint64 waited = sinceRefresh_.elapsed();
   if (!inContinuation_ || waited >= kFrameMs) {
     Refresh();
@@ -66,7 +49,7 @@ void RunController::Refresh() {
   frame_.stop();
   if (!refreshPending_) return;
   refreshPending_ = false;
-  view_.ShowMachine(statusPending_ ? &pendingStatus_ : nullptr);
+  redraw_(statusPending_ ? &pendingStatus_ : nullptr);
   statusPending_ = false;
   sinceRefresh_.restart();
 }

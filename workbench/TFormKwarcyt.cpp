@@ -41,7 +41,9 @@ const QString kColumnPanel = QStringLiteral("Kolumna: ");
 
 TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
     : QMainWindow(parent),
-      run_(new RunController(machine_, errors_, *this, this)),
+      run_(new RunController(
+          machine_, errors_, *this,
+          [this](const std::string* statusText) { ShowMachine(statusText); }, this)),
       dialogs_(std::make_unique<QtDialogs>()) {
   setObjectName(QStringLiteral("FormKwarcyt"));
   setWindowTitle(QStringLiteral("Kwarcyt - Nowy.txt"));

@@ -35,7 +35,7 @@ class MemoryView;
 class ProgramDocument;
 class RegisterGroup;
 
-class TFormKwarcyt : public QMainWindow, private RunView {
+class TFormKwarcyt : public QMainWindow, private RunHost {
   Q_OBJECT
 
  public:
@@ -105,15 +105,21 @@ class TFormKwarcyt : public QMainWindow, private RunView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // RunView
+  // RunHost
   std::vector<std::string> ProgramLines() const override;
   int ProgramLineCount() const override;
   void SetCommandStates(const CommandStates& states) override;
   void ShowProgramList(const std::vector<std::string>& lines, int pc) override;
   void ShowEditor() override;
   void ShowErrors(std::size_t from) override;
-  void ShowMachine(const std::string* statusText) override;
+  void ShowStep(const std::string& statusText) override { run_->ShowStep(statusText); }
+  void ShowMachineState() override { run_->ShowMachineState(); }
   void ResetWindow() override;
+  void ScheduleContinuation(std::chrono::milliseconds delay) override {
+    run_->ScheduleContinuation(delay);
+  }
+  // Redraws the views; with a status text, after executed steps.
+  void ShowMachine(const std::string* statusText);
 
   void CreateActions();
   void CreateMenusAndToolBar();

@@ -38,6 +38,7 @@ int TFormKwarcyt::ProgramLineCount() const {
 }
 
 void TFormKwarcyt::SetCommandStates(const CommandStates& states) {
+  run_->Refresh();
   for (const Command command :
        {Command::Nowy, Command::Otworz, Command::Zapisz, Command::Zapiszjako}) {
     Action(command)->setEnabled(states.fileCommands);
@@ -68,6 +69,7 @@ void TFormKwarcyt::ShowProgramList(const std::vector<std::string>& lines, int pc
 }
 
 void TFormKwarcyt::ShowEditor() {
+  run_->Refresh();
   list_->hide();
   memo_->show();
   memo_->setFocus();
