@@ -18,7 +18,7 @@ constexpr int kScrollBarWidth = 16;
 constexpr int kPageRows = 7;
 }  // namespace
 
-CellWindowView::CellWindowView(const CellWindowSpec& spec, RowText rowText,
+CellWindowView::CellWindowView(const CellWindowInfo& spec, RowText rowText,
                                std::function<void()> clearBank, QWidget* parent)
     : QGroupBox(QString::fromUtf8(spec.title), parent),
       rowText_(std::move(rowText)),

@@ -16,7 +16,7 @@ class QScrollBar;
 
 namespace kwarcyt {
 
-struct CellWindowSpec {
+struct CellWindowInfo {
   const char* groupName;
   const char* title;
   const char* hint;  // empty: no hint
@@ -42,7 +42,7 @@ class CellWindowView : public QGroupBox {
   static constexpr int kRows = 7;
 
   using RowText = std::function<QString(int address, RowModes modes)>;
-  CellWindowView(const CellWindowSpec& spec, RowText rowText, std::function<void()> clearBank,
+  CellWindowView(const CellWindowInfo& spec, RowText rowText, std::function<void()> clearBank,
                  QWidget* parent);
 
   // Rewrites every row from the machine.

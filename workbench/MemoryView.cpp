@@ -11,7 +11,7 @@ namespace kwarcyt {
 
 namespace {
 
-const CellWindowSpec kMemorySpec{"GroupBoxPamiec",
+const CellWindowInfo kMemorySpec{"GroupBoxPamiec",
                                  "Pamięć RAM:",
                                  "Kliknij na wybraną komórkę pamięci aby ją zmodyfikować",
                                  "ButtonAdres",
@@ -28,7 +28,7 @@ const CellWindowSpec kMemorySpec{"GroupBoxPamiec",
                                  "Wyczyść pamięć",
                                  "Wyczypami1"};
 
-const CellWindowSpec kInputSpec{"GroupBoxPortyWej",
+const CellWindowInfo kInputSpec{"GroupBoxPortyWej",
                                 "Porty wejściowe IN:",
                                 "Kliknij na wybrany port aby go zmodyfikować",
                                 "ButtonINAdresHex",
@@ -45,7 +45,7 @@ const CellWindowSpec kInputSpec{"GroupBoxPortyWej",
                                 "Wyczyść porty wejściowe",
                                 "Wyczyportywejciowe1"};
 
-const CellWindowSpec kOutputSpec{"GroupBoxPortyWyj",
+const CellWindowInfo kOutputSpec{"GroupBoxPortyWyj",
                                  "Porty wyjściowe OUT:",
                                  "",
                                  "ButtonOUTAdresHex",

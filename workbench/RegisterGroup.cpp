@@ -23,7 +23,7 @@ QString ValueLabelOf(const MachineField& field) {
   return QString::fromLatin1(field.name) + QStringLiteral("10");
 }
 
-RegisterGroup::RegisterGroup(const RegisterGroupSpec& spec, QWidget* parent)
+RegisterGroup::RegisterGroup(const RegisterGroupInfo& spec, QWidget* parent)
     : QGroupBox(QString::fromUtf8(spec.title), parent), spec_(spec), nextRowY_(kFirstRowY) {
   setObjectName(spec.name);
   const int charWidth = ValueTextWidth(1);

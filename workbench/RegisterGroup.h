@@ -12,7 +12,7 @@ class QLabel;
 
 namespace kwarcyt {
 
-struct RegisterGroupSpec {
+struct RegisterGroupInfo {
   const char* name;
   const char* title;
   std::array<const char*, 3> headingNames;  // objectNames of "Dec", "Hex", "Bin"
@@ -31,7 +31,7 @@ class RegisterGroup : public QGroupBox {
   Q_OBJECT
 
  public:
-  RegisterGroup(const RegisterGroupSpec& spec, QWidget* parent);
+  RegisterGroup(const RegisterGroupInfo& spec, QWidget* parent);
 
   // Rows stand one under another in the order they are added.
   void AddRow(const MachineField& field);
@@ -43,7 +43,7 @@ class RegisterGroup : public QGroupBox {
     QLabel* value;
   };
 
-  RegisterGroupSpec spec_;
+  RegisterGroupInfo spec_;
   int nextRowY_;
   QList<Row> rows_;
 };

@@ -40,17 +40,17 @@ QRect Design(int x, int y, int w, int h) {
 }  // namespace
 
 void TFormKwarcyt::CreateActions() {
-  for (const ActionRow& spec : kActions) {
-    auto* action = new QAction(ActionText(spec.caption), this);
-    action->setObjectName(ActionText(spec.name));
-    action->setProperty("category", ActionText(spec.category));
-    if (!spec.hint.empty()) action->setToolTip(ActionText(spec.hint));
-    if (!spec.shortcut.empty()) action->setShortcut(QKeySequence(ActionText(spec.shortcut)));
-    if (spec.image >= 0) action->setIcon(CommandIconImage(static_cast<CommandIcon>(spec.image)));
-    action->setProperty("imageIndex", spec.image);
-    action->setEnabled(spec.enabledAtStart);
-    action->setCheckable(spec.checkable);
-    actions_[static_cast<std::size_t>(spec.command)] = action;
+  for (const ActionRow& row : kActions) {
+    auto* action = new QAction(ActionText(row.caption), this);
+    action->setObjectName(ActionText(row.name));
+    action->setProperty("category", ActionText(row.category));
+    if (!row.hint.empty()) action->setToolTip(ActionText(row.hint));
+    if (!row.shortcut.empty()) action->setShortcut(QKeySequence(ActionText(row.shortcut)));
+    if (row.image >= 0) action->setIcon(CommandIconImage(static_cast<CommandIcon>(row.image)));
+    action->setProperty("imageIndex", row.image);
+    action->setEnabled(row.enabledAtStart);
+    action->setCheckable(row.checkable);
+    actions_[static_cast<std::size_t>(row.command)] = action;
   }
 }
 
@@ -66,10 +66,10 @@ void TFormKwarcyt::CreateMenusAndToolBar() {
       }
     }
   };
-  for (const MenuRow& spec : kMenus) {
-    QMenu* menu = menuBar()->addMenu(ActionText(spec.title));
-    menu->setObjectName(ActionText(spec.name));
-    addItems(menu, spec.items);
+  for (const MenuRow& row : kMenus) {
+    QMenu* menu = menuBar()->addMenu(ActionText(row.title));
+    menu->setObjectName(ActionText(row.name));
+    addItems(menu, row.items);
   }
   menuBar()->setObjectName(QStringLiteral("Menu"));
 
