@@ -67,8 +67,8 @@ class RunControl {
   static constexpr int kFastestPosition = 32;
   static constexpr int kStartPosition = 10;
   // At the top speed a continuation runs instructions for this long, then lets the window
-  // refresh and handle events.
-  static constexpr std::chrono::milliseconds kSliceLength{10};
+  // handle events; half a screen frame, so that a refresh once a frame falls between slices.
+  static constexpr std::chrono::milliseconds kSliceLength{8};
   // The clock is read only every so many instructions, so reading it costs next to nothing.
   // The first stretch of each slice is shorter by a varying amount, so that slices do not all
   // end on a multiple of it: a loop whose length divides it would look frozen on the views,
