@@ -10,9 +10,12 @@ if [ -z "${KWARCYT_SMOKE_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
-"$program" &
+# A data folder of its own: unsaved work that another run left for recovery must not be offered
+# here.
+data=$(mktemp -d)
+XDG_DATA_HOME=$data "$program" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+trap 'kill $pid 2>/dev/null || true; rm -rf "$data"' EXIT
 
 window=""
 for _ in $(seq 1 100); do
@@ -42,6 +45,7 @@ for _ in $(seq 1 50); do
     status=0
     wait $pid || status=$?
     trap - EXIT
+    rm -rf "$data"
     echo "gui_smoke: the program ended with status $status"
     exit $status
   fi
