@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -24,7 +25,9 @@ const QString kLongLoop =
     "LXI H,0\nLXI D,0\nPETLA:\nINX H\nMOV A,H\nORA L\nJNZ PETLA\nINX D\nJMP PETLA";
 
 std::unique_ptr<TFormKwarcyt> ShownWindow() {
-  auto window = std::make_unique<TFormKwarcyt>();
+  // Unsaved text typed here is kept for recovery in a folder of the benchmark's own.
+  static const QTemporaryDir recovery;
+  auto window = std::make_unique<TFormKwarcyt>(nullptr, recovery.path());
   window->show();
   if (!QTest::qWaitForWindowExposed(window.get())) qFatal("window not exposed");
   return window;
