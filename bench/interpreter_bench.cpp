@@ -29,7 +29,7 @@ void RunLoop(benchmark::State& state, const std::vector<std::string>& lines) {
   std::int64_t executed = 0;
   for (auto _ : state) {
     machine->PC = 0;
-    executed += engine.Run({std::numeric_limits<std::int64_t>::max(), false}).executed;
+    executed += engine.Run({.steps = std::numeric_limits<std::int64_t>::max()}).executed;
   }
   benchmark::DoNotOptimize(machine->A);
   state.SetItemsProcessed(executed);

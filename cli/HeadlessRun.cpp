@@ -16,6 +16,8 @@ RunEnd EndOf(StopReason reason) {
       return RunEnd::End;
     case StopReason::RuntimeError:
       return RunEnd::Error;
+    case StopReason::Breakpoint:
+      return RunEnd::Break;
     case StopReason::Budget:
     case StopReason::Reported:
       break;
@@ -39,6 +41,8 @@ const char* EndName(RunEnd end) {
       return "error";
     case RunEnd::Limit:
       return "limit";
+    case RunEnd::Break:
+      return "break";
   }
   return "";
 }
@@ -54,6 +58,7 @@ int ExitStatus(RunEnd end) {
     case RunEnd::Idle:
     case RunEnd::Hlt:
     case RunEnd::End:
+    case RunEnd::Break:
       return 0;
   }
   return 0;
@@ -69,16 +74,23 @@ RunResult CheckProgram(const std::vector<std::string>& lines, MachineState& mach
 }
 
 RunResult StartProgram(const std::vector<std::string>& lines, MachineState& machine,
-                       ErrorList& errors, int maxSteps, const StepTrace& trace) {
+                       ErrorList& errors, int maxSteps, const StepTrace& trace,
+                       const std::vector<int>& breakLines) {
   RunResult result = CheckProgram(lines, machine, errors);
   if (!result.checked || machine.PC >= static_cast<int>(lines.size())) return result;
 
   const Program program(lines, machine.LabelTable);
   machine.Running = true;
   machine.StopRequested = false;
+  std::vector<std::uint8_t> breakpoints(breakLines.empty() ? 0 : lines.size());
+  for (const int line : breakLines) {
+    if (line >= 0 && static_cast<std::size_t>(line) < lines.size()) {
+      breakpoints[static_cast<std::size_t>(line)] = 1;
+    }
+  }
   RunEngine engine(machine, program, errors);
   const StepsRun run = engine.Run(
-      {maxSteps, false},
+      {.steps = maxSteps, .breakpoints = breakpoints},
       trace ? RunEngine::CompletedStep([&](int line) { trace(line, program.StatusText(line)); })
             : RunEngine::CompletedStep());
   machine.Running = false;

@@ -19,11 +19,13 @@ enum class RunEnd {
   End,    // the program ran past its last line
   Error,  // a run-time error
   Limit,  // still running after the allowed number of steps
+  Break,  // stopped before a line with a breakpoint
 };
 
-// "check", "idle", "hlt", "end", "error", "limit".
+// "check", "idle", "hlt", "end", "error", "limit", "break".
 const char* EndName(RunEnd end);
-// 0 after hlt, end and idle; 1 when the check failed; 3 after a run-time error; 4 at the limit.
+// 0 after hlt, end, idle and break; 1 when the check failed; 3 after a run-time error; 4 at the
+// limit.
 int ExitStatus(RunEnd end);
 
 struct RunResult {
@@ -42,8 +44,10 @@ RunResult CheckProgram(const std::vector<std::string>& lines, MachineState& mach
                        ErrorList& errors);
 
 // Checks the program and, when it passes and PC names one of its lines, runs it for at most
-// maxSteps steps. Every executed line is a step, label, comment and blank lines included.
+// maxSteps steps, stopping before any of breakLines (except on its first step). Every executed
+// line is a step, label, comment and blank lines included.
 RunResult StartProgram(const std::vector<std::string>& lines, MachineState& machine,
-                       ErrorList& errors, int maxSteps, const StepTrace& trace = {});
+                       ErrorList& errors, int maxSteps, const StepTrace& trace = {},
+                       const std::vector<int>& breakLines = {});
 
 }  // namespace kwarcyt

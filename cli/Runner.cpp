@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "MachineSettings.h"
+#include "OptionNumber.h"
 #include "RunReport.h"
 #include "TerminalText.h"
 #include "sourcefile/ProgramFile.h"
@@ -57,6 +58,17 @@ int RunKwarcyt(const RunnerOptions& options) {
     }
   }
 
+  std::vector<int> breakLines;
+  for (const QString& text : options.breaks) {
+    const int lastLine = static_cast<int>(lines.size()) - 1;
+    if (lastLine < 0)
+      return Refuse(QStringLiteral("--break %1: program nie ma żadnego wiersza").arg(text));
+    const std::optional<int> line = ReadOptionNumber(text, lastLine);
+    if (!line)
+      return Refuse(QStringLiteral("--break %1: ").arg(text) + NotANumberMessage(text, lastLine));
+    breakLines.push_back(*line);
+  }
+
   ErrorList errors;
   RunResult result;
   if (options.checkOnly) {
@@ -65,7 +77,7 @@ int RunKwarcyt(const RunnerOptions& options) {
     // A trace can run to millions of lines: write it in large blocks.
     if (options.trace) std::setvbuf(stderr, nullptr, _IOFBF, 1 << 16);
     result = StartProgram(lines, *machine, errors, options.maxSteps,
-                          options.trace ? StepTrace(TraceStep) : StepTrace());
+                          options.trace ? StepTrace(TraceStep) : StepTrace(), breakLines);
     std::fflush(stderr);
   }
 

@@ -35,13 +35,10 @@ const QString kDescription = QStringLiteral(
 const QString kJsonDescription =
     QStringLiteral(
         "Wypisuje na standardowe wyjście jeden obiekt JSON (UTF-8) o kluczach: checked (czy "
-        "program "
-        "przeszedł sprawdzenie), end (check: błędy w programie; idle: nic nie uruchomiono; hlt: "
-        "rozkaz "
-        "HLT; end: program doszedł do końca; error: błąd wykonania; limit: wyczerpano limit "
-        "kroków), "
-        "steps (liczba kroków), errors (wiersze listy błędów), status (tekst paska stanu), "
-        "registers "
+        "program przeszedł sprawdzenie), end (check: błędy w programie; idle: nic nie "
+        "uruchomiono; hlt: rozkaz HLT; end: program doszedł do końca; error: błąd wykonania; "
+        "limit: wyczerpano limit kroków; break: zatrzymany przed wierszem z --break), steps "
+        "(liczba kroków), errors (wiersze listy błędów), status (tekst paska stanu), registers "
         "(%1), flags (%2), out (256 portów wyjściowych), memory (dla każdego --dump obiekt "
         "{\"address\", \"values\"}).")
         .arg(NamesOf(JsonRegisterFields()), NamesOf(FlagFields()));
@@ -70,6 +67,12 @@ struct Options {
   QCommandLineOption in{"in", "Ustawia port wejściowy 0..255.", "PORT=WARTOŚĆ"};
   QCommandLineOption dump{"dump", "Po zakończeniu wypisuje LICZBA komórek pamięci od adresu ADRES.",
                           "ADRES:LICZBA"};
+  QCommandLineOption breakAt{
+      "break",
+      "Zatrzymuje przebieg przed wykonaniem wiersza N (numer jak w liście błędów, od 0); opcję "
+      "można podać wiele razy. Pierwszy krok wykonuje się zawsze. Zakończenie: break, kod "
+      "wyjścia 0.",
+      "N"};
   QCommandLineOption help{{"h", "help"}, "Wyświetla tę pomoc."};
 };
 
@@ -131,7 +134,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   const Options o;
   QCommandLineParser parser;
   parser.setApplicationDescription(kDescription);
-  parser.addOptions({o.check, o.json, o.trace, o.maxSteps, o.set, o.mem, o.in, o.dump, o.help});
+  parser.addOptions(
+      {o.check, o.json, o.trace, o.maxSteps, o.breakAt, o.set, o.mem, o.in, o.dump, o.help});
   parser.addPositionalArgument("PLIK", "Plik z programem; - oznacza standardowe wejście.");
   if (!parser.parse(arguments)) return Failure(parser.errorText());
 
@@ -152,6 +156,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   options.checkOnly = parser.isSet(o.check);
   options.json = parser.isSet(o.json);
   options.trace = parser.isSet(o.trace);
+  options.breaks = parser.values(o.breakAt);
   if (parser.isSet(o.maxSteps)) {
     const QString text = parser.value(o.maxSteps);
     const std::optional<int> steps = ReadOptionNumber(text, std::numeric_limits<int>::max());

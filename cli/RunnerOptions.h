@@ -27,6 +27,8 @@ struct RunnerOptions {
   int maxSteps = 100'000'000;
   std::vector<MachineSetting> settings;  // in the order given
   std::vector<MemoryDump> dumps;
+  // --break, as written: whether a line exists is known once the file has been read.
+  QStringList breaks;
   QString file;  // "-" is standard input
 };
 

@@ -20,7 +20,7 @@ void AppendErrors(const ErrorList& errors, QStringList& out) {
   }
 }
 
-QString EndingText(const RunResult& result) {
+QString EndingText(const RunResult& result, const MachineState& machine) {
   switch (result.end) {
     case RunEnd::Check:
       return QStringLiteral("Program zawiera błędy i nie został uruchomiony.");
@@ -34,6 +34,9 @@ QString EndingText(const RunResult& result) {
       return QStringLiteral("Program przerwany błędem wykonania.");
     case RunEnd::Limit:
       return QStringLiteral("Program wciąż działał, gdy wyczerpał się limit kroków.");
+    case RunEnd::Break:
+      return QStringLiteral("Program zatrzymany w pułapce przed wykonaniem wiersza %1.")
+          .arg(machine.PC);
   }
   return {};
 }
@@ -105,7 +108,7 @@ QString CheckTextReport(const RunReport& report) {
 QString RunTextReport(const RunReport& report) {
   QStringList out;
   AppendErrors(report.errors, out);
-  out << EndingText(report.result);
+  out << EndingText(report.result, report.machine);
   out << QStringLiteral("Wykonane kroki: %1").arg(report.result.steps);
   out << QStringLiteral("Pasek stanu: %1")
              .arg(QString::fromStdString(TerminalText(report.result.status)));

@@ -133,7 +133,7 @@ void RunControl::ExecuteSteps(bool slice) {
   // A step that reports (EI, DI, RIM, SIM) ends the slice, so that the messages appear one by
   // one as the program gives them instead of millions piling up between two refreshes.
   do {
-    run = engine_->Run({stretch, true});
+    run = engine_->Run({.steps = stretch, .stopAfterReport = true});
     errorsChangedFrom = std::min(errorsChangedFrom, run.errorsChangedFrom);
     if (run.lastCompleted >= 0) lastCompleted = run.lastCompleted;
     stretch = kStepsBetweenClockChecks;

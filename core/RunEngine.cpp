@@ -31,19 +31,33 @@ RunEngine::RunEngine(MachineState& machine, const Program& program, ErrorList& e
     : machine_(machine), program_(program), errors_(errors) {}
 
 StepsRun RunEngine::Run(const RunBudget& budget, const CompletedStep& completed) {
-  return completed ? Steps<true>(budget, completed) : Steps<false>(budget, completed);
+  if (budget.breakpoints.empty()) {
+    return completed ? Steps<true, false>(budget, completed)
+                     : Steps<false, false>(budget, completed);
+  }
+  return completed ? Steps<true, true>(budget, completed) : Steps<false, true>(budget, completed);
 }
 
-// The loop every run of the program spends its time in: locals only, and the observer compiled
-// in only where there is one.
-template <bool kObserved>
+// The loop every run of the program spends its time in: locals only, and the observer and the
+// breakpoints compiled in only where there are some.
+template <bool kObserved, bool kBreakpoints>
 StepsRun RunEngine::Steps(const RunBudget& budget, const CompletedStep& completed) {
+  const auto atBreakpoint = [&budget, this] {
+    const auto line = static_cast<std::size_t>(machine_.PC);
+    return line < budget.breakpoints.size() && budget.breakpoints[line] != 0;
+  };
   StepsRun run;
   run.errorsChangedFrom = errors_.size();
   std::size_t errorCount = errors_.size();
   std::int64_t executed = 0;
   int lastCompleted = -1;
   while (executed < budget.steps) {
+    if constexpr (kBreakpoints) {
+      if ((executed > 0 || !budget.firstStepFree) && atBreakpoint()) {
+        run.reason = StopReason::Breakpoint;
+        break;
+      }
+    }
     const int line = machine_.PC;
     const StepOutcome outcome = WykonajRozkaz(machine_, program_, errors_);
     ++executed;
@@ -62,6 +76,12 @@ StepsRun RunEngine::Steps(const RunBudget& budget, const CompletedStep& complete
         run.reason = StopReason::Reported;
         break;
       }
+    }
+  }
+  // A budget spent just as PC reaches a breakpoint stops there as well.
+  if constexpr (kBreakpoints) {
+    if (run.reason == StopReason::Budget && executed > 0 && atBreakpoint()) {
+      run.reason = StopReason::Breakpoint;
     }
   }
   run.executed = executed;

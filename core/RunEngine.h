@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 
 #include "MachineState.h"
@@ -16,6 +17,7 @@ namespace kwarcyt {
 enum class StopReason : std::uint8_t {
   Budget,        // every step asked for was executed; the run may go on
   Reported,      // a step wrote to the error list, and the caller wanted to show it at once
+  Breakpoint,    // PC stands on a line with a breakpoint, not yet executed
   Halted,        // HLT: PC stays on the HLT line
   EndOfProgram,  // the program ran past its last line; PC is 0 again
   RuntimeError,  // PC stays on the failing line
@@ -25,6 +27,12 @@ struct RunBudget {
   std::int64_t steps = 1;
   // The window shows each report as it comes; the runner lets them gather.
   bool stopAfterReport = false;
+  // A non-zero entry at a line's index: the run pauses before it executes that line. Empty for
+  // none; lines past its end hold none.
+  std::span<const std::uint8_t> breakpoints{};
+  // The first step of a Start, a resume or a Krok executes even on a breakpoint, so that a run
+  // can go on from one; later slices of the same run check their first step too.
+  bool firstStepFree = true;
 };
 
 struct StepsRun {
@@ -36,7 +44,11 @@ struct StepsRun {
   // run when nothing changed.
   std::size_t errorsChangedFrom = 0;
 
-  bool Ended() const { return reason != StopReason::Budget && reason != StopReason::Reported; }
+  // The run cannot go on: HLT, the end of the program or an error.
+  bool Ended() const {
+    return reason != StopReason::Budget && reason != StopReason::Reported &&
+           reason != StopReason::Breakpoint;
+  }
 };
 
 // A program that reports in a loop (EI, DI, RIM, SIM) would otherwise fill gigabytes. Beyond
@@ -58,7 +70,7 @@ class RunEngine {
   StepsRun Run(const RunBudget& budget, const CompletedStep& completed = {});
 
  private:
-  template <bool kObserved>
+  template <bool kObserved, bool kBreakpoints>
   StepsRun Steps(const RunBudget& budget, const CompletedStep& completed);
   // Keeps the list within its bound; returns the first line it rewrote, if any.
   std::size_t LeaveOutFloodedReports();

@@ -20,7 +20,7 @@ constexpr int kUncheckedSteps = 64;
 void Run(MachineState& machine, const Program& program, int steps) {
   ErrorList errors;
   RunEngine engine(machine, program, errors);
-  engine.Run({steps, false}, [&program](int line) { program.StatusText(line); });
+  engine.Run({.steps = steps}, [&program](int line) { program.StatusText(line); });
 }
 
 }  // namespace

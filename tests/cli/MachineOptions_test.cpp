@@ -145,6 +145,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"DumpPastTheEndOfMemory", {"--dump", "0FFFFh:2"}, "0..1"},
                       BadCase{"StepsNotANumber", {"--max-steps", "dużo"}, "dużo"},
                       BadCase{"StepsNegative", {"--max-steps", "-1"}, "-1"},
+                      BadCase{"BreakPastTheLastLine", {"--break", "3"}, "--break 3"},
+                      BadCase{"BreakNegative", {"--break", "-1"}, "-1"},
+                      BadCase{"BreakNotANumber", {"--break", "PETLA"}, "PETLA"},
                       BadCase{"TwoFiles", {"second.txt"}, "second.txt"}));
 
 TEST(BadOptionTest, MissingFile) {
