@@ -25,6 +25,7 @@ bool RunControl::BeginRun() {
   if (machine_.PC >= static_cast<int>(lines.size())) return false;
   program_ = Program(std::move(lines), machine_.LabelTable);
   engine_.emplace(machine_, program_, errors_);
+  breakpoints_ = host_.Breakpoints();
   return true;
 }
 
@@ -36,6 +37,7 @@ void RunControl::OpenRun(const CommandStates& states) {
 
 void RunControl::StartExecute() {
   if (!BeginRun()) return;
+  commandStepPending_ = true;
   OpenRun(kContinuousRunStates);
   machine_.StopRequested = false;
   lastStepDue_.reset();
@@ -44,6 +46,7 @@ void RunControl::StartExecute() {
 
 void RunControl::KrokExecute() {
   if (machine_.Running) {
+    commandStepPending_ = true;
     ExecuteSteps(false);
     return;
   }
@@ -133,7 +136,11 @@ void RunControl::ExecuteSteps(bool slice) {
   // A step that reports (EI, DI, RIM, SIM) ends the slice, so that the messages appear one by
   // one as the program gives them instead of millions piling up between two refreshes.
   do {
-    run = engine_->Run({.steps = stretch, .stopAfterReport = true});
+    run = engine_->Run({.steps = stretch,
+                        .stopAfterReport = true,
+                        .breakpoints = breakpoints_,
+                        .firstStepFree = commandStepPending_});
+    if (run.executed > 0) commandStepPending_ = false;
     errorsChangedFrom = std::min(errorsChangedFrom, run.errorsChangedFrom);
     if (run.lastCompleted >= 0) lastCompleted = run.lastCompleted;
     stretch = kStepsBetweenClockChecks;
@@ -141,6 +148,12 @@ void RunControl::ExecuteSteps(bool slice) {
 
   if (errorsChangedFrom < errors_.size()) host_.ShowErrors(errorsChangedFrom);
   if (lastCompleted >= 0) host_.ShowStep(program_.StatusText(lastCompleted));
+  if (run.reason == StopReason::Breakpoint) {
+    // As after Pauza: the line is highlighted and Krok goes on from it.
+    machine_.StopRequested = true;
+    host_.SetCommandStates(kSteppingStates);
+    return;
+  }
   if (!run.Ended()) return;
   EndRun();
   // HLT and run-time errors skip the completion of their step, but the views must still show

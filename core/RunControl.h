@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <random>
@@ -57,6 +58,8 @@ class RunHost {
   virtual void ResetWindow() = 0;
   // Call Continue() after the delay; a new request replaces one still waiting.
   virtual void ScheduleContinuation(std::chrono::milliseconds delay) = 0;
+  // A non-zero entry for each line the run pauses before; asked when a run begins.
+  virtual std::vector<std::uint8_t> Breakpoints() const { return {}; }
 };
 
 class RunControl {
@@ -115,6 +118,10 @@ class RunControl {
   Clock clock_;
   Program program_;
   std::optional<RunEngine> engine_;
+  std::vector<std::uint8_t> breakpoints_;
+  // The first step of a Start, a resume or a Krok executes even on a breakpoint, so that a run
+  // can go on from one.
+  bool commandStepPending_ = false;
   std::minstd_rand sliceJitter_;
   bool continuationPending_ = false;
   // When the last step of a continuous run was due; pauses are measured from it, so that a

@@ -44,6 +44,8 @@ class RecordingHost : public RunHost {
   void ShowMachineState() override { ++machineShows; }
   void ResetWindow() override { ++resets; }
   void ScheduleContinuation(milliseconds delay) override { continuation = delay; }
+  std::vector<std::uint8_t> Breakpoints() const override { return breakpoints; }
+  std::vector<std::uint8_t> breakpoints;
 };
 
 class RunControlTest : public ::testing::Test {
@@ -303,6 +305,31 @@ TEST_F(RunControlTest, EndlessReportsKeepTheErrorListBounded) {
   ASSERT_EQ(errors.size(), kMostErrorLines + 1);
   EXPECT_EQ(errors.back(), "Pominięto dalsze komunikaty: 5");
   EXPECT_EQ(host.errorUpdates.back(), kMostErrorLines);
+}
+
+// At any speed a run pauses before a line with a breakpoint, as Pauza would leave it; going on
+// executes that line first.
+TEST_F(RunControlTest, BreakpointPausesTheRunBeforeItsLine) {
+  for (const int delayCount : {1, 1024}) {
+    host.lines = {"MVI B,5", "PETLA:", "DCR B", "JNZ PETLA", "HLT"};
+    host.breakpoints = {0, 0, 1, 0, 0};
+    run.Reset();
+    machine.DelayCount = delayCount;
+    run.StartExecute();
+    RunContinuations(10);
+    EXPECT_TRUE(machine.Running);
+    EXPECT_TRUE(machine.StopRequested);
+    EXPECT_EQ(host.states, kSteppingStates);
+    EXPECT_EQ(machine.PC, 2);
+    EXPECT_EQ(machine.B, 5);
+
+    run.PauzaExecute();
+    RunContinuations(10);
+    EXPECT_EQ(machine.PC, 2) << delayCount;
+    EXPECT_EQ(machine.B, 4) << delayCount;
+    run.KrokExecute();
+    EXPECT_EQ(machine.B, 3) << delayCount;
+  }
 }
 
 TEST_F(RunControlTest, PausesBetweenStepsFollowTheSpeed) {
