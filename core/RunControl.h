@@ -94,6 +94,8 @@ class RunControl {
   void Reset();
   // Exit and the window's close: whatever runs ends before the next instruction.
   void AbandonRun();
+  // Breakpoints set or cleared during a run take effect before the next instruction.
+  void RefreshBreakpoints() { breakpoints_ = host_.Breakpoints(); }
 
   // The continuation the host was asked for: one instruction when DelayCount > 1, otherwise a
   // slice of instructions; then the next continuation is requested while the run goes on.

@@ -35,8 +35,10 @@ enum class Command : std::uint8_t {
   ActionPomoc,
   OAutorze,
   ActionWygaszacz,
+  PrzelaczPulapke,
+  UsunPulapki,
 };
-inline constexpr std::size_t kCommandCount = 23;
+inline constexpr std::size_t kCommandCount = 25;
 
 struct ActionRow {
   Command command;
@@ -80,6 +82,10 @@ inline constexpr std::array<ActionRow, kCommandCount> kActions{{
     {Command::OAutorze, "OAutorze", "Inne", "O &autorze...", "", "Ctrl+A", -1, true, false},
     {Command::ActionWygaszacz, "ActionWygaszacz", "Inne", "&Wygaszacz", "", "Ctrl+W", -1, true,
      false},
+    {Command::PrzelaczPulapke, "PrzelaczPulapke", "Symulacja", "Przełącz pułapkę",
+     "Przełącz pułapkę", "F2", -1, true, false},
+    {Command::UsunPulapki, "UsunPulapki", "Symulacja", "Usuń wszystkie pułapki",
+     "Usuń wszystkie pułapki", "Ctrl+F2", -1, true, false},
 }};
 
 // Each command's row stands at the command's own index.
@@ -110,9 +116,10 @@ inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparato
 inline constexpr std::array<MenuItem, 5> kWyswietlaczItems{
     Command::ActionUstawieniaWyswietlaczy, kSeparatorItem, Command::ActionAlfanumeryczny,
     Command::ActionMonochromatyczny, Command::ActionSkalaSzarosci};
-inline constexpr std::array<MenuItem, 8> kSymulacjaItems{
-    Command::Zwolnij, Command::Przyspiesz, kSeparatorItem, Command::Start,
-    Command::Krok,    Command::Pauza,      kSeparatorItem, Command::Stop};
+inline constexpr std::array<MenuItem, 11> kSymulacjaItems{
+    Command::Zwolnij, Command::Przyspiesz,      kSeparatorItem,      Command::Start,
+    Command::Krok,    Command::Pauza,           kSeparatorItem,      Command::Stop,
+    kSeparatorItem,   Command::PrzelaczPulapke, Command::UsunPulapki};
 inline constexpr std::array<MenuItem, 3> kInneItems{Command::ActionPomoc, Command::OAutorze,
                                                     Command::ActionWygaszacz};
 

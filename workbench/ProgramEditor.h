@@ -1,8 +1,11 @@
-// The source editor: a plain text editor that takes only text from the clipboard, a drop or
-// the selection, and ignores a source that has none.
+// The source editor: a plain text editor with a gutter of line numbers and breakpoints, that
+// takes only text from the clipboard, a drop or the selection, and ignores a source that has
+// none.
 #pragma once
 
 #include <QPlainTextEdit>
+#include <cstdint>
+#include <vector>
 
 namespace kwarcyt {
 
@@ -10,13 +13,33 @@ class ProgramEditor : public QPlainTextEdit {
   Q_OBJECT
 
  public:
-  using QPlainTextEdit::QPlainTextEdit;
+  explicit ProgramEditor(QWidget* parent = nullptr);
+
+  // Breakpoints belong to the editor's lines: they move with their line while the text is
+  // edited and leave with a deleted line. They are never part of the text.
+  void ToggleBreakpoint(int line);
+  void ClearBreakpoints();
+  bool HasBreakpoint(int line) const;
+  // A non-zero entry for each line that holds one.
+  std::vector<std::uint8_t> Breakpoints() const;
+
+  // The gutter: line numbers counted from 0, as the error list counts them, and a mark on
+  // each line with a breakpoint; a click toggles the line's breakpoint.
+  int GutterWidth() const;
+  void PaintGutter(QWidget& gutter, const QRect& area);
+  int LineAt(int y) const;
 
  protected:
+  void resizeEvent(QResizeEvent* event) override;
   // A clipboard whose owner has gone hands over no data or data that is not there when asked;
   // Qt's own handling of that can crash, so only text that is really present is inserted.
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  void FitGutter();
+
+  QWidget* gutter_ = nullptr;
 };
 
 }  // namespace kwarcyt

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -20,6 +21,7 @@
 #include "FlagsView.h"
 #include "MemoryView.h"
 #include "ProgramDocument.h"
+#include "ProgramEditor.h"
 #include "RegisterGroup.h"
 #include "WindowGeometry.h"
 #include "accessories/TFormAutor.h"
@@ -112,6 +114,10 @@ void TFormKwarcyt::ConnectCommands() {
   connect(Action(Command::OAutorze), &QAction::triggered, this, &TFormKwarcyt::OAutorzeExecute);
   connect(Action(Command::ActionWygaszacz), &QAction::triggered, this,
           &TFormKwarcyt::ActionWygaszaczExecute);
+  connect(Action(Command::PrzelaczPulapke), &QAction::triggered, this,
+          &TFormKwarcyt::PrzelaczPulapkeExecute);
+  connect(Action(Command::UsunPulapki), &QAction::triggered, this,
+          &TFormKwarcyt::UsunPulapkiExecute);
 }
 
 void TFormKwarcyt::SetDisplayWindows(DisplayWindows* displays) {
@@ -164,6 +170,21 @@ void TFormKwarcyt::ActionPomocExecute() {
 void TFormKwarcyt::OAutorzeExecute() {
   TFormAutor dialog(this);
   dialogs_->Exec(dialog);
+}
+
+void TFormKwarcyt::PrzelaczPulapkeExecute() {
+  const bool running = list_->isVisible();
+  memo_->ToggleBreakpoint(running ? list_->currentRow() : memo_->textCursor().blockNumber());
+  if (running) run_->Control().RefreshBreakpoints();
+}
+
+void TFormKwarcyt::UsunPulapkiExecute() {
+  memo_->ClearBreakpoints();
+  run_->Control().RefreshBreakpoints();
+}
+
+std::vector<std::uint8_t> TFormKwarcyt::Breakpoints() const {
+  return memo_->Breakpoints();
 }
 
 void TFormKwarcyt::ActionWygaszaczExecute() {

@@ -11,6 +11,7 @@
 
 #include "ActionTable.h"
 #include "Dialogs.h"
+#include "ProgramEditor.h"
 #include "RunController.h"
 #include "ValueTarget.h"
 #include "checker/ErrorList.h"
@@ -69,6 +70,10 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   bool ZapiszExecute();
   bool ZapiszjakoExecute();
   void ZakonczExecute();
+
+  // Breakpoints: on the caret's line, or on the highlighted line of the list during a run.
+  void PrzelaczPulapkeExecute();
+  void UsunPulapkiExecute();
   // The file the program was last opened from or saved to ("Nowy.txt" before that), and whether
   // it names a real file, so that Save writes without asking.
   const QString& CurrentFileName() const;
@@ -118,6 +123,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void ScheduleContinuation(std::chrono::milliseconds delay) override {
     run_->ScheduleContinuation(delay);
   }
+  std::vector<std::uint8_t> Breakpoints() const override;
   // Redraws the views; with a status text, after executed steps.
   void ShowMachine(const std::string* statusText);
 
@@ -173,7 +179,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   std::array<QAction*, kCommandCount> actions_{};
   EditActions* editActions_ = nullptr;
   EditorLineCache* memoLines_ = nullptr;
-  QPlainTextEdit* memo_ = nullptr;
+  ProgramEditor* memo_ = nullptr;
   QListWidget* list_ = nullptr;
   QPlainTextEdit* listaBledow_ = nullptr;
   QSlider* czestotliwosc_ = nullptr;

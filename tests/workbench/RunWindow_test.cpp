@@ -1,7 +1,9 @@
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QTextBlock>
 
 #include "WindowFixture.h"
+#include "workbench/ProgramEditor.h"
 
 using namespace kwarcyt;
 
@@ -156,6 +158,36 @@ class RunWindowTest : public QObject, public WindowFixture {
     const int top = List()->verticalScrollBar()->value();
     const int rows = List()->viewport()->height() / 16;
     QVERIFY(111 >= top && 111 < top + rows);
+  }
+
+  // F2 marks the caret's line; the mark moves down with its line when a line is inserted above,
+  // and a run at the top speed pauses before that line, Krok going on from it.
+  void breakpointPausesTheRunBeforeItsLine() {
+    Child<QSlider>("Czestotliwosc")->setValue(32);
+    Type("MVI B,5\nPETLA:\nDCR B\nJNZ PETLA\nHLT");
+    auto* editor = qobject_cast<ProgramEditor*>(Memo());
+    QTextCursor cursor(Memo()->document()->findBlockByNumber(1));
+    Memo()->setTextCursor(cursor);
+    Action("PrzelaczPulapke")->trigger();
+    QVERIFY(editor->HasBreakpoint(1));
+    Memo()->moveCursor(QTextCursor::Start);
+    QTest::keyClick(Memo(), Qt::Key_Return);
+    QVERIFY(editor->HasBreakpoint(2));
+    QVERIFY(!editor->HasBreakpoint(1));
+    Action("Cofnij")->trigger();
+
+    Memo()->setTextCursor(QTextCursor(Memo()->document()->findBlockByNumber(2)));
+    Action("UsunPulapki")->trigger();
+    Action("PrzelaczPulapke")->trigger();
+    Window().StartExecute();
+    QTRY_VERIFY(Machine().StopRequested);
+    QVERIFY(Machine().Running);
+    QCOMPARE(Machine().PC, 2);
+    QCOMPARE(Machine().B, 5);
+    QCOMPARE(List()->currentRow(), 2);
+    QVERIFY(Action("Krok")->isEnabled());
+    Window().KrokExecute();
+    QCOMPARE(Machine().B, 4);
   }
 
   void topSpeedKeepsTheWindowLive() {
