@@ -115,9 +115,14 @@ bool ProgramEditor::HasBreakpoint(int line) const {
 
 std::vector<std::uint8_t> ProgramEditor::Breakpoints() const {
   std::vector<std::uint8_t> lines;
+  bool any = false;
   for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-    lines.push_back(block.userState() == kBreakpointState ? 1 : 0);
+    const bool marked = block.userState() == kBreakpointState;
+    lines.push_back(marked ? 1 : 0);
+    any = any || marked;
   }
+  // None at all: an empty list, so that a run checks nothing before its steps.
+  if (!any) lines.clear();
   return lines;
 }
 

@@ -20,7 +20,7 @@ class ProgramEditor : public QPlainTextEdit {
   void ToggleBreakpoint(int line);
   void ClearBreakpoints();
   bool HasBreakpoint(int line) const;
-  // A non-zero entry for each line that holds one.
+  // A non-zero entry for each line that holds one; empty when no line does.
   std::vector<std::uint8_t> Breakpoints() const;
 
   // The gutter: line numbers counted from 0, as the error list counts them, and a mark on
