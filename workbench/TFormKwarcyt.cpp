@@ -297,10 +297,30 @@ bool TFormKwarcyt::eventFilter(QObject* watched, QEvent* event) {
         UpdateCaretPanels();  // MemoClick
       }
       break;
+    case QEvent::MouseButtonDblClick:
+      if (watched == listaBledow_->viewport()) {
+        ShowErrorLine(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return true;
+      }
+      break;
     default:
       break;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// A message that begins with a line number ("3: Nieprawidłowy rejestr [X]") leads to that line.
+void TFormKwarcyt::ShowErrorLine(const QPoint& at) {
+  if (!memo_->isVisible()) return;
+  const QString message = listaBledow_->cursorForPosition(at).block().text();
+  const qsizetype colon = message.indexOf(QLatin1Char(':'));
+  bool isNumber = false;
+  const int line = message.left(colon).toInt(&isNumber);
+  const QTextBlock target = memo_->document()->findBlockByNumber(line);
+  if (colon <= 0 || !isNumber || !target.isValid()) return;
+  memo_->setTextCursor(QTextCursor(target));
+  memo_->setFocus();
+  UpdateCaretPanels();
 }
 
 void TFormKwarcyt::UpdateCaretPanels() {

@@ -135,6 +135,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void PokazWszystko();
   void FollowPc();
   void UpdateCaretPanels();
+  void ShowErrorLine(const QPoint& at);
   void ToggleDisplay(MemoryDisplayWindow* display, QAction* action);
   // The action's check mark and its tool button follow the window's visibility.
   void FollowDisplay(MemoryDisplayWindow* display, Command command);

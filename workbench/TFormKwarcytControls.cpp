@@ -203,6 +203,7 @@ void TFormKwarcyt::CreateControls() {
   memo_->installEventFilter(this);
   memo_->viewport()->installEventFilter(this);
   listaBledow_->installEventFilter(this);
+  listaBledow_->viewport()->installEventFilter(this);
   setTabOrder(memo_, czestotliwosc_);
   UpdateCaretPanels();
 }

@@ -304,6 +304,17 @@ class MainWindowTest : public QObject, public WindowFixture {
     QVERIFY(ErrorText().contains("1: Nieprawidłowy rejestr [X]"));
   }
 
+  // A double click on a message that names a line puts the caret on that line.
+  void errorMessageLeadsToItsLine() {
+    Type("NOP\nNOP\nMVI X,5\nHLT");
+    Action("Start")->trigger();
+    auto* errors = Child<QPlainTextEdit>("ListaBledow");
+    QVERIFY(errors->toPlainText().startsWith("2: "));
+    const QPoint first = errors->cursorRect(QTextCursor(errors->document())).center();
+    QTest::mouseDClick(errors->viewport(), Qt::LeftButton, Qt::NoModifier, first);
+    QCOMPARE(Memo()->textCursor().blockNumber(), 2);
+  }
+
   // Nothing to cut, copy, delete or undo in a new window, before anything had the focus.
   void editCommandsStartDisabled() {
     Close();  // no control of another window has the focus
