@@ -7,6 +7,7 @@
 #include "OptionNumber.h"
 #include "RunReport.h"
 #include "TerminalText.h"
+#include "core/MachineFields.h"
 #include "sourcefile/ProgramFile.h"
 
 namespace kwarcyt {
@@ -58,14 +59,17 @@ int RunKwarcyt(const RunnerOptions& options) {
     }
   }
 
+  // A breakpoint names a line as PC does, and is bounded the same way.
+  const int lastLine = FieldNamed("PC").Maximum(static_cast<int>(lines.size()));
   std::vector<int> breakLines;
   for (const QString& text : options.breaks) {
-    const int lastLine = static_cast<int>(lines.size()) - 1;
-    if (lastLine < 0)
+    if (lastLine < 0) {
       return Refuse(QStringLiteral("--break %1: program nie ma żadnego wiersza").arg(text));
+    }
     const std::optional<int> line = ReadOptionNumber(text, lastLine);
-    if (!line)
+    if (!line) {
       return Refuse(QStringLiteral("--break %1: ").arg(text) + NotANumberMessage(text, lastLine));
+    }
     breakLines.push_back(*line);
   }
 

@@ -314,10 +314,11 @@ void TFormKwarcyt::ShowErrorLine(const QPoint& at) {
   if (!memo_->isVisible()) return;
   const QString message = listaBledow_->cursorForPosition(at).block().text();
   const qsizetype colon = message.indexOf(QLatin1Char(':'));
+  if (colon <= 0) return;
   bool isNumber = false;
   const int line = message.left(colon).toInt(&isNumber);
   const QTextBlock target = memo_->document()->findBlockByNumber(line);
-  if (colon <= 0 || !isNumber || !target.isValid()) return;
+  if (!isNumber || !target.isValid()) return;
   memo_->setTextCursor(QTextCursor(target));
   memo_->setFocus();
   UpdateCaretPanels();
