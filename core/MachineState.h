@@ -17,6 +17,8 @@ struct MachineState {
   int A = 0, B = 0, C = 0, D = 0, E = 0, H = 0, L = 0, PC = 0, SP = 0;
   // Flags, each 0 or 1, in the order the views show them.
   int S = 0, Z = 0, AC = 0, P = 0, CY = 0;
+  // Clock states of the 8085 spent by the steps executed since the registers were last zeroed.
+  std::uint64_t TStates = 0;
 
   std::array<std::uint8_t, kMemorySize> Memory{};
   std::array<std::uint8_t, kPortCount> InputPorts{};
@@ -46,7 +48,10 @@ struct MachineState {
   }
 
   void WyczyscFlagi() { S = Z = AC = P = CY = 0; }
-  void WyczyscRejestry() { A = B = C = D = E = H = L = PC = SP = 0; }
+  void WyczyscRejestry() {
+    A = B = C = D = E = H = L = PC = SP = 0;
+    TStates = 0;
+  }
   void WyczyscPamiec() { Memory.fill(0); }
   void WyczyscPortyWej() { InputPorts.fill(0); }
   void WyczyscPortyWyj() { OutputPorts.fill(0); }
