@@ -8,6 +8,7 @@
 #include "MachineSettings.h"
 #include "OptionNumber.h"
 #include "RunReport.h"
+#include "viewtext/CommandLineTexts.h"
 
 namespace kwarcyt {
 namespace {
@@ -73,7 +74,7 @@ struct Options {
       "można podać wiele razy. Pierwszy krok wykonuje się zawsze. Zakończenie: break, kod "
       "wyjścia 0.",
       "N"};
-  QCommandLineOption help{{"h", "help"}, "Wyświetla tę pomoc."};
+  QCommandLineOption help = HelpOption();
 };
 
 std::optional<MemoryDump> ReadDump(const QString& text, QString& error) {

@@ -4,18 +4,14 @@
 #include <exception>
 #include <new>
 
-#include "CommandLineTexts.h"
 #include "Runner.h"
 #include "TerminalText.h"
-#include "viewtext/QtPolish.h"
+#include "viewtext/CommandLineTexts.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("kwarcyt-run"));
-  // Qt's own Polish texts first; the program's table answers what they lack.
-  kwarcyt::CommandLineTexts fallback;
-  QCoreApplication::installTranslator(&fallback);
-  kwarcyt::InstallQtPolishTranslation(application);
+  kwarcyt::InstallCommandLineTranslations(application);
 
   const kwarcyt::ParsedCommandLine parsed = kwarcyt::ParseCommandLine(application.arguments());
   switch (parsed.outcome) {

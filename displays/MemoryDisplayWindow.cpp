@@ -25,6 +25,7 @@ MemoryDisplayWindow::MemoryDisplayWindow(const MachineState& machine,
       Timer1(new QTimer(this)) {
   setWindowTitle(caption);
   setToolTip(hint);
+  setAccessibleName(hint);
   setFixedSize(clientSize);
   // Closing a display must not keep the program alive or end it.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -61,7 +62,8 @@ void MemoryDisplayWindow::paintEvent(QPaintEvent*) {
 void MemoryDisplayWindow::setVisible(bool visible) {
   if (visible && !placed_) {
     placed_ = true;
-    CentreOnMainWindow();
+    // A place given before the first showing (the one it had in the last run) is kept.
+    if (!testAttribute(Qt::WA_Moved)) CentreOnMainWindow();
   }
   QWidget::setVisible(visible);
 }

@@ -46,12 +46,16 @@ void TFormAlfanumeryczny::FormPaint(QPainter& painter) {
   painter.setFont(textFont_);
   painter.setPen(Qt::white);
   const int base = Settings().alphanumericBase;
+  QStringList spoken;
   for (int line = 0; line < kTextLines; ++line) {
     for (int column = 0; column < kTextColumns; ++column)
       line_[column] = Glyph(CharacterCodeAt(Memory(), base, line, column));
-    painter.drawText(QPoint(kLeftMargin, kLineHeight * line + baseline_),
-                     QString::fromRawData(line_.data(), kTextColumns));
+    const QString text = QString::fromRawData(line_.data(), kTextColumns);
+    painter.drawText(QPoint(kLeftMargin, kLineHeight * line + baseline_), text);
+    spoken << text.trimmed();
   }
+  // What a screen reader reads out: the text shown, line by line.
+  setAccessibleDescription(spoken.join(QLatin1Char('\n')));
 }
 
 }  // namespace kwarcyt

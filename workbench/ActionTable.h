@@ -37,8 +37,9 @@ enum class Command : std::uint8_t {
   ActionWygaszacz,
   PrzelaczPulapke,
   UsunPulapki,
+  OstatnioOtwierane,
 };
-inline constexpr std::size_t kCommandCount = 25;
+inline constexpr std::size_t kCommandCount = 26;
 
 struct ActionRow {
   Command command;
@@ -86,6 +87,9 @@ inline constexpr std::array<ActionRow, kCommandCount> kActions{{
      "Przełącz pułapkę", "F2", -1, true, false},
     {Command::UsunPulapki, "UsunPulapki", "Symulacja", "Usuń wszystkie pułapki",
      "Usuń wszystkie pułapki", "Ctrl+F2", -1, true, false},
+    // Carries the submenu of the files last opened or saved.
+    {Command::OstatnioOtwierane, "OstatnioOtwierane", "Plik", "Ostatnio otwierane", "", "", -1,
+     false, false},
 }};
 
 // Each command's row stands at the command's own index.
@@ -107,8 +111,9 @@ struct MenuRow {
   std::span<const MenuItem> items;
 };
 
-inline constexpr std::array<MenuItem, 6> kPlikItems{Command::Nowy,   Command::Otworz,
+inline constexpr std::array<MenuItem, 8> kPlikItems{Command::Nowy,   Command::Otworz,
                                                     Command::Zapisz, Command::Zapiszjako,
+                                                    kSeparatorItem,  Command::OstatnioOtwierane,
                                                     kSeparatorItem,  Command::Zakoncz};
 inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparatorItem,
                                                       Command::Wytnij, Command::Kopiuj,

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "AccessibleText.h"
 #include "ValueLabel.h"
 
 namespace kwarcyt {
@@ -18,10 +19,13 @@ constexpr int kScrollBarWidth = 16;
 constexpr int kPageRows = 7;
 }  // namespace
 
-CellWindowView::CellWindowView(const CellWindowInfo& spec, RowText rowText,
+CellWindowView::CellWindowView(const CellWindowInfo& spec, CellValue cellValue,
                                std::function<void()> clearBank, QWidget* parent)
     : QGroupBox(QString::fromUtf8(spec.title), parent),
-      rowText_(std::move(rowText)),
+      cellValue_(std::move(cellValue)),
+      rowText_(spec.rowText),
+      spokenCell_(QString::fromUtf8(spec.spokenCell)),
+      addressDigits_(spec.addressDigits),
       addressFirst_(spec.addressFirst) {
   setObjectName(spec.groupName);
   if (*spec.hint != '\0') setToolTip(QString::fromUtf8(spec.hint));
@@ -51,6 +55,8 @@ CellWindowView::CellWindowView(const CellWindowInfo& spec, RowText rowText,
   scrollBar_->setRange(0, spec.scrollMaximum);
   scrollBar_->setSingleStep(1);
   scrollBar_->setPageStep(kPageRows);
+  // "Pamięć RAM – przewijanie": the group's title without its colon.
+  scrollBar_->setAccessibleName(title().chopped(1) + QStringLiteral(" – przewijanie"));
   connect(scrollBar_, &QScrollBar::valueChanged, this, [this] { Pokaz(); });
 
   menu_ = new QMenu(this);
@@ -84,7 +90,12 @@ int CellWindowView::FirstAddress() const {
 void CellWindowView::Pokaz() {
   const RowModes modes = Modes();
   const int first = FirstAddress();
-  for (int k = 0; k < kRows; ++k) rows_[k]->setText(rowText_(first + k, modes));
+  for (int k = 0; k < kRows; ++k) {
+    const int address = first + k;
+    const int value = cellValue_(address);
+    rows_[k]->setText(rowText_(address, value, modes));
+    rows_[k]->setAccessibleName(SpokenCell(spokenCell_, address, addressDigits_, value));
+  }
 }
 
 void CellWindowView::ToggleButton(QPushButton* button, const QString& first,

@@ -33,6 +33,9 @@ struct CellWindowInfo {
   const char* menuName;
   const char* menuItem;
   const char* menuItemName;  // objectName of the menu item's action
+  QString (*rowText)(int address, int value, RowModes modes);
+  const char* spokenCell;  // what a screen reader calls one row's cell: "Port wejściowy"
+  int addressDigits;       // of an address in hexadecimal
 };
 
 class CellWindowView : public QGroupBox {
@@ -41,8 +44,8 @@ class CellWindowView : public QGroupBox {
  public:
   static constexpr int kRows = 7;
 
-  using RowText = std::function<QString(int address, RowModes modes)>;
-  CellWindowView(const CellWindowInfo& spec, RowText rowText, std::function<void()> clearBank,
+  using CellValue = std::function<int(int address)>;
+  CellWindowView(const CellWindowInfo& spec, CellValue cellValue, std::function<void()> clearBank,
                  QWidget* parent);
 
   // Rewrites every row from the machine.
@@ -58,7 +61,10 @@ class CellWindowView : public QGroupBox {
  private:
   void ToggleButton(QPushButton* button, const QString& first, const QString& second);
 
-  RowText rowText_;
+  CellValue cellValue_;
+  QString (*rowText_)(int address, int value, RowModes modes);
+  QString spokenCell_;
+  int addressDigits_;
   QString addressFirst_;
   QPushButton* addressButton_;
   QPushButton* valueButton_;

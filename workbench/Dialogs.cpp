@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "look/WindowPlacement.h"
 
@@ -16,7 +17,11 @@ QString ChooseFile(QWidget* parent, const FileDialogInfo& spec, QFileDialog::Acc
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(spec.defaultSuffix);
-  if (!spec.proposed.isEmpty()) dialog.selectFile(spec.proposed);
+  if (QFileInfo(spec.proposed).isDir()) {
+    dialog.setDirectory(spec.proposed);
+  } else if (!spec.proposed.isEmpty()) {
+    dialog.selectFile(spec.proposed);
+  }
   OpenAboveDisplays(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 
+#include "AccessibleText.h"
 #include "core/MachineFields.h"
 
 namespace kwarcyt {
@@ -32,6 +33,7 @@ FlagsView::FlagsView(MachineState& machine, QWidget* parent)
   for (std::size_t i = 0; i < kFlagBoxes.size(); ++i) {
     auto* box = new QCheckBox(QString::fromLatin1(kFlagBoxes[i].flag->name), this);
     box->setObjectName(kFlagBoxes[i].objectName);
+    box->setAccessibleName(SpokenFieldName(*kFlagBoxes[i].flag));
     box->setGeometry(kFlagBoxes[i].x, 16, kFlagBoxes[i].width, 18);
     // clicked, unlike toggled, comes only from the user, so PokazFlagi cannot echo into a flag.
     connect(box, &QCheckBox::clicked, this,

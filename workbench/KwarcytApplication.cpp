@@ -5,7 +5,7 @@
 #include <exception>
 #include <new>
 
-#include "viewtext/QtPolish.h"
+#include "viewtext/CommandLineTexts.h"
 
 namespace kwarcyt {
 
@@ -13,7 +13,7 @@ KwarcytApplication::KwarcytApplication(int& argc, char** argv) : QApplication(ar
   setApplicationName(QStringLiteral("Kwarcyt"));
   setDesktopFileName(QStringLiteral("pl.kwarcyt.Kwarcyt"));
   setWindowIcon(QIcon(QStringLiteral(":/app/kwarcyt.svg")));
-  InstallQtPolishTranslation(*this);
+  InstallCommandLineTranslations(*this);
 }
 
 bool KwarcytApplication::notify(QObject* receiver, QEvent* event) {

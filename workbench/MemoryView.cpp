@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "AccessibleText.h"
 #include "ValueLabel.h"
 #include "core/MachineState.h"
 #include "look/Fonts.h"
@@ -26,7 +27,10 @@ const CellWindowInfo kMemorySpec{"GroupBoxPamiec",
                                  65529,
                                  "PopupMenuRam",
                                  "Wyczyść pamięć",
-                                 "Wyczypami1"};
+                                 "Wyczypami1",
+                                 MemoryRow,
+                                 "Komórka pamięci",
+                                 4};
 
 const CellWindowInfo kInputSpec{"GroupBoxPortyWej",
                                 "Porty wejściowe IN:",
@@ -43,7 +47,10 @@ const CellWindowInfo kInputSpec{"GroupBoxPortyWej",
                                 249,
                                 "PopupMenuIN",
                                 "Wyczyść porty wejściowe",
-                                "Wyczyportywejciowe1"};
+                                "Wyczyportywejciowe1",
+                                PortRow,
+                                "Port wejściowy",
+                                2};
 
 const CellWindowInfo kOutputSpec{"GroupBoxPortyWyj",
                                  "Porty wyjściowe OUT:",
@@ -60,7 +67,10 @@ const CellWindowInfo kOutputSpec{"GroupBoxPortyWyj",
                                  249,
                                  "PopupMenuOUT",
                                  "Wyczyść porty wyjściowe",
-                                 "Wyczyportywyjciowe1"};
+                                 "Wyczyportywyjciowe1",
+                                 PortRow,
+                                 "Port wyjściowy",
+                                 2};
 
 constexpr int kMargin = 6;
 
@@ -69,9 +79,7 @@ constexpr int kMargin = 6;
 MemoryView::MemoryView(MachineState& machine, QWidget* parent)
     : CellWindowView(
           kMemorySpec,
-          [&machine](int address, RowModes modes) {
-            return MemoryRow(address, machine.Memory[static_cast<std::size_t>(address)], modes);
-          },
+          [&machine](int address) { return machine.Memory[static_cast<std::size_t>(address)]; },
           [&machine] { machine.WyczyscPamiec(); }, parent),
       machine_(machine) {
   const int bottom = kFirstRowY + kRows * kRowHeight;
@@ -89,25 +97,23 @@ MemoryView::MemoryView(MachineState& machine, QWidget* parent)
 
 void MemoryView::Pokaz() {
   CellWindowView::Pokaz();
-  ramHl_->setText(
-      RamHlRow(machine_.Memory[static_cast<std::size_t>(machine_.HL())], Modes().decHexValues));
+  const int value = machine_.Memory[static_cast<std::size_t>(machine_.HL())];
+  ramHl_->setText(RamHlRow(value, Modes().decHexValues));
+  ramHl_->setAccessibleName(
+      SpokenCell(QStringLiteral("Komórka pamięci wskazywana przez HL,"), machine_.HL(), 4, value));
 }
 
 CellWindowView* MakeInputPortsView(MachineState& machine, QWidget* parent) {
   return new CellWindowView(
       kInputSpec,
-      [&machine](int port, RowModes modes) {
-        return PortRow(port, machine.InputPorts[static_cast<std::size_t>(port)], modes);
-      },
+      [&machine](int port) { return machine.InputPorts[static_cast<std::size_t>(port)]; },
       [&machine] { machine.WyczyscPortyWej(); }, parent);
 }
 
 CellWindowView* MakeOutputPortsView(MachineState& machine, QWidget* parent) {
   return new CellWindowView(
       kOutputSpec,
-      [&machine](int port, RowModes modes) {
-        return PortRow(port, machine.OutputPorts[static_cast<std::size_t>(port)], modes);
-      },
+      [&machine](int port) { return machine.OutputPorts[static_cast<std::size_t>(port)]; },
       [&machine] { machine.WyczyscPortyWyj(); }, parent);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "AccessibleText.h"
 #include "ValueLabel.h"
 
 namespace kwarcyt {
@@ -49,7 +50,11 @@ void RegisterGroup::AddRow(const MachineField& field) {
 }
 
 void RegisterGroup::Pokaz(const MachineState& machine) {
-  for (const Row& row : rows_) row.value->setText(spec_.format(row.field->read(machine)));
+  for (const Row& row : rows_) {
+    const int value = row.field->read(machine);
+    row.value->setText(spec_.format(value));
+    row.value->setAccessibleName(SpokenFieldValue(*row.field, value));
+  }
 }
 
 }  // namespace kwarcyt

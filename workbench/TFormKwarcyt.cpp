@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -22,8 +23,10 @@
 #include "MemoryView.h"
 #include "ProgramDocument.h"
 #include "ProgramEditor.h"
+#include "RecentFiles.h"
 #include "RegisterGroup.h"
 #include "WindowGeometry.h"
+#include "WindowSettings.h"
 #include "accessories/TFormAutor.h"
 #include "accessories/TFormPomoc.h"
 #include "accessories/TFormWygaszacz.h"
@@ -118,6 +121,9 @@ void TFormKwarcyt::ConnectCommands() {
           &TFormKwarcyt::PrzelaczPulapkeExecute);
   connect(Action(Command::UsunPulapki), &QAction::triggered, this,
           &TFormKwarcyt::UsunPulapkiExecute);
+  recent_ = new RecentFiles(Action(Command::OstatnioOtwierane), Action(Command::Otworz), this);
+  connect(recent_, &RecentFiles::chosen, this, &TFormKwarcyt::OpenRecentFile);
+  setAcceptDrops(true);
 }
 
 void TFormKwarcyt::SetDisplayWindows(DisplayWindows* displays) {
@@ -125,6 +131,9 @@ void TFormKwarcyt::SetDisplayWindows(DisplayWindows* displays) {
   FollowDisplay(displays_->FormAlfanumeryczny.get(), Command::ActionAlfanumeryczny);
   FollowDisplay(displays_->FormMonochromatyczny.get(), Command::ActionMonochromatyczny);
   FollowDisplay(displays_->FormSkalaSzarosci.get(), Command::ActionSkalaSzarosci);
+  RememberToolWindow(QStringLiteral("alphanumericDisplay"), displays_->FormAlfanumeryczny.get());
+  RememberToolWindow(QStringLiteral("monochromeDisplay"), displays_->FormMonochromatyczny.get());
+  RememberToolWindow(QStringLiteral("grayscaleDisplay"), displays_->FormSkalaSzarosci.get());
 }
 
 void TFormKwarcyt::FollowDisplay(MemoryDisplayWindow* display, Command command) {
@@ -211,6 +220,7 @@ void TFormKwarcyt::FormShow() {
   QRect frame = frameGeometry();
   frame.moveCenter(screen->availableGeometry().center());
   move(frame.topLeft());
+  if (windowSettings_) ApplyRemembered(windowSettings_->Remembered());
 }
 
 void TFormKwarcyt::PrzyspieszExecute() {
@@ -296,6 +306,12 @@ bool TFormKwarcyt::eventFilter(QObject* watched, QEvent* event) {
           static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         UpdateCaretPanels();  // MemoClick
       }
+      break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      // A file goes to the window; text dropped on the editor stays the editor's.
+      if (TakeFileDrop(*static_cast<QDropEvent*>(event))) return true;
       break;
     case QEvent::MouseButtonDblClick:
       if (watched == listaBledow_->viewport()) {

@@ -34,7 +34,10 @@ class EditorLineCache;
 class FlagsView;
 class MemoryView;
 class ProgramDocument;
+class RecentFiles;
 class RegisterGroup;
+class WindowSettings;
+struct RememberedState;
 
 class TFormKwarcyt : public QMainWindow, private RunHost {
   Q_OBJECT
@@ -70,6 +73,9 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   bool ZapiszExecute();
   bool ZapiszjakoExecute();
   void ZakonczExecute();
+  // Opens the named file as Open does once its dialog is answered, the save question first:
+  // for a file named on the command line, dropped on the window or chosen among the recent.
+  void OpenFile(const QString& path);
 
   // Breakpoints: on the caret's line, or on the highlighted line of the list during a run.
   void PrzelaczPulapkeExecute();
@@ -83,6 +89,13 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void OfferRecovery();
   // The program is about to be ended from outside: the copy of unsaved work is written now.
   void KeepUnsavedWork();
+
+  // Remembers the speed, the display settings, the windows' places, the file dialogs' folder
+  // and the recent files between runs in the settings file at path. Without it the window
+  // starts from the defaults every time and keeps nothing.
+  void UseSettingsFile(const QString& path);
+  // A secondary window whose place on the screen is remembered too.
+  void RememberToolWindow(const QString& key, QWidget* window);
 
   // Display and accessory commands.
   void ActionAlfanumerycznyExecute();
@@ -107,6 +120,9 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -145,7 +161,18 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // The save question of New, Open, Exit and the close: true when the command may go on, that
   // is after No, or after Yes once the program is safely written.
   bool SaveQuestionAllows();
+  // Open after its dialog: the file replaces the program.
+  void LoadFile(const QString& path);
   bool WriteProgram(const QString& path);
+  void OpenRecentFile(const QString& path);
+  // A file dragged over the window, while Open is available; empty for anything else.
+  QString DraggedFile(const QDropEvent& event) const;
+  // Handles a drag or a drop that carries a file; false for anything else.
+  bool TakeFileDrop(QDropEvent& event);
+  // The folder the file dialogs start in, with the name they propose.
+  QString InLastFolder(const QString& name) const;
+  RememberedState Remembered() const;
+  void ApplyRemembered(const RememberedState& state);
   // Save would replace a file that another program changed since it was read or written here:
   // true when it may, that is when the file is unchanged or the user agrees to replace it.
   bool OverwriteAllows();
@@ -168,6 +195,9 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
 
   std::unique_ptr<ProgramDocument> document_;
   QString lastOpened_;
+  QString lastFolder_;
+  RecentFiles* recent_ = nullptr;
+  std::unique_ptr<WindowSettings> windowSettings_;
   bool closeApproved_ = false;
   // The caret line the last check looked at, and whether the caret may still move as part of
   // the same change (until the event loop turns again).

@@ -106,6 +106,7 @@ void TFormKwarcyt::CreateControls() {
 
   memo_ = new ProgramEditor(central);
   memo_->setObjectName(QStringLiteral("Memo"));
+  memo_->setAccessibleName(QStringLiteral("Program"));
   memo_->setFont(ValueFont());
   memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
   memo_->setTabChangesFocus(true);
@@ -116,6 +117,7 @@ void TFormKwarcyt::CreateControls() {
 
   list_ = new QListWidget(central);
   list_->setObjectName(QStringLiteral("List"));
+  list_->setAccessibleName(QStringLiteral("Wykonywany program"));
   list_->setFont(ValueFont());
   list_->setFocusPolicy(Qt::NoFocus);
   list_->setUniformItemSizes(true);
@@ -150,6 +152,7 @@ void TFormKwarcyt::CreateControls() {
   speedGroup->setObjectName(QStringLiteral("GroupBoxCzestotliwosc"));
   czestotliwosc_ = new QSlider(Qt::Horizontal, speedGroup);
   czestotliwosc_->setObjectName(QStringLiteral("Czestotliwosc"));
+  czestotliwosc_->setAccessibleName(QStringLiteral("Częstotliwość"));
   czestotliwosc_->setRange(RunControl::kSlowestPosition, RunControl::kFastestPosition);
   czestotliwosc_->setValue(RunControl::kStartPosition);
   czestotliwosc_->setTickInterval(1);
@@ -171,6 +174,7 @@ void TFormKwarcyt::CreateControls() {
   errorGroup->setObjectName(QStringLiteral("GroupBoxListaBledow"));
   listaBledow_ = new QPlainTextEdit(errorGroup);
   listaBledow_->setObjectName(QStringLiteral("ListaBledow"));
+  listaBledow_->setAccessibleName(QStringLiteral("Lista błędów"));
   listaBledow_->setReadOnly(true);
   listaBledow_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   listaBledow_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -7,7 +7,9 @@
 #include <QLocale>
 
 #include "ProgramDocument.h"
+#include "RecentFiles.h"
 #include "TFormKwarcyt.h"
+#include "WindowSettings.h"
 
 namespace kwarcyt {
 
@@ -31,14 +33,25 @@ void TFormKwarcyt::NowyExecute() {
 
 void TFormKwarcyt::OtworzExecute() {
   if (!SaveQuestionAllows()) return;
-  const QString path = dialogs_->OpenFileName(this, {QStringLiteral("Kwarcyt - Wczytaj program"),
-                                                     lastOpened_, kFileFilter, kDefaultSuffix});
+  const QString path = dialogs_->OpenFileName(
+      this, {QStringLiteral("Kwarcyt - Wczytaj program"),
+             lastOpened_.isEmpty() ? lastFolder_ : lastOpened_, kFileFilter, kDefaultSuffix});
   if (path.isEmpty()) return;
+  lastFolder_ = QFileInfo(path).absolutePath();
+  LoadFile(path);
+}
+
+void TFormKwarcyt::OpenFile(const QString& path) {
+  if (SaveQuestionAllows()) LoadFile(path);
+}
+
+void TFormKwarcyt::LoadFile(const QString& path) {
   lastOpened_ = path;
   if (const std::optional<QString> error = document_->Open(path)) {
     dialogs_->ShowError(this, QStringLiteral("Wystąpił błąd podczas próby otwarcia pliku"), *error);
     return;
   }
+  recent_->Add(path);
   setWindowTitle(document_->Title());
   MemoChange();
   Reset();
@@ -50,10 +63,13 @@ bool TFormKwarcyt::ZapiszExecute() {
 }
 
 bool TFormKwarcyt::ZapiszjakoExecute() {
-  const QString path =
-      dialogs_->SaveFileName(this, {QStringLiteral("Kwarcyt - Zapisz program"),
-                                    document_->FileName(), kFileFilter, kDefaultSuffix});
-  return !path.isEmpty() && WriteProgram(path);
+  const QString path = dialogs_->SaveFileName(
+      this, {QStringLiteral("Kwarcyt - Zapisz program"),
+             document_->HasFileName() ? document_->FileName() : InLastFolder(document_->FileName()),
+             kFileFilter, kDefaultSuffix});
+  if (path.isEmpty()) return false;
+  lastFolder_ = QFileInfo(path).absolutePath();
+  return WriteProgram(path);
 }
 
 bool TFormKwarcyt::OverwriteAllows() {
@@ -71,6 +87,7 @@ bool TFormKwarcyt::WriteProgram(const QString& path) {
                         *error);
     return false;
   }
+  recent_->Add(path);
   setWindowTitle(document_->Title());
   return true;
 }
@@ -146,6 +163,7 @@ void TFormKwarcyt::closeEvent(QCloseEvent* event) {
       return;
     }
   }
+  if (windowSettings_) windowSettings_->Store(Remembered());
   event->accept();
 }
 

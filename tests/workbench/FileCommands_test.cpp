@@ -95,7 +95,8 @@ class FileCommandsTest : public QObject, public WindowFixture {
     Script().openNames << Path("trzeci.txt");
     Action("Otworz")->trigger();
     QCOMPARE(Script().fileDialogs.last().caption, kOpenCaption);
-    QCOMPARE(Script().fileDialogs.last().proposed, QString());
+    // The folder of the last file dialog.
+    QCOMPARE(Script().fileDialogs.last().proposed, folder_->path());
     ExpectFileState(Path("trzeci.txt"), true, false, "Kwarcyt - trzeci.txt");
     QCOMPARE(Memo()->toPlainText(), QString("NOP\nNOP"));
 

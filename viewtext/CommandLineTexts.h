@@ -1,9 +1,12 @@
 // Polish texts for what QCommandLineParser writes itself (the usage line, the headings of the
-// help and its messages about a bad command line), so that all of kwarcyt-run speaks Polish even
-// where Qt's own Polish translation is not installed.
+// help and its messages about a bad command line), so that the programs' command lines speak
+// Polish even where Qt's own Polish translation is not installed.
 #pragma once
 
+#include <QCommandLineOption>
 #include <QTranslator>
+
+class QCoreApplication;
 
 namespace kwarcyt {
 
@@ -14,5 +17,11 @@ class CommandLineTexts : public QTranslator {
                     int n) const override;
   bool isEmpty() const override { return false; }
 };
+
+// Qt's own Polish texts first; the program's table answers what they lack.
+void InstallCommandLineTranslations(QCoreApplication& application);
+
+// -h, --help, described in Polish.
+QCommandLineOption HelpOption();
 
 }  // namespace kwarcyt

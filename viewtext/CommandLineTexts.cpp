@@ -1,6 +1,9 @@
 #include "CommandLineTexts.h"
 
+#include <QCoreApplication>
 #include <cstring>
+
+#include "QtPolish.h"
 
 namespace kwarcyt {
 
@@ -22,6 +25,15 @@ QString CommandLineTexts::translate(const char* context, const char* sourceText,
     if (std::strcmp(sourceText, english) == 0) return QString::fromUtf8(polish);
   }
   return {};
+}
+
+void InstallCommandLineTranslations(QCoreApplication& application) {
+  QCoreApplication::installTranslator(new CommandLineTexts(&application));
+  InstallQtPolishTranslation(application);
+}
+
+QCommandLineOption HelpOption() {
+  return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Wyświetla tę pomoc.")};
 }
 
 }  // namespace kwarcyt

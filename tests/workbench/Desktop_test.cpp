@@ -1,0 +1,263 @@
+// The window among the desktop's programs: a file named at start, dropped on it or chosen
+// among the recent ones; what it remembers between runs; what a screen reader hears.
+#include <QAccessible>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrl>
+
+#include "WindowFixture.h"
+#include "displays/DisplayWindows.h"
+#include "workbench/StartCommandLine.h"
+#include "workbench/WindowSettings.h"
+
+using namespace kwarcyt;
+
+namespace {
+
+const QString kQuestion = QStringLiteral("Program został zmieniony, zapisać?");
+const QString kReadError = QStringLiteral("Wystąpił błąd podczas próby otwarcia pliku");
+
+void WriteText(const QString& path, const QByteArray& text) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(text);
+}
+
+}  // namespace
+
+class DesktopTest : public QObject, public WindowFixture {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+  QString Path(const QString& name) { return folder_->filePath(name); }
+  QString SettingsPath() { return Path(QStringLiteral("kwarcyt.conf")); }
+
+  // Drags the file onto a control and lets it go there.
+  void DropFile(QWidget* target, const QString& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+  }
+  QStringList RecentItems() {
+    QStringList texts;
+    for (const QAction* item : Action("OstatnioOtwierane")->menu()->actions()) {
+      texts << item->text();
+    }
+    return texts;
+  }
+  QString AccessibleText(QObject* control, QAccessible::Text kind = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(control)->text(kind);
+  }
+
+ private slots:
+  void init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    Open();
+  }
+  void cleanup() { Close(); }
+
+  void commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("file");
+    using O = StartRequest::Outcome;
+    QTest::newRow("nothing") << QStringList{} << int(O::Start) << "";
+    QTest::newRow("a file") << QStringList{"suma.txt"} << int(O::Start) << "suma.txt";
+    QTest::newRow("two files") << QStringList{"a.txt", "b.txt"} << int(O::Error) << "";
+    QTest::newRow("unknown option") << QStringList{"--szybko"} << int(O::Error) << "";
+    QTest::newRow("help wins") << QStringList{"--szybko", "-h"} << int(O::Help) << "";
+    QTest::newRow("version") << QStringList{"--version", "a.txt"} << int(O::Version) << "";
+  }
+  void commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, outcome);
+    QFETCH(QString, file);
+    const StartRequest request = ParseStartCommandLine(QStringList{"kwarcyt"} + arguments);
+    QCOMPARE(int(request.outcome), outcome);
+    QCOMPARE(request.file, file);
+    QVERIFY(MayHoldQtOptions({"kwarcyt", "-platform", "xcb"}));
+    QVERIFY(!MayHoldQtOptions({"kwarcyt", "--szybko", "-h", "a.txt"}));
+  }
+
+  void fileNamedAtStartOpensOrReportsAsOpenDoes() {
+    WriteText(Path("suma.txt"), "MVI A,1\nHLT\n");
+    Window().OpenFile(Path("brak.txt"));
+    QCOMPARE(Script().shown, QStringList{kReadError});
+    QCOMPARE(Window().windowTitle(), QString("Kwarcyt - Nowy.txt"));
+    Window().OpenFile(Path("suma.txt"));
+    QCOMPARE(Window().windowTitle(), QString("Kwarcyt - suma.txt"));
+    QCOMPARE(Memo()->toPlainText(), QString("MVI A,1\nHLT\n"));
+  }
+
+  void droppedFileOpensAfterTheSaveQuestion() {
+    WriteText(Path("petla.txt"), "NOP");
+    TypeByKeys("MVI B,2");
+    Script().answers << QMessageBox::Cancel;
+    DropFile(Memo()->viewport(), Path("petla.txt"));
+    QCOMPARE(Script().shown, QStringList{kQuestion});
+    QCOMPARE(Memo()->toPlainText(), QString("MVI B,2"));
+
+    Script().answers << QMessageBox::No;
+    DropFile(Child("GroupBoxRejestry8"), Path("petla.txt"));
+    QCOMPARE(Memo()->toPlainText(), QString("NOP"));
+    QCOMPARE(Window().windowTitle(), QString("Kwarcyt - petla.txt"));
+  }
+
+  void recentFilesKeepTheNewestEight() {
+    QVERIFY(!Action("OstatnioOtwierane")->isEnabled());
+    for (int i = 1; i <= 9; ++i) {
+      const QString name = QStringLiteral("p%1.txt").arg(i);
+      WriteText(Path(name), "NOP");
+      Window().OpenFile(Path(name));
+    }
+    Window().OpenFile(Path("p5.txt"));
+    const QStringList items = RecentItems();
+    QCOMPARE(items.size(), 8);
+    QVERIFY(items[0].startsWith("&1 p5.txt ("));
+    QVERIFY(items[1].startsWith("&2 p9.txt ("));
+    QVERIFY(items.filter("p1.txt").isEmpty());
+    QVERIFY(Action("OstatnioOtwierane")->isEnabled());
+
+    QFile::remove(Path("p9.txt"));
+    Action("OstatnioOtwierane")->menu()->actions()[1]->trigger();
+    QVERIFY(Script().shown.last().contains("został usunięty lub przeniesiony"));
+    QCOMPARE(RecentItems().size(), 7);
+    QCOMPARE(Window().windowTitle(), QString("Kwarcyt - p5.txt"));
+    Action("OstatnioOtwierane")->menu()->actions()[1]->trigger();
+    QCOMPARE(Window().windowTitle(), QString("Kwarcyt - p8.txt"));
+  }
+
+  // The speed, the recent files and the dialogs' folder come back at the next start; the
+  // displays, shown when the window closed, stay hidden.
+  void settingsComeBackAtTheNextStart() {
+    WriteText(Path("suma.txt"), "NOP");
+    DisplayWindows displays(Machine(), Window().Settings(), &Window());
+    Window().UseSettingsFile(SettingsPath());
+    Window().SetDisplayWindows(&displays);
+    Child<QSlider>("Czestotliwosc")->setValue(27);
+    Script().openNames << Path("suma.txt");
+    Action("Otworz")->trigger();
+    Action("ActionAlfanumeryczny")->trigger();
+    displays.FormAlfanumeryczny->move(40, 50);
+    QVERIFY(Window().close());
+
+    Reopen();
+    DisplayWindows next(Machine(), Window().Settings(), &Window());
+    Window().UseSettingsFile(SettingsPath());
+    Window().SetDisplayWindows(&next);
+    QCOMPARE(Child<QSlider>("Czestotliwosc")->value(), 27);
+    QCOMPARE(RecentItems().size(), 1);
+    QVERIFY(!next.FormAlfanumeryczny->isVisible());
+    next.FormAlfanumeryczny->show();
+    QCOMPARE(next.FormAlfanumeryczny->pos(), QPoint(40, 50));
+    Action("Zapiszjako")->trigger();
+    QCOMPARE(Script().fileDialogs.last().proposed, Path("Nowy.txt"));
+  }
+
+  void displaySettingsRoundTrip() {
+    RememberedState state;
+    state.speed = 3;
+    state.displays.alphanumericBase = 0xF000;
+    state.displays.grayscaleRate = 5;
+    state.displays.monochromeBorder = true;
+    QVERIFY(WindowSettings(SettingsPath()).Store(state));
+    const RememberedState read = WindowSettings(SettingsPath()).Remembered();
+    QCOMPARE(read.speed, std::optional<int>(3));
+    QVERIFY(read.displays == state.displays);
+  }
+
+  void unusableSettingsAreIgnored_data() {
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("binary") << QByteArray("\x00\xff\xfe[[[\x01=\x02\n", 12);
+    QTest::newRow("values out of range") << QByteArray(
+        "speed=99\n[displays]\nalphanumericBase=4097\nmonochromeRate=7\n"
+        "grayscaleBorder=@Point(1 2)\n[window]\nposition=@Point(-90000 5)\n");
+    QTest::newRow("wrong types") << QByteArray("speed=szybko\n[files]\nlastFolder=/brak/takiego\n");
+  }
+  void unusableSettingsAreIgnored() {
+    QFETCH(QByteArray, contents);
+    WriteText(SettingsPath(), contents);
+    const RememberedState read = WindowSettings(SettingsPath()).Remembered();
+    QVERIFY(!read.speed && !read.position && read.lastFolder.isEmpty());
+    QVERIFY(read.displays == DisplaySettings{});
+    // The next close writes a usable file over it.
+    Window().UseSettingsFile(SettingsPath());
+    QVERIFY(Window().close());
+    QCOMPARE(WindowSettings(SettingsPath()).Remembered().speed, std::optional<int>(10));
+  }
+
+  void settingsPathThatIsAFolderIsIgnored() {
+    QVERIFY(QDir().mkpath(SettingsPath()));
+    Window().UseSettingsFile(SettingsPath());
+    QVERIFY(Window().close());
+  }
+
+  void controlsHavePolishAccessibleNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("editor") << "Memo"
+                            << "Program";
+    QTest::newRow("errors") << "ListaBledow"
+                            << "Lista błędów";
+    QTest::newRow("list") << "List"
+                          << "Wykonywany program";
+    QTest::newRow("speed") << "Czestotliwosc"
+                           << "Częstotliwość";
+    QTest::newRow("accumulator") << "A10"
+                                 << "Akumulator A: 7, 07h, 00000111b";
+    QTest::newRow("register") << "L10"
+                              << "Rejestr L: 255, FFh, 11111111b";
+    QTest::newRow("pair") << "HL10"
+                          << "Para rejestrów HL: 767, 02FFh, 0000001011111111b";
+    QTest::newRow("stack pointer") << "SP10"
+                                   << "Wskaźnik stosu SP: 0, 0000h, 0000000000000000b";
+    QTest::newRow("flag") << "CheckBoxFlagaC"
+                          << "Flaga przeniesienia CY";
+    QTest::newRow("memory") << "LabelA2"
+                            << "Komórka pamięci 0001h: 65, 41h, 01000001b";
+    QTest::newRow("memory at HL") << "LabelRamHL"
+                                  << "Komórka pamięci wskazywana przez HL, 02FFh: 0, 00h, "
+                                     "00000000b";
+    QTest::newRow("input port") << "LabelIN1"
+                                << "Port wejściowy 00h: 9, 09h, 00001001b";
+    QTest::newRow("output port") << "LabelOUT7"
+                                 << "Port wyjściowy 06h: 0, 00h, 00000000b";
+    QTest::newRow("memory scroll bar") << "ScrollBarRAM"
+                                       << "Pamięć RAM – przewijanie";
+  }
+  void controlsHavePolishAccessibleNames() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    Machine().A = 7;
+    Machine().H = 2;
+    Machine().L = 255;
+    Machine().Memory[1] = 65;
+    Machine().InputPorts[0] = 9;
+    Window().PokazRejestry();
+    Window().PokazPamiec();
+    Window().PokazPortyWej();
+    QCOMPARE(AccessibleText(Child(control.toLatin1().constData())), name);
+  }
+
+  void valuesOfControlsAreSpoken() {
+    Machine().CY = 1;
+    Window().PokazFlagi();
+    QVERIFY(QAccessible::queryAccessibleInterface(Child("CheckBoxFlagaC"))->state().checked);
+    QCOMPARE(AccessibleText(Child("Czestotliwosc"), QAccessible::Value), QString("10"));
+    DisplayWindows displays(Machine(), Window().Settings(), &Window());
+    QCOMPARE(AccessibleText(displays.FormAlfanumeryczny.get()),
+             QString("Kwarcyt - Wyświetlacz alfanumeryczny"));
+  }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "Desktop_test.moc"
