@@ -12,7 +12,7 @@ cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" > "$work/cpack.log" 
   exit 1
 }
 deb=$(ls "$work"/*.deb)
-lintian --no-tag-display-limit "$deb" > "$work/lintian.txt" 2>&1 || true
+lintian --tag-display-limit 0 "$deb" > "$work/lintian.txt" 2>&1 || true
 cat "$work/lintian.txt"
 if grep '^E:' "$work/lintian.txt" | grep -v ' bogus-mail-host' > /dev/null; then
   echo "lintian reports errors in $deb" >&2
