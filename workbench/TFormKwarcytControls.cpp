@@ -72,9 +72,11 @@ void TFormKwarcyt::CreateMenusAndToolBar() {
     addItems(menu, row.items);
   }
   menuBar()->setObjectName(QStringLiteral("Menu"));
+  menuBar()->setAccessibleName(QStringLiteral("Menu główne"));
 
   QToolBar* toolBar = addToolBar(QStringLiteral("ToolBar1"));
   toolBar->setObjectName(QStringLiteral("ToolBar1"));
+  toolBar->setAccessibleName(QStringLiteral("Pasek narzędzi"));
   toolBar->setMovable(false);
   toolBar->setFloatable(false);
   toolBar->setIconSize(QSize(16, 16));
@@ -194,6 +196,7 @@ void TFormKwarcyt::CreateControls() {
 
   QStatusBar* status = statusBar();
   status->setObjectName(QStringLiteral("StatusBar"));
+  status->setAccessibleName(QStringLiteral("Pasek stanu"));
   status->setSizeGripEnabled(true);
   const std::array<int, 3> widths{80, 90, 300};
   const std::array<QString, 3> texts{QString(), QString(), QStringLiteral("Wykonano rozkaz:")};

