@@ -219,7 +219,7 @@ void TFormKwarcyt::MemoChange() {
   ShowErrors(0);
   Action(Command::Pauza)->setEnabled(false);
   Action(Command::Start)->setEnabled(hasLines);
-  Action(Command::Krok)->setEnabled(hasLines);
+  EnableStepCommands(hasLines);
 }
 
 void TFormKwarcyt::PokazFlagi() {

@@ -146,6 +146,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void MachineSetByHand();
   void UpdateStepBack();
   void ShowDebugCommandStates(const CommandStates& states);
+  void EnableStepCommands(bool enabled);
   void FormShow();
   void PokazWszystko();
   void FollowPc();

@@ -58,10 +58,14 @@ void TFormKwarcyt::UpdateStepBack() {
   Action(Command::KrokWstecz)->setEnabled(run_->Control().CanStepBack());
 }
 
+void TFormKwarcyt::EnableStepCommands(bool enabled) {
+  // Run to cursor and step over go on from where Krok would.
+  for (const Command command : {Command::Krok, Command::UruchomDoKursora, Command::KrokNad}) {
+    Action(command)->setEnabled(enabled);
+  }
+}
+
 void TFormKwarcyt::ShowDebugCommandStates(const CommandStates& states) {
-  // Both go on from where Krok would.
-  Action(Command::UruchomDoKursora)->setEnabled(states.krok);
-  Action(Command::KrokNad)->setEnabled(states.krok);
   UpdateStepBack();
   if (states == kContinuousRunStates) {
     marks_.Hide();

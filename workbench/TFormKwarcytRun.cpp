@@ -45,7 +45,7 @@ void TFormKwarcyt::SetCommandStates(const CommandStates& states) {
     Action(command)->setEnabled(states.fileCommands);
   }
   Action(Command::Start)->setEnabled(states.start);
-  Action(Command::Krok)->setEnabled(states.krok);
+  EnableStepCommands(states.krok);
   Action(Command::Pauza)->setEnabled(states.pauza);
   Action(Command::Stop)->setEnabled(states.stop);
   ShowDebugCommandStates(states);
