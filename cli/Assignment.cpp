@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <limits>
@@ -62,9 +63,10 @@ QString ParseErrorText(QJsonParseError::ParseError error) {
   return QStringLiteral("błąd składni JSON");
 }
 
-// The parser gives a byte offset; a teacher's editor shows lines and columns, both from 1.
+// The parser gives the byte offset just past the character it stumbled on; a teacher's editor
+// shows lines and columns, both from 1.
 QString PlaceOf(const QByteArray& json, int offset) {
-  const QByteArray before = json.left(offset);
+  const QByteArray before = json.left(std::max(offset - 1, 0));
   const qsizetype lineStart = before.lastIndexOf('\n') + 1;
   return QStringLiteral("wiersz %1, kolumna %2")
       .arg(before.count('\n') + 1)

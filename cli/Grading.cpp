@@ -1,5 +1,7 @@
 #include "Grading.h"
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 
 #include "MachineSettings.h"
@@ -36,9 +38,12 @@ QString EndMismatch(RunEnd expected, const RunResult& result, const MachineState
   QString text = QStringLiteral("zakończenie: oczekiwano „%1”, jest „%2”. %3")
                      .arg(QString::fromLatin1(EndName(expected)),
                           QString::fromLatin1(EndName(result.end)), EndingText(result, machine));
-  if (result.end == RunEnd::Error && !errors.empty()) {
-    text += ' ' + QString::fromStdString(errors.back());
-  }
+  if (result.end != RunEnd::Error) return text;
+  // The failing step's own message, not the help lines after it.
+  const auto message = std::find_if(errors.rbegin(), errors.rend(), [](const std::string& line) {
+    return !line.empty() && std::isdigit(static_cast<unsigned char>(line.front()));
+  });
+  if (message != errors.rend()) text += ' ' + QString::fromStdString(*message);
   return text;
 }
 
