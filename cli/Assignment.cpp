@@ -11,7 +11,6 @@
 #include <limits>
 
 #include "FieldNames.h"
-#include "MachineSettings.h"
 #include "OptionNumber.h"
 #include "checker/Sprawdzanie.h"
 #include "sourcefile/ProgramFile.h"
@@ -183,7 +182,7 @@ class Reader {
   // {"NAME": value} for the rows of the register table of the given kinds.
   template <typename Fields>
   std::optional<std::vector<ExpectedValue>> Values(const QJsonValue& value, const QString& path,
-                                                   const Fields& allowed, const QString& what) {
+                                                   const Fields& allowed, const QString& unknown) {
     const std::optional<QJsonObject> object = Object(value, path, {});
     if (!object) return std::nullopt;
     std::vector<ExpectedValue> values;
@@ -193,8 +192,8 @@ class Reader {
       bool known = false;
       for (const MachineField& row : allowed) known = known || &row == field;
       if (!known) {
-        Fail(at, QStringLiteral("nieznany %1 %2 (dozwolone: %3)")
-                     .arg(what, Quoted(entry.key()), NamesOf(allowed)));
+        Fail(at, QStringLiteral("%1 %2 (dozwolone: %3)")
+                     .arg(unknown, Quoted(entry.key()), NamesOf(allowed)));
         return std::nullopt;
       }
       const std::optional<int> number =
@@ -225,14 +224,14 @@ class Reader {
         return std::nullopt;
       }
     }
-    for (const auto& [key, fields, what] :
+    for (const auto& [key, fields, unknown] :
          {std::tuple{"registers",
                      FieldsOf(FieldKind::Register, FieldKind::Pair, FieldKind::ProgramCounter,
                               FieldKind::StackPointer),
-                     QStringLiteral("rejestr")},
-          std::tuple{"flags", FlagFields(), QStringLiteral("znacznik")}}) {
+                     QStringLiteral("nieznany rejestr")},
+          std::tuple{"flags", FlagFields(), QStringLiteral("nieznana flaga")}}) {
       if (!object->contains(key)) continue;
-      const auto values = Values(object->value(key), Child(path, key), fields, what);
+      const auto values = Values(object->value(key), Child(path, key), fields, unknown);
       if (!values) return std::nullopt;
       expect.registers.insert(expect.registers.end(), values->begin(), values->end());
     }
@@ -265,8 +264,8 @@ class Reader {
                 std::vector<MachineSetting>& settings) {
     if (object.contains("set")) {
       const QString at = Child(path, "set");
-      const auto values =
-          Values(object.value("set"), at, kMachineFields, QStringLiteral("rejestr"));
+      const auto values = Values(object.value("set"), at, kMachineFields,
+                                 QStringLiteral("nieznany rejestr lub flaga"));
       if (!values) return false;
       for (const ExpectedValue& value : *values) {
         settings.push_back({MachineSetting::Target::Register,

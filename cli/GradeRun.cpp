@@ -35,7 +35,7 @@ std::vector<ProgramFile> ProgramFiles(const QStringList& arguments) {
         {QStringLiteral("*.txt")}, QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot,
         QDir::Name);
     if (names.isEmpty()) {
-      Refuse(QStringLiteral("w folderze „%1” nie ma plików *.txt").arg(argument));
+      Complain(QStringLiteral("w folderze „%1” nie ma plików *.txt").arg(argument));
     }
     for (const QString& name : names) files.push_back({folder.filePath(name), {}});
   }

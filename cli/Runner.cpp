@@ -34,9 +34,13 @@ void TraceStep(int line, const std::string& status) {
 }  // namespace
 
 // The message may name a file, and a file name may come from a student as well.
-int Refuse(const QString& message) {
+void Complain(const QString& message) {
   const std::string line = "kwarcyt-run: " + TerminalText(message.toStdString()) + '\n';
   std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+int Refuse(const QString& message) {
+  Complain(message);
   return kUsageExitStatus;
 }
 

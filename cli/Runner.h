@@ -22,7 +22,9 @@ int GradeKwarcyt(const RunnerOptions& options);
 inline constexpr int kUsageExitStatus = 2;
 inline constexpr int kSomeCaseFailedExitStatus = 5;
 
-// Writes "kwarcyt-run: " and the message to standard error; returns kUsageExitStatus.
+// Writes "kwarcyt-run: " and the message to standard error.
+void Complain(const QString& message);
+// Complains and gives kUsageExitStatus.
 int Refuse(const QString& message);
 
 // The lines as the checker and the run take them.
