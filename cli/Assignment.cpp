@@ -201,6 +201,11 @@ class Reader {
       if (!number) return std::nullopt;
       values.push_back({field, *number});
     }
+    // In the table's order, whatever the case of the names: A before HL before PC, and a
+    // register set before the pair that holds it.
+    std::stable_sort(
+        values.begin(), values.end(),
+        [](const ExpectedValue& a, const ExpectedValue& b) { return a.field < b.field; });
     return values;
   }
 

@@ -27,7 +27,7 @@ struct ExpectedCells {
 // Every part is optional; an empty one asks nothing.
 struct Expectation {
   std::optional<RunEnd> end;
-  std::vector<ExpectedValue> registers;  // registers and flags alike
+  std::vector<ExpectedValue> registers;  // registers and flags alike, in the table's order
   std::vector<ExpectedCells> out;        // one port each
   std::vector<ExpectedCells> memory;
   std::optional<int> maxSteps;
@@ -36,7 +36,8 @@ struct Expectation {
 
 struct AssignmentCase {
   QString name;
-  // What the runner's --set, --mem and --in would be given, in the order they apply.
+  // What the runner's --set, --mem and --in would be given, in the order they apply: "set" in
+  // the register table's order, then "mem", then "in".
   std::vector<MachineSetting> settings;
   int maxSteps = RunnerOptions{}.maxSteps;
   Expectation expect;

@@ -43,14 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "limit: nieznany klucz (dozwolone: name, max_steps, cases)"},
         FaultCase{"NoCases", "{\"cases\": []}",
                   "cases: oczekiwano niepustej listy przypadków [{…}, …]"},
-        FaultCase{"NameNotText", "{\"name\": 5, \"cases\": [{}]}",
-                  "name: oczekiwano tekstu w cudzysłowie"},
         FaultCase{"UnknownRegister", "{\"cases\": [{}, {\"expect\": {\"registers\": {\"Q\": 1}}}]}",
                   "cases[1].expect.registers.Q: nieznany rejestr „Q” (dozwolone: A B C D E H L BC "
                   "DE HL PC SP)"},
-        FaultCase{"FlagAmongRegisters", "{\"cases\": [{\"expect\": {\"registers\": {\"CY\": 1}}}]}",
-                  "cases[0].expect.registers.CY: nieznany rejestr „CY” (dozwolone: A B C D E H L "
-                  "BC DE HL PC SP)"},
         FaultCase{"ByteTooLarge", "{\"cases\": [{\"expect\": {\"registers\": {\"A\": 256}}}]}",
                   "cases[0].expect.registers.A: „256” nie jest liczbą z zakresu 0..255"},
         FaultCase{"NotAWholeNumber", "{\"cases\": [{\"expect\": {\"flags\": {\"Z\": 0.5}}}]}",
@@ -62,8 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "\"01001011b\" lub \"'K'\""},
         FaultCase{"BytesPastMemory", "{\"cases\": [{\"mem\": {\"0FFFFh\": [1, 2]}}]}",
                   "cases[0].mem.0FFFFh: lista 2 bajtów wychodzi poza ostatnią komórkę 65535"},
-        FaultCase{"PortTooLarge", "{\"cases\": [{\"in\": {\"256\": 1}}]}",
-                  "cases[0].in.256: „256” nie jest liczbą z zakresu 0..255"},
         FaultCase{"SettingsNotAnObject", "{\"cases\": [{\"set\": [1]}]}",
                   "cases[0].set: oczekiwano obiektu {…}"},
         FaultCase{"UnknownExpectation", "{\"cases\": [{\"expect\": {\"regs\": {}}}]}",
@@ -74,23 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "limit, idle)"},
         FaultCase{"NegativeBound", "{\"max_steps\": -1, \"cases\": [{}]}",
                   "max_steps: „-1” nie jest liczbą z zakresu 0..2147483647"}));
-
-TEST(AssignmentTest, ReadsEveryNumberFormAsTheRunnerDoes) {
-  const AssignmentLoad load = ParseAssignment(R"({"max_steps": "100", "cases": [{
-      "set": {"hl": "2000h", "A": "'K'"},
-      "mem": {"2000h": ["01001011b", 7]},
-      "in": {"0FFh": 9}}]})",
-                                              "suma");
-  ASSERT_TRUE(load.assignment) << load.error.toStdString();
-  const AssignmentCase& only = load.assignment->cases.front();
-  EXPECT_EQ(load.assignment->name, "suma");
-  EXPECT_EQ(only.name, "1");
-  EXPECT_EQ(only.maxSteps, 100);
-  std::vector<std::string> settings;
-  for (const MachineSetting& setting : only.settings)
-    settings.push_back(setting.text.toStdString());
-  EXPECT_EQ(settings, (std::vector<std::string>{"A=75", "HL=8192", "8192=75", "8193=7", "255=9"}));
-}
 
 struct ExpectationCase {
   const char* name;
@@ -120,7 +96,8 @@ TEST_P(ExpectationTest, FindsTheDifferencesOfARealRun) {
 }
 
 const char* const kSum = "MVI B,3\nMVI A,0\nP:\nADD M\nINX H\nDCR B\nJNZ P\nOUT 1\nSTA 2100h\nHLT";
-const char* const kSumCase = R"({"set": {"HL": "2000h"}, "mem": {"2000h": [5, "0Ah", "'A'"]},
+const char* const kSumCase =
+    R"({"set": {"HL": "2000h"}, "mem": {"2000h": ["00000101b", "0Ah", "'A'"]},
     "expect": {"end": "hlt", "registers": {"A": 80, "HL": "2003h", "B": 0},
                "flags": {"Z": 1, "CY": 0}, "out": {"1": 80}, "memory": {"2100h": [80]},
                "max_steps": 18}})";
@@ -129,18 +106,12 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, ExpectationTest,
     ::testing::Values(
         ExpectationCase{"EveryKindMet", kSum, kSumCase, {}},
-        ExpectationCase{"Register",
-                        kSum,
-                        R"({"expect": {"registers": {"A": 10}}})",
-                        {"A: oczekiwano 10 (0Ah), jest 0 (00h)"}},
-        ExpectationCase{"Pair",
-                        kSum,
-                        R"({"expect": {"registers": {"hl": "2000h"}}})",
-                        {"HL: oczekiwano 8192 (2000h), jest 3 (0003h)"}},
-        ExpectationCase{"LineNumber",
-                        kSum,
-                        R"({"expect": {"registers": {"PC": 2}}})",
-                        {"PC: oczekiwano 2, jest 9"}},
+        ExpectationCase{
+            "Registers",
+            kSum,
+            R"({"expect": {"registers": {"A": 10, "hl": "2000h", "PC": 2}}})",
+            {"A: oczekiwano 10 (0Ah), jest 0 (00h)", "HL: oczekiwano 8192 (2000h), jest 3 (0003h)",
+             "PC: oczekiwano 2, jest 9"}},
         ExpectationCase{"Flag",
                         kSum,
                         R"({"expect": {"flags": {"Z": 0, "CY": 0}}})",
