@@ -57,8 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "\"01001011b\" lub \"'K'\""},
         FaultCase{"BytesPastMemory", "{\"cases\": [{\"mem\": {\"0FFFFh\": [1, 2]}}]}",
                   "cases[0].mem.0FFFFh: lista 2 bajtów wychodzi poza ostatnią komórkę 65535"},
-        FaultCase{"SettingsNotAnObject", "{\"cases\": [{\"set\": [1]}]}",
-                  "cases[0].set: oczekiwano obiektu {…}"},
         FaultCase{"UnknownExpectation", "{\"cases\": [{\"expect\": {\"regs\": {}}}]}",
                   "cases[0].expect.regs: nieznany klucz (dozwolone: end, registers, flags, out, "
                   "memory, max_steps, max_tstates)"},
