@@ -24,7 +24,7 @@ QJsonObject ObjectOf(Fields&& fields, const MachineState& m) {
 
 }  // namespace
 
-QByteArray JsonReport(const RunReport& report) {
+QJsonObject JsonReportObject(const RunReport& report) {
   const MachineState& m = report.machine;
 
   QJsonArray errors;
@@ -37,7 +37,7 @@ QByteArray JsonReport(const RunReport& report) {
     memory.append(QJsonObject{{"address", dump.address}, {"values", ArrayOf(cells)}});
   }
 
-  const QJsonObject root{
+  return QJsonObject{
       {"checked", report.result.checked},
       {"end", QString::fromLatin1(EndName(report.result.end))},
       {"steps", report.result.steps},
@@ -48,7 +48,10 @@ QByteArray JsonReport(const RunReport& report) {
       {"out", ArrayOf(m.OutputPorts)},
       {"memory", memory},
   };
-  return QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QByteArray JsonReport(const RunReport& report) {
+  return QJsonDocument(JsonReportObject(report)).toJson(QJsonDocument::Compact) + '\n';
 }
 
 }  // namespace kwarcyt

@@ -20,6 +20,8 @@ void AppendErrors(const ErrorList& errors, QStringList& out) {
   }
 }
 
+}  // namespace
+
 QString EndingText(const RunResult& result, const MachineState& machine) {
   switch (result.end) {
     case RunEnd::Check:
@@ -40,6 +42,8 @@ QString EndingText(const RunResult& result, const MachineState& machine) {
   }
   return {};
 }
+
+namespace {
 
 // The rows of the register views, each after its name.
 void AppendRegisters(const MachineState& m, QStringList& out) {
