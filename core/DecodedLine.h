@@ -20,6 +20,10 @@ struct DecodedLine {
   std::uint8_t a = 0;
   std::uint8_t b = 0;
   int value = 0;
+  // Clock states of the step: `clock` when a condition does not hold (and for every other
+  // instruction), `clockTaken` when it does. Label, comment and blank lines take none.
+  std::uint8_t clock = 0;
+  std::uint8_t clockTaken = 0;
 };
 
 // Takes one program line apart with the rules of the source lexicon: mnemonic, register and
