@@ -21,10 +21,6 @@ int IndexIn(std::span<const std::string_view> set, std::string_view word) {
   return found == set.end() ? -1 : static_cast<int>(found - set.begin());
 }
 
-// The registers in the machine's own order, the order of Register.
-constexpr std::array<std::string_view, 8> kMachineRegisters = {"B", "C", "D", "E",
-                                                               "H", "L", "M", "A"};
-
 int RegisterOf(std::string_view name) {
   return IndexIn(kMachineRegisters, name);
 }
