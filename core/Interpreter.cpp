@@ -9,4 +9,8 @@ StepOutcome WykonajRozkaz(MachineState& machine, const Program& program, ErrorLi
   return step::ExecuteStep(machine, program, errors, silent);
 }
 
+bool ConditionHolds(const MachineState& machine, std::uint8_t condition) {
+  return Holds(machine, condition);
+}
+
 }  // namespace kwarcyt
