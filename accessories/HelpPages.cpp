@@ -68,6 +68,7 @@ HelpPage SimulationPage() {
               Command("[Pauza] - Wstrzymuje symulację / Wznawia symulację", CommandIcon::Pauza),
               Command("[Stop/Reset] - Kończy symulację / Resetuje pamięć, rejestry oraz porty",
                       CommandIcon::Stop),
+              Command("[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku"),
           }}};
 }
 

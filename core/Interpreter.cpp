@@ -10,7 +10,7 @@ StepOutcome WykonajRozkaz(MachineState& machine, const Program& program, ErrorLi
 }
 
 bool ConditionHolds(const MachineState& machine, std::uint8_t condition) {
-  return Holds(machine, condition);
+  return step::Holds(machine, condition);
 }
 
 }  // namespace kwarcyt

@@ -396,8 +396,11 @@ std::string ExplainStep(const MachineState& before, const Program& program) {
 
   std::string text = "Wiersz " + Number(pc) + ": " +
                      std::string(Trim(program.Lines()[static_cast<std::size_t>(pc)])) + "\n";
-  text +=
-      (instruction.empty() ? std::string("Wiersz") : instruction) + ": " + Sentence(seen) + "\n";
+  // Label, comment and blank lines decode to nothing that takes time; NOP takes 4 states.
+  const bool noInstruction = seen.line.op == Op::None && seen.line.clock == 0;
+  text += noInstruction
+              ? "Wiersz bez rozkazu (etykieta, komentarz lub pusty wiersz): nic nie wykonano\n"
+              : instruction + ": " + Sentence(seen) + "\n";
   AddFlags(seen, text);
   AddChanges(seen, text);
   for (const std::string& message : messages) text += "Komunikat: " + message + "\n";

@@ -37,8 +37,9 @@ enum class Command : std::uint8_t {
   ActionWygaszacz,
   PrzelaczPulapke,
   UsunPulapki,
+  ObjasnienieKroku,
 };
-inline constexpr std::size_t kCommandCount = 25;
+inline constexpr std::size_t kCommandCount = 26;
 
 struct ActionRow {
   Command command;
@@ -86,6 +87,8 @@ inline constexpr std::array<ActionRow, kCommandCount> kActions{{
      "Przełącz pułapkę", "F2", -1, true, false},
     {Command::UsunPulapki, "UsunPulapki", "Symulacja", "Usuń wszystkie pułapki",
      "Usuń wszystkie pułapki", "Ctrl+F2", -1, true, false},
+    {Command::ObjasnienieKroku, "ObjasnienieKroku", "Symulacja", "&Objaśnienie kroku",
+     "Objaśnienie kroku", "", -1, true, true},
 }};
 
 // Each command's row stands at the command's own index.
@@ -116,10 +119,12 @@ inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparato
 inline constexpr std::array<MenuItem, 5> kWyswietlaczItems{
     Command::ActionUstawieniaWyswietlaczy, kSeparatorItem, Command::ActionAlfanumeryczny,
     Command::ActionMonochromatyczny, Command::ActionSkalaSzarosci};
-inline constexpr std::array<MenuItem, 11> kSymulacjaItems{
-    Command::Zwolnij, Command::Przyspiesz,      kSeparatorItem,      Command::Start,
-    Command::Krok,    Command::Pauza,           kSeparatorItem,      Command::Stop,
-    kSeparatorItem,   Command::PrzelaczPulapke, Command::UsunPulapki};
+inline constexpr std::array<MenuItem, 13> kSymulacjaItems{
+    Command::Zwolnij,         Command::Przyspiesz,  kSeparatorItem,
+    Command::Start,           Command::Krok,        Command::Pauza,
+    kSeparatorItem,           Command::Stop,        kSeparatorItem,
+    Command::PrzelaczPulapke, Command::UsunPulapki, kSeparatorItem,
+    Command::ObjasnienieKroku};
 inline constexpr std::array<MenuItem, 3> kInneItems{Command::ActionPomoc, Command::OAutorze,
                                                     Command::ActionWygaszacz};
 

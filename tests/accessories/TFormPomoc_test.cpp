@@ -127,8 +127,8 @@ class TFormPomocTest : public QObject {
         << 2 << 7 << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
         << "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - biały)";
     QTest::newRow("Symulacja")
-        << 3 << 6 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
-        << "[Stop/Reset] - Kończy symulację / Resetuje pamięć, rejestry oraz porty";
+        << 3 << 7 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
+        << "[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku";
     QTest::newRow("Główne okno") << 4 << 10
                                  << "- Pole tekstowe umożliwia wprowadzanie kodu przez użytkownika."
                                  << "składnię rozkazów w trakcie wprowadzania kodu.";

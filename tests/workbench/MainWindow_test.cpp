@@ -169,8 +169,9 @@ class MainWindowTest : public QObject, public WindowFixture {
     for (QAction* item : Window().findChild<QMenu*>("MenuSymulacja")->actions()) {
       items << (item->isSeparator() ? "-" : item->objectName());
     }
-    QCOMPARE(items, QStringList({"Zwolnij", "Przyspiesz", "-", "Start", "Krok", "Pauza", "-",
-                                 "Stop", "-", "PrzelaczPulapke", "UsunPulapki"}));
+    QCOMPARE(items,
+             QStringList({"Zwolnij", "Przyspiesz", "-", "Start", "Krok", "Pauza", "-", "Stop", "-",
+                          "PrzelaczPulapke", "UsunPulapki", "-", "ObjasnienieKroku"}));
     QStringList buttons;
     for (QAction* item : Window().findChild<QToolBar*>("ToolBar1")->actions()) {
       buttons << (item->isSeparator() ? "|" : item->objectName());
