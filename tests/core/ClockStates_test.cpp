@@ -2,6 +2,8 @@
 // nothing for lines without an instruction and for a step that fails.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "StepCase.h"
 #include "core/Interpreter.h"
 
@@ -75,7 +77,12 @@ INSTANTIATE_TEST_SUITE_P(Instructions, ClockStatesTest, ::testing::Values(
     ClockCase{"RC", kCY, 12}, ClockCase{"RC", kNone, 6},
     ClockCase{"RNC", kNone, 12}, ClockCase{"RNC", kCY, 6},
     ClockCase{"RPE", kP, 12}, ClockCase{"RPE", kNone, 6},
-    ClockCase{"RPO", kNone, 12}, ClockCase{"RPO", kP, 6}));
+    ClockCase{"RPO", kNone, 12}, ClockCase{"RPO", kP, 6}),
+    [](const ::testing::TestParamInfo<ClockCase>& info) {
+      std::string name;
+      for (const char c : info.param.line) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+      return name + "_" + std::to_string(info.index);
+    });
 // clang-format on
 
 TEST(ClockStates, AStepThatFailsAddsNothing) {
