@@ -41,6 +41,7 @@ QJsonObject JsonReportObject(const RunReport& report) {
       {"checked", report.result.checked},
       {"end", QString::fromLatin1(EndName(report.result.end))},
       {"steps", report.result.steps},
+      {"tstates", static_cast<qint64>(m.TStates)},
       {"errors", errors},
       {"status", QString::fromStdString(report.result.status)},
       {"registers", ObjectOf(JsonRegisterFields(), m)},

@@ -38,7 +38,8 @@ QString EndingText(const RunResult& result, const MachineState& machine);
 // The verdict of a --check for a person: the error list and whether the program passed.
 QString CheckTextReport(const RunReport& report);
 
-// The outcome of a run for a person: the error list, how the run ended, the registers, flags and
+// The outcome of a run for a person: the error list, how the run ended, the steps and clock
+// states, the registers, flags and
 // non-zero output ports in the views' number formats, and each dump as rows of address and values.
 QString RunTextReport(const RunReport& report);
 

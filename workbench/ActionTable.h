@@ -40,8 +40,9 @@ enum class Command : std::uint8_t {
   UruchomDoKursora,
   KrokNad,
   KrokWstecz,
+  ObjasnienieKroku,
 };
-inline constexpr std::size_t kCommandCount = 28;
+inline constexpr std::size_t kCommandCount = 29;
 
 struct ActionRow {
   Command command;
@@ -95,6 +96,8 @@ inline constexpr std::array<ActionRow, kCommandCount> kActions{{
      false},
     {Command::KrokWstecz, "KrokWstecz", "Symulacja", "Krok wstecz", "Krok wstecz", "Ctrl+Shift+F10",
      19, false, false},
+    {Command::ObjasnienieKroku, "ObjasnienieKroku", "Symulacja", "&Objaśnienie kroku",
+     "Objaśnienie kroku", "", -1, true, true},
 }};
 
 // Each command's row stands at the command's own index.
@@ -125,15 +128,23 @@ inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparato
 inline constexpr std::array<MenuItem, 5> kWyswietlaczItems{
     Command::ActionUstawieniaWyswietlaczy, kSeparatorItem, Command::ActionAlfanumeryczny,
     Command::ActionMonochromatyczny, Command::ActionSkalaSzarosci};
-inline constexpr std::array<MenuItem, 15> kSymulacjaItems{
-    Command::Zwolnij,    Command::Przyspiesz,
-    kSeparatorItem,      Command::Start,
-    Command::Krok,       Command::Pauza,
-    kSeparatorItem,      Command::Stop,
-    kSeparatorItem,      Command::UruchomDoKursora,
-    Command::KrokNad,    Command::KrokWstecz,
-    kSeparatorItem,      Command::PrzelaczPulapke,
-    Command::UsunPulapki};
+inline constexpr std::array<MenuItem, 17> kSymulacjaItems{Command::Zwolnij,
+                                                          Command::Przyspiesz,
+                                                          kSeparatorItem,
+                                                          Command::Start,
+                                                          Command::Krok,
+                                                          Command::Pauza,
+                                                          kSeparatorItem,
+                                                          Command::Stop,
+                                                          kSeparatorItem,
+                                                          Command::UruchomDoKursora,
+                                                          Command::KrokNad,
+                                                          Command::KrokWstecz,
+                                                          kSeparatorItem,
+                                                          Command::PrzelaczPulapke,
+                                                          Command::UsunPulapki,
+                                                          kSeparatorItem,
+                                                          Command::ObjasnienieKroku};
 inline constexpr std::array<MenuItem, 3> kInneItems{Command::ActionPomoc, Command::OAutorze,
                                                     Command::ActionWygaszacz};
 
