@@ -17,13 +17,6 @@ void Write(std::FILE* stream, const QByteArray& bytes) {
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-// The message may name a file, and a file name may come from a student as well.
-int Refuse(const QString& message) {
-  const std::string line = "kwarcyt-run: " + TerminalText(message.toStdString()) + '\n';
-  std::fwrite(line.data(), 1, line.size(), stderr);
-  return kUsageExitStatus;
-}
-
 ProgramReadResult ReadSource(const QString& file) {
   if (file != "-") return ReadProgramFile(file);
   QFile input;
@@ -40,15 +33,32 @@ void TraceStep(int line, const std::string& status) {
 
 }  // namespace
 
+// The message may name a file, and a file name may come from a student as well.
+void Complain(const QString& message) {
+  const std::string line = "kwarcyt-run: " + TerminalText(message.toStdString()) + '\n';
+  std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+int Refuse(const QString& message) {
+  Complain(message);
+  return kUsageExitStatus;
+}
+
+std::vector<std::string> ProgramLines(const ProgramText& text) {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(text.lines.size()));
+  for (const QString& line : text.lines) lines.push_back(line.toStdString());
+  return lines;
+}
+
 int RunKwarcyt(const RunnerOptions& options) {
+  if (!options.assignment.isEmpty()) return GradeKwarcyt(options);
   const ProgramReadResult read = ReadSource(options.file);
   if (!read.ok) {
     return Refuse(
         QStringLiteral("nie można odczytać pliku „%1”: %2").arg(options.file, read.error));
   }
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(read.text.lines.size()));
-  for (const QString& line : read.text.lines) lines.push_back(line.toStdString());
+  const std::vector<std::string> lines = ProgramLines(read.text);
 
   // Zeroed as after Reset; far too big for the stack.
   const auto machine = std::make_unique<MachineState>();

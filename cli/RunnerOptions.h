@@ -30,6 +30,11 @@ struct RunnerOptions {
   // --break, as written: whether a line exists is known once the file has been read.
   QStringList breaks;
   QString file;  // "-" is standard input
+
+  // --zadanie: the assignment file, and the program files and folders to grade against it.
+  QString assignment;
+  QStringList programs;
+  bool csv = false;
 };
 
 struct ParsedCommandLine {

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "AccessibleText.h"
+#include "ChangeMarks.h"
 #include "ValueLabel.h"
 
 namespace kwarcyt {
@@ -66,6 +67,7 @@ CellWindowView::CellWindowView(const CellWindowInfo& spec, CellValue cellValue,
   connect(clear, &QAction::triggered, this, [this, clearBank = std::move(clearBank)] {
     clearBank();
     Pokaz();
+    emit setByHand();
   });
   setContextMenuPolicy(Qt::CustomContextMenu);
   connect(this, &QWidget::customContextMenuRequested, this,
@@ -95,6 +97,7 @@ void CellWindowView::Pokaz() {
     const int value = cellValue_(address);
     rows_[k]->setText(rowText_(address, value, modes));
     rows_[k]->setAccessibleName(SpokenCell(spokenCell_, address, addressDigits_, value));
+    ShowChanged(*rows_[k], changed_ && changed_(address));
   }
 }
 

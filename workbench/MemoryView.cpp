@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "AccessibleText.h"
+#include "ChangeMarks.h"
 #include "ValueLabel.h"
 #include "core/MachineState.h"
 #include "look/Fonts.h"
@@ -101,6 +102,7 @@ void MemoryView::Pokaz() {
   ramHl_->setText(RamHlRow(value, Modes().decHexValues));
   ramHl_->setAccessibleName(
       SpokenCell(QStringLiteral("Komórka pamięci wskazywana przez HL,"), machine_.HL(), 4, value));
+  ShowChanged(*ramHl_, ramHlChanged_ && ramHlChanged_());
 }
 
 CellWindowView* MakeInputPortsView(MachineState& machine, QWidget* parent) {

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "AccessibleText.h"
+#include "ChangeMarks.h"
 #include "ValueLabel.h"
 
 namespace kwarcyt {
@@ -54,6 +55,7 @@ void RegisterGroup::Pokaz(const MachineState& machine) {
     const int value = row.field->read(machine);
     row.value->setText(spec_.format(value));
     row.value->setAccessibleName(SpokenFieldValue(*row.field, value));
+    ShowChanged(*row.value, marks_ != nullptr && marks_->FieldChanged(*row.field, machine));
   }
 }
 

@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QTextBlock>
 #include <QToolBar>
+#include <memory>
 
 #include "ActionTable.h"
 #include "CellWindowView.h"
@@ -25,15 +26,18 @@
 #include "ProgramEditor.h"
 #include "RecentFiles.h"
 #include "RegisterGroup.h"
+#include "TFormObjasnienie.h"
 #include "WindowGeometry.h"
 #include "WindowSettings.h"
 #include "accessories/TFormAutor.h"
 #include "accessories/TFormPomoc.h"
 #include "accessories/TFormWygaszacz.h"
 #include "checker/Sprawdzanie.h"
+#include "core/StepExplanation.h"
 #include "displays/DisplayWindows.h"
 #include "displays/TFormUstawieniaWyswietlaczy.h"
 #include "look/Fonts.h"
+#include "viewtext/ClockTime.h"
 
 namespace kwarcyt {
 
@@ -117,10 +121,9 @@ void TFormKwarcyt::ConnectCommands() {
   connect(Action(Command::OAutorze), &QAction::triggered, this, &TFormKwarcyt::OAutorzeExecute);
   connect(Action(Command::ActionWygaszacz), &QAction::triggered, this,
           &TFormKwarcyt::ActionWygaszaczExecute);
-  connect(Action(Command::PrzelaczPulapke), &QAction::triggered, this,
-          &TFormKwarcyt::PrzelaczPulapkeExecute);
-  connect(Action(Command::UsunPulapki), &QAction::triggered, this,
-          &TFormKwarcyt::UsunPulapkiExecute);
+  ConnectDebugCommands();
+  connect(Action(Command::ObjasnienieKroku), &QAction::triggered, this,
+          &TFormKwarcyt::ObjasnienieKrokuExecute);
   recent_ = new RecentFiles(Action(Command::OstatnioOtwierane), Action(Command::Otworz), this);
   connect(recent_, &RecentFiles::chosen, this, &TFormKwarcyt::OpenRecentFile);
   setAcceptDrops(true);
@@ -181,21 +184,6 @@ void TFormKwarcyt::OAutorzeExecute() {
   dialogs_->Exec(dialog);
 }
 
-void TFormKwarcyt::PrzelaczPulapkeExecute() {
-  const bool running = list_->isVisible();
-  memo_->ToggleBreakpoint(running ? list_->currentRow() : memo_->textCursor().blockNumber());
-  if (running) run_->Control().RefreshBreakpoints();
-}
-
-void TFormKwarcyt::UsunPulapkiExecute() {
-  memo_->ClearBreakpoints();
-  run_->Control().RefreshBreakpoints();
-}
-
-std::vector<std::uint8_t> TFormKwarcyt::Breakpoints() const {
-  return memo_->Breakpoints();
-}
-
 void TFormKwarcyt::ActionWygaszaczExecute() {
   TFormWygaszacz dialog(this);
   dialogs_->Exec(dialog);
@@ -247,7 +235,7 @@ void TFormKwarcyt::MemoChange() {
   ShowErrors(0);
   Action(Command::Pauza)->setEnabled(false);
   Action(Command::Start)->setEnabled(hasLines);
-  Action(Command::Krok)->setEnabled(hasLines);
+  EnableStepCommands(hasLines);
 }
 
 void TFormKwarcyt::PokazFlagi() {
@@ -275,6 +263,36 @@ void TFormKwarcyt::PokazWszystko() {
   PokazPortyWej();
   PokazPortyWyj();
   PokazRejestry();
+  PokazTakty();
+  PokazObjasnienie();
+}
+
+void TFormKwarcyt::PokazTakty() {
+  statusPanels_[3]->setText(ClockStatesText(machine_.TStates));
+  statusPanels_[3]->setToolTip(ClockTimeText(machine_.TStates));
+}
+
+void TFormKwarcyt::PokazObjasnienie() {
+  if (objasnienie_ == nullptr || !objasnienie_->isVisible()) return;
+  auto before = std::make_unique<MachineState>(machine_);
+  const RunControl& control = run_->Control();
+  if (!control.History().StateBeforeLastStep(*before)) {
+    objasnienie_->SetText(QStringLiteral("Nie wykonano jeszcze żadnego kroku."));
+    return;
+  }
+  objasnienie_->SetText(QString::fromStdString(ExplainStep(*before, control.CurrentProgram())));
+}
+
+void TFormKwarcyt::ObjasnienieKrokuExecute() {
+  QAction* action = Action(Command::ObjasnienieKroku);
+  if (objasnienie_ == nullptr) {
+    objasnienie_ = new TFormObjasnienie(this);
+    connect(objasnienie_, &TFormObjasnienie::visibilityChanged, action, &QAction::setChecked);
+    RememberToolWindow(QStringLiteral("stepExplanation"), objasnienie_);
+  }
+  objasnienie_->setVisible(!objasnienie_->isVisible());
+  action->setChecked(objasnienie_->isVisible());
+  PokazObjasnienie();
 }
 
 bool TFormKwarcyt::IsWindowShortcut(const QKeyEvent& key) const {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ActionTable.h"
+#include "ChangeMarks.h"
 #include "Dialogs.h"
 #include "ProgramEditor.h"
 #include "RunController.h"
@@ -20,7 +21,6 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QPlainTextEdit;
 class QSlider;
 
@@ -34,8 +34,10 @@ class EditorLineCache;
 class FlagsView;
 class MemoryView;
 class ProgramDocument;
+class ProgramList;
 class RecentFiles;
 class RegisterGroup;
+class TFormObjasnienie;
 class WindowSettings;
 struct RememberedState;
 
@@ -80,6 +82,11 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // Breakpoints: on the caret's line, or on the highlighted line of the list during a run.
   void PrzelaczPulapkeExecute();
   void UsunPulapkiExecute();
+  // Debugging: as Start up to the caret's or the highlighted line, over a call, one step back.
+  void UruchomDoKursoraExecute();
+  void KrokNadExecute();
+  void KrokWsteczExecute();
+  const RunControl& Run() const { return run_->Control(); }
   // The file the program was last opened from or saved to ("Nowy.txt" before that), and whether
   // it names a real file, so that Save writes without asking.
   const QString& CurrentFileName() const;
@@ -105,6 +112,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void ActionPomocExecute();
   void OAutorzeExecute();
   void ActionWygaszaczExecute();
+  // Shows or hides the explanation of the last executed step.
+  void ObjasnienieKrokuExecute();
 
   // The editor's change handler: error list, run command states, the caret line's faults.
   void MemoChange();
@@ -147,8 +156,22 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void CreateMenusAndToolBar();
   void CreateControls();
   void ConnectCommands();
+  void ConnectDebugCommands();
+  // The caret's line in the editor, or the highlighted line of the list during a run.
+  int ChosenLine() const;
+  void ToggleBreakpointAt(int line);
+  // Value entry, a flag's check box or a cleared bank changed the machine: the steps before
+  // cannot be taken back, and nothing is marked as changed by them.
+  void MachineSetByHand();
+  void UpdateStepBack();
+  void ShowDebugCommandStates(const CommandStates& states);
+  void EnableStepCommands(bool enabled);
   void FormShow();
   void PokazWszystko();
+  // The clock states in the status bar, with their time at 3.072 MHz as the tool tip.
+  void PokazTakty();
+  // The explanation of the last executed step, built only while its window is shown.
+  void PokazObjasnienie();
   void FollowPc();
   void UpdateCaretPanels();
   void ShowErrorLine(const QPoint& at);
@@ -189,6 +212,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   DisplaySettings settings_;
   DisplayWindows* displays_ = nullptr;
   ErrorList errors_;
+  ChangeMarks marks_;
   RunController* run_ = nullptr;
   std::unique_ptr<Dialogs> dialogs_;
   bool shown_ = false;
@@ -211,7 +235,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   EditActions* editActions_ = nullptr;
   EditorLineCache* memoLines_ = nullptr;
   ProgramEditor* memo_ = nullptr;
-  QListWidget* list_ = nullptr;
+  ProgramList* list_ = nullptr;
   QPlainTextEdit* listaBledow_ = nullptr;
   QSlider* czestotliwosc_ = nullptr;
   FlagsView* flagi_ = nullptr;
@@ -220,7 +244,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   MemoryView* pamiec_ = nullptr;
   CellWindowView* portyWej_ = nullptr;
   CellWindowView* portyWyj_ = nullptr;
-  std::array<QLabel*, 3> statusPanels_{};
+  std::array<QLabel*, 4> statusPanels_{};
+  TFormObjasnienie* objasnienie_ = nullptr;
 };
 
 }  // namespace kwarcyt

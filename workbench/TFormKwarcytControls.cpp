@@ -16,11 +16,13 @@
 #include "FlagsView.h"
 #include "MemoryView.h"
 #include "ProgramEditor.h"
+#include "ProgramList.h"
 #include "RegisterGroup.h"
 #include "TFormKwarcyt.h"
 #include "WindowGeometry.h"
 #include "look/Fonts.h"
 #include "resources/CommandIcons.h"
+#include "viewtext/ClockTime.h"
 #include "viewtext/ViewFormats.h"
 
 namespace kwarcyt {
@@ -117,7 +119,9 @@ void TFormKwarcyt::CreateControls() {
   memoLines_ = new EditorLineCache(*memo_->document());
   layout->addAnchored(memo_, Design(2, 32, 272, 440), kAllEdges);
 
-  list_ = new QListWidget(central);
+  list_ = new ProgramList(
+      central, [this](int line) { return memo_->HasBreakpoint(line); },
+      [this](int line) { ToggleBreakpointAt(line); });
   list_->setObjectName(QStringLiteral("List"));
   list_->setAccessibleName(QStringLiteral("Wykonywany program"));
   list_->setFont(ValueFont());
@@ -198,8 +202,9 @@ void TFormKwarcyt::CreateControls() {
   status->setObjectName(QStringLiteral("StatusBar"));
   status->setAccessibleName(QStringLiteral("Pasek stanu"));
   status->setSizeGripEnabled(true);
-  const std::array<int, 3> widths{80, 90, 300};
-  const std::array<QString, 3> texts{QString(), QString(), QStringLiteral("Wykonano rozkaz:")};
+  const std::array<int, 4> widths{80, 90, 300, 150};
+  const std::array<QString, 4> texts{QString(), QString(), QStringLiteral("Wykonano rozkaz:"),
+                                     ClockStatesText(0)};
   for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
     statusPanels_[i] = new QLabel(texts[i], status);
     statusPanels_[i]->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i));

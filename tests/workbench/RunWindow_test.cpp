@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTextBlock>
@@ -21,6 +22,12 @@ const QString kCountingLoop = "LXI H,0\nPETLA:\nINX H\nJMP PETLA";
 
 class RunWindowTest : public QObject, public WindowFixture {
   Q_OBJECT
+
+  // Drawn in the colour of a changed value rather than the window's own.
+  bool Marked(const char* label) {
+    return Child<QLabel>(label)->palette().color(QPalette::WindowText) !=
+           Window().palette().color(QPalette::WindowText);
+  }
 
  private slots:
   void init() {
@@ -190,6 +197,53 @@ class RunWindowTest : public QObject, public WindowFixture {
     QCOMPARE(Machine().B, 4);
   }
 
+  // Run to cursor pauses on the caret's line, Krok nad runs a whole call, Krok wstecz takes
+  // steps back with the list's highlight and the status bar; what a step changed is drawn
+  // marked; a value set by hand ends the way back.
+  void debuggingCommands() {
+    Child<QSlider>("Czestotliwosc")->setValue(1);
+    Type("LXI SP,0\nMVI A,1\nCALL DODAJ\nMVI B,7\nHLT\nDODAJ:\nADI 2\nRET");
+    Memo()->setTextCursor(QTextCursor(Memo()->document()->findBlockByNumber(2)));
+    QVERIFY(Action("UruchomDoKursora")->isEnabled());
+    Action("UruchomDoKursora")->trigger();
+    QTRY_VERIFY(Machine().StopRequested);
+    QCOMPARE(Machine().PC, 2);
+    QCOMPARE(List()->currentRow(), 2);
+    QVERIFY(Marked("A10"));
+    QVERIFY(!Marked("B10"));
+
+    Action("KrokNad")->trigger();
+    QTRY_COMPARE(Machine().PC, 3);
+    QVERIFY(Machine().StopRequested);
+    QCOMPARE(Machine().A, 3);
+    QCOMPARE(Machine().SP, 0);
+    Action("Krok")->trigger();
+    QCOMPARE(Machine().B, 7);
+    QVERIFY(Marked("B10"));
+    QVERIFY(!Marked("A10"));
+
+    for (int i = 0; i < 4; ++i) Action("KrokWstecz")->trigger();
+    QCOMPARE(Machine().PC, 2);
+    QCOMPARE(Machine().A, 1);
+    QCOMPARE(Machine().B, 0);
+    QCOMPARE(Machine().SP, 0);
+    QCOMPARE(List()->currentRow(), 2);
+    QCOMPARE(StatusPanel(2), QString("Wykonano rozkaz: MVI A,1"));
+    // The last step taken back was the call: SP changed, A did not.
+    QVERIFY(Marked("SP10"));
+    QVERIFY(!Marked("A10"));
+
+    auto* gutter = Child<QWidget>("ListGutter");
+    QTest::mouseClick(gutter, Qt::LeftButton, {},
+                      QPoint(4, List()->visualItemRect(List()->item(4)).center().y()));
+    QVERIFY(qobject_cast<ProgramEditor*>(Memo())->HasBreakpoint(4));
+
+    QVERIFY(Action("KrokWstecz")->isEnabled());
+    Child<QCheckBox>("CheckBoxFlagaZ")->click();
+    QVERIFY(!Action("KrokWstecz")->isEnabled());
+    QVERIFY(!Marked("SP10"));
+  }
+
   void topSpeedKeepsTheWindowLive() {
     Child<QSlider>("Czestotliwosc")->setValue(32);
     Type(kCountingLoop);
@@ -246,6 +300,47 @@ class RunWindowTest : public QObject, public WindowFixture {
     Window().KrokExecute();
     QVERIFY(!Machine().Running);
     QCOMPARE(Machine().PC, 1);
+  }
+
+  void clockStatesPanelCountsTheStepsAndTellsTheirTime() {
+    QCOMPARE(StatusPanel(3), QString("Takty: 0"));
+    Type("MVI B,2\nPETLA:\nDCR B\nJNZ PETLA\nHLT");
+    Window().KrokExecute();
+    for (const char* expected : {"Takty: 7", "Takty: 7", "Takty: 11", "Takty: 21"}) {
+      Window().KrokExecute();
+      QCOMPARE(StatusPanel(3), QString(expected));
+    }
+    QCOMPARE(Child<QLabel>("StatusBarPanel3")->toolTip(),
+             QString::fromUtf8("6,8\u00A0µs przy 3,072 MHz"));
+    Window().StartExecute();
+    QTRY_VERIFY(!Machine().Running);
+    QCOMPARE(StatusPanel(3), QString("Takty: 37"));  // DCR 4, JNZ not taken 7, HLT 5
+    Window().StopExecute();
+    QCOMPARE(StatusPanel(3), QString("Takty: 0"));
+  }
+
+  void explanationWindowFollowsTheSteps() {
+    QAction* command = Action("ObjasnienieKroku");
+    QVERIFY(command->isCheckable());
+    command->trigger();
+    auto* window = Window().findChild<QWidget*>("FormObjasnienie");
+    QVERIFY(window != nullptr && window->isVisible());
+    QVERIFY(command->isChecked());
+    QCOMPARE(window->windowTitle(), QString::fromUtf8("Kwarcyt - Objaśnienie"));
+    auto* text = Child<QPlainTextEdit>("Objasnienie");
+    QCOMPARE(text->toPlainText(), QString::fromUtf8("Nie wykonano jeszcze żadnego kroku."));
+
+    Type("MVI A,7\nMVI B,6\nADD B");
+    for (int i = 0; i < 4; ++i) Window().KrokExecute();
+    const QString shown = text->toPlainText();
+    QVERIFY2(shown.startsWith("Wiersz 2: ADD B\nADD B: A = A + B = 07h + 06h = 0Dh\n"),
+             qPrintable(shown));
+    QVERIFY(shown.contains(QString::fromUtf8("P=0, bo wynik ma nieparzystą liczbę jedynek (3)")));
+
+    window->close();
+    QVERIFY(!command->isChecked());
+    command->trigger();
+    QVERIFY(window->isVisible());
   }
 
   void closingTheWindowEndsTheRun() {
