@@ -9,6 +9,7 @@
 #include "TerminalText.h"
 #include "core/MachineFields.h"
 #include "sourcefile/ProgramFile.h"
+#include "sourceimport/ProgramImport.h"
 
 namespace kwarcyt {
 namespace {
@@ -38,6 +39,18 @@ void TraceStep(int line, const std::string& status) {
   std::fputc('\n', stderr);
 }
 
+// The converted program on standard output, the notes on standard error.
+int PrintImported(const std::vector<std::string>& source) {
+  const ImportedProgram program = ImportProgram(source);
+  std::string text;
+  for (const std::string& line : program.lines) text += line + '\n';
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::string notes;
+  for (const std::string& note : program.notes) notes += TerminalText(note) + '\n';
+  std::fwrite(notes.data(), 1, notes.size(), stderr);
+  return program.complete ? 0 : 1;
+}
+
 }  // namespace
 
 int RunKwarcyt(const RunnerOptions& options) {
@@ -46,9 +59,8 @@ int RunKwarcyt(const RunnerOptions& options) {
     return Refuse(
         QStringLiteral("nie można odczytać pliku „%1”: %2").arg(options.file, read.error));
   }
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(read.text.lines.size()));
-  for (const QString& line : read.text.lines) lines.push_back(line.toStdString());
+  const std::vector<std::string> lines = Utf8Lines(read.text.lines);
+  if (options.import) return PrintImported(lines);
 
   // Zeroed as after Reset; far too big for the stack.
   const auto machine = std::make_unique<MachineState>();

@@ -30,6 +30,8 @@ struct RunnerOptions {
   // --break, as written: whether a line exists is known once the file has been read.
   QStringList breaks;
   QString file;  // "-" is standard input
+  // --import: the file is converted from the common assembler syntax and printed, not run.
+  bool import = false;
 };
 
 struct ParsedCommandLine {

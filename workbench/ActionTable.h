@@ -37,8 +37,9 @@ enum class Command : std::uint8_t {
   ActionWygaszacz,
   PrzelaczPulapke,
   UsunPulapki,
+  Importuj,
 };
-inline constexpr std::size_t kCommandCount = 25;
+inline constexpr std::size_t kCommandCount = 26;
 
 struct ActionRow {
   Command command;
@@ -86,6 +87,7 @@ inline constexpr std::array<ActionRow, kCommandCount> kActions{{
      "Przełącz pułapkę", "F2", -1, true, false},
     {Command::UsunPulapki, "UsunPulapki", "Symulacja", "Usuń wszystkie pułapki",
      "Usuń wszystkie pułapki", "Ctrl+F2", -1, true, false},
+    {Command::Importuj, "Importuj", "Plik", "&Importuj...", "Importuj", "", -1, true, false},
 }};
 
 // Each command's row stands at the command's own index.
@@ -107,9 +109,9 @@ struct MenuRow {
   std::span<const MenuItem> items;
 };
 
-inline constexpr std::array<MenuItem, 6> kPlikItems{Command::Nowy,   Command::Otworz,
-                                                    Command::Zapisz, Command::Zapiszjako,
-                                                    kSeparatorItem,  Command::Zakoncz};
+inline constexpr std::array<MenuItem, 7> kPlikItems{
+    Command::Nowy,       Command::Otworz,   Command::Importuj, Command::Zapisz,
+    Command::Zapiszjako, kSeparatorItem,    Command::Zakoncz};
 inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparatorItem,
                                                       Command::Wytnij, Command::Kopiuj,
                                                       Command::Wklej,  Command::Wyczysc};
