@@ -136,6 +136,7 @@ class Importer {
   std::vector<Note> notes_;
   std::vector<DataBytes> data_;
   std::set<std::string> used_;
+  std::optional<std::size_t> firstCode_;
   bool complete_ = true;
 };
 
@@ -208,6 +209,10 @@ ImportedProgram Importer::Convert() {
 }
 
 void Importer::ConvertStatement(const SourceStatement& statement, long here) {
+  // The data is written before the first statement of code, and before its label and comment.
+  const bool code = statement.directive == Directive::None &&
+                    (!statement.word.empty() || IsCodeLabel(statement.label));
+  if (code && !firstCode_) firstCode_ = lines_.size();
   const bool data = statement.directive == Directive::Db || statement.directive == Directive::Dw;
   if (!statement.label.empty() && statement.directive != Directive::Equ &&
       IsCodeLabel(statement.label)) {
@@ -316,15 +321,13 @@ void Importer::NoteNames() {
   }
 }
 
-// At the top, below the comments that open the program and above its first label, so that
-// the data is written once, before anything else runs.
+// Below the comments that open the program and above its first label, so that the data is
+// written once, before anything else runs.
 void Importer::InsertPrologue() {
   const std::vector<std::string> prologue = DataPrologue(data_);
   if (prologue.empty()) return;
-  const auto top = std::find_if(lines_.begin(), lines_.end(), [](const std::string& line) {
-    return !line.empty() && line.front() != '/';
-  });
-  const long at = top - lines_.begin();
+  const long at = static_cast<long>(firstCode_.value_or(lines_.size()));
+  const auto top = lines_.begin() + at;
   const long count = static_cast<long>(prologue.size());
   lines_.insert(top, prologue.begin(), prologue.end());
   for (Note& note : notes_) {
