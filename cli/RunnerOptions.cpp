@@ -87,8 +87,6 @@ struct Options {
   QCommandLineOption help{{"h", "help"}, "Wyświetla tę pomoc."};
 };
 
-
-
 std::optional<MemoryDump> ReadDump(const QString& text, QString& error) {
   const auto parts = SplitOption(text, ':', [](const QString& left) {
     return ReadOptionNumber(left, MachineState::kMemorySize - 1).has_value();
@@ -159,9 +157,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   const Options o;
   QCommandLineParser parser;
   parser.setApplicationDescription(kDescription);
-  parser.addOptions(
-      {o.check, o.json, o.trace, o.maxSteps, o.breakAt, o.set, o.mem, o.in, o.dump, o.import,
-       o.help});
+  parser.addOptions({o.check, o.json, o.trace, o.maxSteps, o.breakAt, o.set, o.mem, o.in, o.dump,
+                     o.import, o.help});
   parser.addPositionalArgument("PLIK", "Plik z programem; - oznacza standardowe wejście.");
   if (!parser.parse(arguments)) return Failure(parser.errorText());
 

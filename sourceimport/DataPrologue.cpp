@@ -9,7 +9,8 @@ std::vector<std::string> DataPrologue(const std::vector<DataBytes>& data) {
   long hl = -2;  // the address HL holds; none yet
   for (const DataBytes& statement : data) {
     if (statement.values.empty()) continue;
-    if (lines.empty()) lines.emplace_back("/ Dane programu wpisywane do pamięci przed jego startem");
+    if (lines.empty())
+      lines.emplace_back("/ Dane programu wpisywane do pamięci przed jego startem");
     if (statement.comment) lines.push_back('/' + *statement.comment);
     long address = statement.address;
     for (const std::string& value : statement.values) {

@@ -114,8 +114,9 @@ std::optional<ImportedValue> ImportLiteral(std::string_view token, ValueKind kin
   }
   if (AllOf(token, IsDecimal)) {
     if (kind == ValueKind::Address && token.size() == 4) {
-      return HexDigits(token, "czterocyfrowy adres bez przyrostka: podręczniki zapisują adresy "
-                              "szesnastkowo");
+      return HexDigits(token,
+                       "czterocyfrowy adres bez przyrostka: podręczniki zapisują adresy "
+                       "szesnastkowo");
     }
     const std::string text(token);
     return ImportedValue{text, ValueOf(text), {}};

@@ -14,8 +14,8 @@ namespace kwarcyt {
 enum class ValueKind { Byte, Word, Address };
 
 struct ImportedValue {
-  std::string text;   // the literal Kwarcyt reads
-  long value = 0;     // what it stands for
+  std::string text;  // the literal Kwarcyt reads
+  long value = 0;    // what it stands for
   // Set when the reading of a number without a suffix was a guess: why it was read so.
   std::string guess;
 };

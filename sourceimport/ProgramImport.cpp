@@ -48,8 +48,8 @@ std::optional<std::vector<std::string>> DataValues(const SourceStatement& statem
       }
       continue;
     }
-    const auto value = ImportValue(element, words ? ValueKind::Word : ValueKind::Byte, symbols,
-                                   here, &used);
+    const auto value =
+        ImportValue(element, words ? ValueKind::Word : ValueKind::Byte, symbols, here, &used);
     if (!value || value->value < 0 || value->value > (words ? 0xFFFF : 0xFF)) return std::nullopt;
     if (words) {
       bytes.push_back(HexLiteral(value->value & 0xFF, 2));
@@ -184,8 +184,8 @@ void Importer::Lay() {
 
 ImportedProgram Importer::Convert() {
   for (std::size_t i = 0; i < end_; ++i) ConvertStatement(statements_[i], addresses_[i]);
-  const auto after = std::count_if(statements_.begin() + static_cast<long>(end_),
-                                   statements_.end(), [](const SourceStatement& statement) {
+  const auto after = std::count_if(statements_.begin() + static_cast<long>(end_), statements_.end(),
+                                   [](const SourceStatement& statement) {
                                      return !statement.text.empty() || !statement.label.empty() ||
                                             statement.comment.has_value();
                                    });
@@ -314,10 +314,10 @@ void Importer::KeepAsComment(const SourceStatement& statement, const std::string
 void Importer::NoteNames() {
   for (const std::string& name : used_) {
     const SymbolValue& symbol = symbols_.at(name);
-    notes_.push_back({-1, equates_.contains(name)
-                              ? "stałą " + name + " (EQU) zastąpiono jej wartością " + symbol.text
-                              : "etykietę danych " + name + " zastąpiono jej adresem " +
-                                    symbol.text});
+    notes_.push_back(
+        {-1, equates_.contains(name)
+                 ? "stałą " + name + " (EQU) zastąpiono jej wartością " + symbol.text
+                 : "etykietę danych " + name + " zastąpiono jej adresem " + symbol.text});
   }
 }
 
@@ -335,8 +335,9 @@ void Importer::InsertPrologue() {
   }
   long bytes = 0;
   for (const DataBytes& statement : data_) bytes += static_cast<long>(statement.values.size());
-  notes_.push_back({at, "dodano " + Counted(count, "wiersz", "wiersze", "wierszy") + " (do wiersza " +
-                            std::to_string(at + count - 1) + "), które wpisują do pamięci " +
+  notes_.push_back({at, "dodano " + Counted(count, "wiersz", "wiersze", "wierszy") +
+                            " (do wiersza " + std::to_string(at + count - 1) +
+                            "), które wpisują do pamięci " +
                             Counted(bytes, "bajt", "bajty", "bajtów") +
                             " danych z dyrektyw ORG i DB/DW; ostatni, LXI H,0, zeruje HL "
                             "jak przed startem"});

@@ -67,12 +67,23 @@ Directive DirectiveOf(std::string_view word) {
     Directive directive;
   };
   static constexpr std::array<Named, 17> kNames{{
-      {"ORG", Directive::Org},   {"DB", Directive::Db},         {"DEFB", Directive::Db},
-      {"BYTE", Directive::Db},   {"DW", Directive::Dw},         {"DEFW", Directive::Dw},
-      {"WORD", Directive::Dw},   {"DS", Directive::Ds},         {"DEFS", Directive::Ds},
-      {"EQU", Directive::Equ},   {"SET", Directive::Equ},       {"END", Directive::End},
-      {"CPU", Directive::Unknown}, {"TITLE", Directive::Unknown}, {"PAGE", Directive::Unknown},
-      {"LIST", Directive::Unknown}, {"NOLIST", Directive::Unknown},
+      {"ORG", Directive::Org},
+      {"DB", Directive::Db},
+      {"DEFB", Directive::Db},
+      {"BYTE", Directive::Db},
+      {"DW", Directive::Dw},
+      {"DEFW", Directive::Dw},
+      {"WORD", Directive::Dw},
+      {"DS", Directive::Ds},
+      {"DEFS", Directive::Ds},
+      {"EQU", Directive::Equ},
+      {"SET", Directive::Equ},
+      {"END", Directive::End},
+      {"CPU", Directive::Unknown},
+      {"TITLE", Directive::Unknown},
+      {"PAGE", Directive::Unknown},
+      {"LIST", Directive::Unknown},
+      {"NOLIST", Directive::Unknown},
   }};
   for (const Named& known : kNames) {
     if (known.name == name) return known.directive;

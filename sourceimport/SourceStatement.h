@@ -14,10 +14,10 @@ namespace kwarcyt {
 enum class Directive { None, Org, Db, Dw, Ds, Equ, End, Unknown };
 
 struct SourceStatement {
-  std::string label;           // as written, without its colon; empty for none
+  std::string label;               // as written, without its colon; empty for none
   bool labelWithoutColon = false;  // taken for a label only because a statement follows it
-  std::string word;            // the mnemonic or directive as written; empty for none
-  std::string operands;        // the rest of the statement, trimmed
+  std::string word;                // the mnemonic or directive as written; empty for none
+  std::string operands;            // the rest of the statement, trimmed
   Directive directive = Directive::None;
   std::optional<std::string> comment;  // the text after ";", right-trimmed
   // The statement as written (label excluded), trimmed: what is kept when it cannot be converted.

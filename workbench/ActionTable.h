@@ -110,8 +110,8 @@ struct MenuRow {
 };
 
 inline constexpr std::array<MenuItem, 7> kPlikItems{
-    Command::Nowy,       Command::Otworz,   Command::Importuj, Command::Zapisz,
-    Command::Zapiszjako, kSeparatorItem,    Command::Zakoncz};
+    Command::Nowy,       Command::Otworz, Command::Importuj, Command::Zapisz,
+    Command::Zapiszjako, kSeparatorItem,  Command::Zakoncz};
 inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparatorItem,
                                                       Command::Wytnij, Command::Kopiuj,
                                                       Command::Wklej,  Command::Wyczysc};
