@@ -90,7 +90,7 @@ std::optional<ImportedValue> SingleTerm(std::string_view term, ValueKind kind,
 }  // namespace
 
 std::string HexLiteral(long value, int digits) {
-  char buffer[16];
+  char buffer[24];
   std::snprintf(buffer, sizeof buffer, "%0*lX", digits, value);
   return HexDigits(buffer).text;
 }

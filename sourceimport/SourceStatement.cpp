@@ -112,7 +112,8 @@ SourceStatement ParseSourceLine(std::string_view line) {
   // A name in the first column followed by a statement is a label written without its colon
   // (LOOP MOV A,M), and so is the name of an equate (COUNT EQU 10).
   if (statement.label.empty() && !IsStatementWord(statement.word) && !statement.operands.empty()) {
-    const std::string_view rest = statement.operands;
+    // A copy: splitting it again replaces the operands it comes from.
+    const std::string rest = statement.operands;
     const std::string_view next(rest.begin(), std::find_if(rest.begin(), rest.end(), IsSpace));
     if (IsStatementWord(next) && DirectiveOf(next) != Directive::Unknown) {
       statement.label = statement.word;
