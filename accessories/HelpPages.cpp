@@ -69,7 +69,17 @@ HelpPage SimulationPage() {
               Command("[Pauza] - Wstrzymuje symulację / Wznawia symulację", CommandIcon::Pauza),
               Command("[Stop/Reset] - Kończy symulację / Resetuje pamięć, rejestry oraz porty",
                       CommandIcon::Stop),
-          }}};
+              Command("[Uruchom do kursora] - Uruchamia symulację do wiersza z kursorem",
+                      CommandIcon::DoKursora),
+              Command("[Krok nad] - Wykonuje cały wywołany podprogram jako jeden krok",
+                      CommandIcon::KrokNad),
+              Command("[Krok wstecz] - Cofa ostatni wykonany rozkaz", CommandIcon::KrokWstecz),
+              Command("[Przełącz pułapkę] - Ustawia lub usuwa pułapkę w bieżącym wierszu",
+                      CommandIcon::Pulapka),
+              Command("[Usuń wszystkie pułapki] - Usuwa pułapki ze wszystkich wierszy",
+                      CommandIcon::UsunPulapki),
+          }},
+          /*scrolls=*/true};
 }
 
 HelpPage MainWindowPage() {

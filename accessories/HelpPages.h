@@ -30,6 +30,8 @@ struct HelpLine {
 struct HelpPage {
   QString caption;
   std::vector<std::vector<HelpLine>> columns;  // one or two columns, side by side
+  // Longer than the window is high: the page scrolls instead of squeezing its lines.
+  bool scrolls = false;
 };
 
 // The seven text pages in tab order; the instruction list is the eighth page.

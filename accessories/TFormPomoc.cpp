@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -93,7 +94,13 @@ QWidget* TextPage(const HelpPage& page) {
   layout->setSpacing(24);
   for (const auto& column : page.columns) layout->addWidget(ColumnWidget(column));
   layout->addStretch(1);
-  return widget;
+  if (!page.scrolls) return widget;
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidget(widget);
+  return scroll;
 }
 
 }  // namespace

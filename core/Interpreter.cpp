@@ -287,4 +287,8 @@ StepOutcome WykonajRozkaz(MachineState& machine, const Program& program, ErrorLi
   return StepOutcome::Continued;
 }
 
+bool ConditionHolds(const MachineState& machine, std::uint8_t condition) {
+  return Holds(machine, condition);
+}
+
 }  // namespace kwarcyt

@@ -9,6 +9,14 @@ namespace kwarcyt {
 
 using std::chrono::milliseconds;
 
+namespace {
+
+// Marks in the breakpoint list: the user's own, and the pause point of a command.
+constexpr std::uint8_t kUserBreakpoint = 1;
+constexpr std::uint8_t kPausePoint = 2;
+
+}  // namespace
+
 RunControl::RunControl(MachineState& machine, ErrorList& errors, RunHost& host, Clock clock)
     : machine_(machine), errors_(errors), host_(host), clock_(std::move(clock)) {}
 
@@ -25,8 +33,31 @@ bool RunControl::BeginRun() {
   if (machine_.PC >= static_cast<int>(lines.size())) return false;
   program_ = Program(std::move(lines), machine_.LabelTable);
   engine_.emplace(machine_, program_, errors_);
-  breakpoints_ = host_.Breakpoints();
+  RefreshBreakpoints();
   return true;
+}
+
+void RunControl::RefreshBreakpoints() {
+  breakpoints_ = host_.Breakpoints();
+  for (std::uint8_t& mark : breakpoints_) mark = mark != 0 ? kUserBreakpoint : 0;
+  if (!pausePoint_ || pausePoint_->line < 0) return;
+  const auto line = static_cast<std::size_t>(pausePoint_->line);
+  if (breakpoints_.size() <= line) breakpoints_.resize(line + 1);
+  breakpoints_[line] |= kPausePoint;
+}
+
+bool RunControl::PassesPausePoint() const {
+  const auto pc = static_cast<std::size_t>(machine_.PC);
+  if (!pausePoint_ || pc >= breakpoints_.size()) return false;
+  const std::uint8_t mark = breakpoints_[pc];
+  return mark == kPausePoint && pausePoint_->sp && *pausePoint_->sp != machine_.SP;
+}
+
+void RunControl::ClearPausePoint() {
+  if (!pausePoint_ && !topSpeed_) return;
+  pausePoint_.reset();
+  topSpeed_ = false;
+  RefreshBreakpoints();
 }
 
 void RunControl::OpenRun(const CommandStates& states) {
@@ -55,8 +86,48 @@ void RunControl::KrokExecute() {
   OpenRun(kSteppingStates);
 }
 
+void RunControl::UruchomDoKursoraExecute(int line) {
+  if (ContinuousRunActive()) return;
+  pausePoint_ = PausePoint{.line = line, .sp = std::nullopt};
+  if (machine_.Running) machine_.StopRequested = false;
+  StartExecute();
+  if (!ContinuousRunActive()) ClearPausePoint();
+}
+
+void RunControl::KrokNadExecute() {
+  const auto pc = static_cast<std::size_t>(machine_.PC);
+  const auto& lines = program_.DecodedLines();
+  const bool callTaken = machine_.Running && machine_.StopRequested && pc < lines.size() &&
+                         lines[pc].op == Op::Call && ConditionHolds(machine_, lines[pc].a);
+  if (!callTaken) {
+    KrokExecute();
+    return;
+  }
+  pausePoint_ = PausePoint{.line = machine_.PC + 1, .sp = machine_.SP};
+  topSpeed_ = true;
+  RefreshBreakpoints();
+  commandStepPending_ = true;
+  machine_.StopRequested = false;
+  host_.SetCommandStates(kContinuousRunStates);
+  lastStepDue_.reset();
+  RequestContinuation(milliseconds{0});
+}
+
+void RunControl::KrokWsteczExecute() {
+  if (!CanStepBack()) return;
+  history_.Undo(machine_);
+  // After a run that ended, its list comes back, paused on the line taken back.
+  if (!machine_.Running) {
+    machine_.StopRequested = true;
+    OpenRun(kSteppingStates);
+  }
+  const int line = history_.LastStepLine();
+  host_.ShowStep(line >= 0 ? program_.StatusText(line) : std::string{});
+}
+
 void RunControl::PauzaExecute() {
   if (!machine_.Running) return;
+  ClearPausePoint();
   machine_.StopRequested = !machine_.StopRequested;
   host_.SetCommandStates(machine_.StopRequested ? kSteppingStates : kContinuousRunStates);
   if (!machine_.StopRequested) StartExecute();
@@ -71,6 +142,7 @@ void RunControl::StopExecute() {
 }
 
 void RunControl::EndRun() {
+  ClearPausePoint();
   machine_.Running = false;
   host_.ShowEditor();
   host_.SetCommandStates(kIdleStates);
@@ -78,6 +150,7 @@ void RunControl::EndRun() {
 
 void RunControl::Reset() {
   machine_.ResetMachine();
+  history_.Clear();
   host_.ShowMachineState();
   if (host_.ProgramLineCount() > 0) {
     errors_.clear();
@@ -121,8 +194,8 @@ void RunControl::Continue() {
   } else {
     lastStepDue_ = now;
   }
-  ExecuteSteps(machine_.DelayCount <= 1);
-  if (ContinuousRunActive()) RequestContinuation(RemainingPause());
+  ExecuteSteps(topSpeed_ || machine_.DelayCount <= 1);
+  if (ContinuousRunActive()) RequestContinuation(topSpeed_ ? milliseconds{0} : RemainingPause());
 }
 
 void RunControl::ExecuteSteps(bool slice) {
@@ -139,7 +212,8 @@ void RunControl::ExecuteSteps(bool slice) {
     run = engine_->Run({.steps = stretch,
                         .stopAfterReport = true,
                         .breakpoints = breakpoints_,
-                        .firstStepFree = commandStepPending_});
+                        .firstStepFree = commandStepPending_,
+                        .history = &history_});
     if (run.executed > 0) commandStepPending_ = false;
     errorsChangedFrom = std::min(errorsChangedFrom, run.errorsChangedFrom);
     if (run.lastCompleted >= 0) lastCompleted = run.lastCompleted;
@@ -148,7 +222,13 @@ void RunControl::ExecuteSteps(bool slice) {
 
   if (errorsChangedFrom < errors_.size()) host_.ShowErrors(errorsChangedFrom);
   if (lastCompleted >= 0) host_.ShowStep(program_.StatusText(lastCompleted));
+  if (run.reason == StopReason::Breakpoint && PassesPausePoint()) {
+    // A deeper call of a recursive routine came back: the step over goes on.
+    commandStepPending_ = true;
+    return;
+  }
   if (run.reason == StopReason::Breakpoint) {
+    ClearPausePoint();
     // As after Pauza: the line is highlighted and Krok goes on from it.
     machine_.StopRequested = true;
     host_.SetCommandStates(kSteppingStates);

@@ -16,6 +16,7 @@
 #include "Interpreter.h"
 #include "MachineState.h"
 #include "RunEngine.h"
+#include "StepHistory.h"
 #include "checker/ErrorList.h"
 
 namespace kwarcyt {
@@ -88,6 +89,17 @@ class RunControl {
   void KrokExecute();
   void PauzaExecute();
   void StopExecute();
+  // As Start, or a resume, that also pauses before `line` the first time it gets there.
+  void UruchomDoKursoraExecute(int line);
+  // On a call that is taken: runs at the top speed until control is back on the next line with
+  // SP as before the call. On any other line: as Krok.
+  void KrokNadExecute();
+  // Takes the last executed step back, while paused or after a run ended with its state kept.
+  void KrokWsteczExecute();
+  bool CanStepBack() const { return !history_.Empty() && !ContinuousRunActive(); }
+  // The machine was changed other than by a step, so the steps before cannot be taken back.
+  void ForgetHistory() { history_.Clear(); }
+  const StepHistory& History() const { return history_; }
   // The speed takes effect at once, also in the middle of a pause between two instructions.
   void CzestotliwoscChange(int position);
   // Zeroes the machine and returns the window to the idle state.
@@ -95,7 +107,7 @@ class RunControl {
   // Exit and the window's close: whatever runs ends before the next instruction.
   void AbandonRun();
   // Breakpoints set or cleared during a run take effect before the next instruction.
-  void RefreshBreakpoints() { breakpoints_ = host_.Breakpoints(); }
+  void RefreshBreakpoints();
 
   // The continuation the host was asked for: one instruction when DelayCount > 1, otherwise a
   // slice of instructions; then the next continuation is requested while the run goes on.
@@ -111,6 +123,10 @@ class RunControl {
   void EndRun();
   // Executes one instruction, or a slice of them, and shows the result.
   void ExecuteSteps(bool slice);
+  // Whether a run that stopped at a breakpoint only passed the pause point of a step over
+  // inside a deeper call, and goes on.
+  bool PassesPausePoint() const;
+  void ClearPausePoint();
   void RequestContinuation(std::chrono::milliseconds delay);
   std::chrono::milliseconds RemainingPause() const;
 
@@ -121,6 +137,16 @@ class RunControl {
   Program program_;
   std::optional<RunEngine> engine_;
   std::vector<std::uint8_t> breakpoints_;
+  // Where Uruchom do kursora or Krok nad pauses once; with a step over, only when SP is back
+  // where it was before the call.
+  struct PausePoint {
+    int line;
+    std::optional<int> sp;
+  };
+  std::optional<PausePoint> pausePoint_;
+  // A step over runs at the top speed whatever the speed setting.
+  bool topSpeed_ = false;
+  StepHistory history_;
   // The first step of a Start, a resume or a Krok executes even on a breakpoint, so that a run
   // can go on from one.
   bool commandStepPending_ = false;

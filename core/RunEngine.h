@@ -10,6 +10,7 @@
 
 #include "MachineState.h"
 #include "Program.h"
+#include "StepHistory.h"
 #include "checker/ErrorList.h"
 
 namespace kwarcyt {
@@ -33,6 +34,8 @@ struct RunBudget {
   // The first step of a Start, a resume or a Krok executes even on a breakpoint, so that a run
   // can go on from one; later slices of the same run check their first step too.
   bool firstStepFree = true;
+  // Records every executed step so that it can be taken back; none when null.
+  StepHistory* history = nullptr;
 };
 
 struct StepsRun {
@@ -70,7 +73,7 @@ class RunEngine {
   StepsRun Run(const RunBudget& budget, const CompletedStep& completed = {});
 
  private:
-  template <bool kObserved, bool kBreakpoints>
+  template <bool kObserved, bool kBreakpoints, bool kHistory>
   StepsRun Steps(const RunBudget& budget, const CompletedStep& completed);
   // Keeps the list within its bound; returns the first line it rewrote, if any.
   std::size_t LeaveOutFloodedReports();

@@ -1,4 +1,4 @@
-// The 15 pictures of the commands, in the order of the main window's image list: the tool bar,
+// The 20 pictures of the commands, in the order of the main window's image list: the tool bar,
 // the menus and the help pages all take them from here.
 #pragma once
 
@@ -26,14 +26,20 @@ enum class CommandIcon {
   Alfanumeryczny,
   Monochromatyczny,
   SkalaSzarosci,
+  Pulapka,
+  UsunPulapki,
+  DoKursora,
+  KrokNad,
+  KrokWstecz,
 };
-inline constexpr int kCommandIconCount = 15;
+inline constexpr int kCommandIconCount = 20;
 
 // File names (without ".svg") under ":/icons/", indexed by CommandIcon.
 inline constexpr std::array<std::string_view, kCommandIconCount> kCommandIconNames = {
-    "nowy",           "otworz",           "zapisz",         "wytnij", "kopiuj", "wklej",
-    "wyczysc",        "cofnij",           "start",          "pauza",  "stop",   "krok",
-    "alfanumeryczny", "monochromatyczny", "skala-szarosci",
+    "nowy",           "otworz",           "zapisz",         "wytnij",  "kopiuj",       "wklej",
+    "wyczysc",        "cofnij",           "start",          "pauza",   "stop",         "krok",
+    "alfanumeryczny", "monochromatyczny", "skala-szarosci", "pulapka", "usun-pulapki", "do-kursora",
+    "krok-nad",       "krok-wstecz",
 };
 
 // ":/icons/NAME.svg"

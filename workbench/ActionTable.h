@@ -37,9 +37,12 @@ enum class Command : std::uint8_t {
   ActionWygaszacz,
   PrzelaczPulapke,
   UsunPulapki,
+  UruchomDoKursora,
+  KrokNad,
+  KrokWstecz,
   Importuj,
 };
-inline constexpr std::size_t kCommandCount = 26;
+inline constexpr std::size_t kCommandCount = 29;
 
 struct ActionRow {
   Command command;
@@ -84,9 +87,15 @@ inline constexpr std::array<ActionRow, kCommandCount> kActions{{
     {Command::ActionWygaszacz, "ActionWygaszacz", "Inne", "&Wygaszacz", "", "Ctrl+W", -1, true,
      false},
     {Command::PrzelaczPulapke, "PrzelaczPulapke", "Symulacja", "Przełącz pułapkę",
-     "Przełącz pułapkę", "F2", -1, true, false},
+     "Przełącz pułapkę", "F2", 15, true, false},
     {Command::UsunPulapki, "UsunPulapki", "Symulacja", "Usuń wszystkie pułapki",
-     "Usuń wszystkie pułapki", "Ctrl+F2", -1, true, false},
+     "Usuń wszystkie pułapki", "Ctrl+F2", 16, true, false},
+    {Command::UruchomDoKursora, "UruchomDoKursora", "Symulacja", "Uruchom do kursora",
+     "Uruchom do kursora", "Ctrl+F9", 17, false, false},
+    {Command::KrokNad, "KrokNad", "Symulacja", "Krok nad", "Krok nad", "Ctrl+F10", 18, false,
+     false},
+    {Command::KrokWstecz, "KrokWstecz", "Symulacja", "Krok wstecz", "Krok wstecz", "Ctrl+Shift+F10",
+     19, false, false},
     {Command::Importuj, "Importuj", "Plik", "&Importuj...", "Importuj", "", -1, true, false},
 }};
 
@@ -118,10 +127,15 @@ inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparato
 inline constexpr std::array<MenuItem, 5> kWyswietlaczItems{
     Command::ActionUstawieniaWyswietlaczy, kSeparatorItem, Command::ActionAlfanumeryczny,
     Command::ActionMonochromatyczny, Command::ActionSkalaSzarosci};
-inline constexpr std::array<MenuItem, 11> kSymulacjaItems{
-    Command::Zwolnij, Command::Przyspiesz,      kSeparatorItem,      Command::Start,
-    Command::Krok,    Command::Pauza,           kSeparatorItem,      Command::Stop,
-    kSeparatorItem,   Command::PrzelaczPulapke, Command::UsunPulapki};
+inline constexpr std::array<MenuItem, 15> kSymulacjaItems{
+    Command::Zwolnij,    Command::Przyspiesz,
+    kSeparatorItem,      Command::Start,
+    Command::Krok,       Command::Pauza,
+    kSeparatorItem,      Command::Stop,
+    kSeparatorItem,      Command::UruchomDoKursora,
+    Command::KrokNad,    Command::KrokWstecz,
+    kSeparatorItem,      Command::PrzelaczPulapke,
+    Command::UsunPulapki};
 inline constexpr std::array<MenuItem, 3> kInneItems{Command::ActionPomoc, Command::OAutorze,
                                                     Command::ActionWygaszacz};
 
@@ -133,7 +147,7 @@ inline constexpr std::array<MenuRow, 5> kMenus{{
     {"MenuInne", "&Inne", kInneItems},
 }};
 
-inline constexpr std::array<MenuItem, 19> kToolBarItems{Command::Nowy,
+inline constexpr std::array<MenuItem, 24> kToolBarItems{Command::Nowy,
                                                         Command::Otworz,
                                                         Command::Zapisz,
                                                         kSeparatorItem,
@@ -151,7 +165,12 @@ inline constexpr std::array<MenuItem, 19> kToolBarItems{Command::Nowy,
                                                         Command::Krok,
                                                         Command::Pauza,
                                                         kSeparatorItem,
-                                                        Command::Stop};
+                                                        Command::Stop,
+                                                        kSeparatorItem,
+                                                        Command::PrzelaczPulapke,
+                                                        Command::UsunPulapki,
+                                                        Command::UruchomDoKursora,
+                                                        Command::KrokNad};
 
 // The table's UTF-8 texts as Qt strings.
 inline QString ActionText(std::string_view text) {

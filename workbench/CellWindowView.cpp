@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+
 #include <QScrollBar>
+#include "ChangeMarks.h"
 
 #include "ValueLabel.h"
 
@@ -60,6 +62,7 @@ CellWindowView::CellWindowView(const CellWindowInfo& spec, RowText rowText,
   connect(clear, &QAction::triggered, this, [this, clearBank = std::move(clearBank)] {
     clearBank();
     Pokaz();
+    emit setByHand();
   });
   setContextMenuPolicy(Qt::CustomContextMenu);
   connect(this, &QWidget::customContextMenuRequested, this,
@@ -84,7 +87,10 @@ int CellWindowView::FirstAddress() const {
 void CellWindowView::Pokaz() {
   const RowModes modes = Modes();
   const int first = FirstAddress();
-  for (int k = 0; k < kRows; ++k) rows_[k]->setText(rowText_(first + k, modes));
+  for (int k = 0; k < kRows; ++k) {
+    rows_[k]->setText(rowText_(first + k, modes));
+    ShowChanged(*rows_[k], changed_ && changed_(first + k));
+  }
 }
 
 void CellWindowView::ToggleButton(QPushButton* button, const QString& first,

@@ -47,9 +47,15 @@ class CellWindowView : public QGroupBox {
 
   // Rewrites every row from the machine.
   virtual void Pokaz();
+  // Rows whose cell changed since the previous moment are drawn marked.
+  void TrackChanges(std::function<bool(int address)> changed) { changed_ = std::move(changed); }
 
   RowModes Modes() const;
   int FirstAddress() const;
+
+ signals:
+  // The context menu cleared the whole bank.
+  void setByHand();
 
  protected:
   static constexpr int kFirstRowY = 34;
@@ -59,6 +65,7 @@ class CellWindowView : public QGroupBox {
   void ToggleButton(QPushButton* button, const QString& first, const QString& second);
 
   RowText rowText_;
+  std::function<bool(int address)> changed_;
   QString addressFirst_;
   QPushButton* addressButton_;
   QPushButton* valueButton_;

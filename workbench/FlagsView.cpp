@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 
+#include "ChangeMarks.h"
 #include "core/MachineFields.h"
 
 namespace kwarcyt {
@@ -43,11 +44,14 @@ FlagsView::FlagsView(MachineState& machine, QWidget* parent)
 void FlagsView::PokazFlagi() {
   for (std::size_t i = 0; i < kFlagBoxes.size(); ++i) {
     boxes_[i]->setChecked(kFlagBoxes[i].flag->read(machine_) == 1);
+    ShowChanged(*boxes_[i],
+                marks_ != nullptr && marks_->FieldChanged(*kFlagBoxes[i].flag, machine_));
   }
 }
 
 void FlagsView::CheckBoxFlagaClick(int flag, bool checked) {
   kFlagBoxes[static_cast<std::size_t>(flag)].flag->write(machine_, checked ? 1 : 0);
+  emit setByHand();
 }
 
 }  // namespace kwarcyt

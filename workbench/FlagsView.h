@@ -11,6 +11,8 @@ namespace kwarcyt {
 
 struct MachineState;
 
+class ChangeMarks;
+
 class FlagsView : public QGroupBox {
   Q_OBJECT
 
@@ -18,12 +20,19 @@ class FlagsView : public QGroupBox {
   FlagsView(MachineState& machine, QWidget* parent);
 
   void PokazFlagi();
+  // Flags that changed since the previous moment are drawn marked.
+  void TrackChanges(const ChangeMarks& marks) { marks_ = &marks; }
+
+ signals:
+  // A click set or cleared a flag.
+  void setByHand();
 
  private:
   void CheckBoxFlagaClick(int flag, bool checked);
 
   MachineState& machine_;
   std::array<QCheckBox*, 5> boxes_{};
+  const ChangeMarks* marks_ = nullptr;
 };
 
 }  // namespace kwarcyt

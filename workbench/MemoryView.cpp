@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "ChangeMarks.h"
 #include "ValueLabel.h"
 #include "core/MachineState.h"
 #include "look/Fonts.h"
@@ -91,6 +92,7 @@ void MemoryView::Pokaz() {
   CellWindowView::Pokaz();
   ramHl_->setText(
       RamHlRow(machine_.Memory[static_cast<std::size_t>(machine_.HL())], Modes().decHexValues));
+  ShowChanged(*ramHl_, ramHlChanged_ && ramHlChanged_());
 }
 
 CellWindowView* MakeInputPortsView(MachineState& machine, QWidget* parent) {

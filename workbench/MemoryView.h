@@ -16,10 +16,14 @@ class MemoryView : public CellWindowView {
 
   // PokazPamiec: the seven rows and the "RAM[HL]:" row.
   void Pokaz() override;
+  // The "RAM[HL]:" row is drawn marked when the value it shows changed since the previous
+  // moment.
+  void TrackRamHlChange(std::function<bool()> changed) { ramHlChanged_ = std::move(changed); }
 
  private:
   MachineState& machine_;
   QLabel* ramHl_;
+  std::function<bool()> ramHlChanged_;
 };
 
 // The input and output port windows; they differ only in their names and the bank they show.

@@ -2,7 +2,6 @@
 
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QTextBlock>
 
 namespace kwarcyt {
@@ -11,31 +10,14 @@ namespace {
 
 // A block's user state marks its breakpoint; nothing else in the program sets it.
 constexpr int kBreakpointState = 1;
-constexpr int kMarkSize = 8;
-constexpr int kGutterPadding = 3;
-const QColor kMarkColour(0xC0, 0x10, 0x10);
-
-class Gutter : public QWidget {
- public:
-  explicit Gutter(ProgramEditor& editor) : QWidget(&editor), editor_(editor) {
-    setObjectName(QStringLiteral("MemoGutter"));
-    setCursor(Qt::PointingHandCursor);
-  }
-
- protected:
-  void paintEvent(QPaintEvent* event) override { editor_.PaintGutter(*this, event->rect()); }
-  void mousePressEvent(QMouseEvent* event) override {
-    const int line = editor_.LineAt(event->position().toPoint().y());
-    if (line >= 0) editor_.ToggleBreakpoint(line);
-  }
-
- private:
-  ProgramEditor& editor_;
-};
 
 }  // namespace
 
-ProgramEditor::ProgramEditor(QWidget* parent) : QPlainTextEdit(parent), gutter_(new Gutter(*this)) {
+ProgramEditor::ProgramEditor(QWidget* parent) : QPlainTextEdit(parent) {
+  gutter_ = new LineGutter(*this, QStringLiteral("MemoGutter"),
+                           {.visible = [this] { return VisibleLines(); },
+                            .hasBreakpoint = [this](int line) { return HasBreakpoint(line); },
+                            .toggleBreakpoint = [this](int line) { ToggleBreakpoint(line); }});
   connect(this, &QPlainTextEdit::blockCountChanged, this, &ProgramEditor::FitGutter);
   connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
     if (dy != 0) {
@@ -47,52 +29,27 @@ ProgramEditor::ProgramEditor(QWidget* parent) : QPlainTextEdit(parent), gutter_(
   FitGutter();
 }
 
-int ProgramEditor::GutterWidth() const {
-  const int digits = static_cast<int>(QString::number(std::max(1, blockCount() - 1)).size());
-  return kGutterPadding + kMarkSize + kGutterPadding +
-         fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits + kGutterPadding;
-}
-
 void ProgramEditor::FitGutter() {
-  setViewportMargins(GutterWidth(), 0, 0, 0);
+  setViewportMargins(gutter_->WidthFor(blockCount()), 0, 0, 0);
 }
 
 void ProgramEditor::resizeEvent(QResizeEvent* event) {
   QPlainTextEdit::resizeEvent(event);
   const QRect area = contentsRect();
-  gutter_->setGeometry(area.left(), area.top(), GutterWidth(), area.height());
+  gutter_->setGeometry(area.left(), area.top(), gutter_->WidthFor(blockCount()), area.height());
 }
 
-void ProgramEditor::PaintGutter(QWidget& gutter, const QRect& area) {
-  QPainter painter(&gutter);
-  painter.fillRect(area, palette().color(QPalette::Window));
-  painter.setFont(font());
-  QTextBlock block = firstVisibleBlock();
-  int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
-  while (block.isValid() && top <= area.bottom()) {
-    const int height = qRound(blockBoundingRect(block).height());
-    if (block.isVisible() && top + height >= area.top()) {
-      if (block.userState() == kBreakpointState) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(kMarkColour);
-        painter.drawEllipse(kGutterPadding, top + (height - kMarkSize) / 2, kMarkSize, kMarkSize);
-      }
-      painter.setPen(palette().color(QPalette::PlaceholderText));
-      painter.drawText(0, top, gutter.width() - kGutterPadding, height, Qt::AlignRight,
-                       QString::number(block.blockNumber()));
-    }
-    block = block.next();
-    top += height;
-  }
-}
-
-int ProgramEditor::LineAt(int y) const {
+std::vector<LineGutter::VisibleLine> ProgramEditor::VisibleLines() const {
+  std::vector<LineGutter::VisibleLine> lines;
+  const int bottom = viewport()->height();
   for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
     const QRectF geometry = blockBoundingGeometry(block).translated(contentOffset());
-    if (y < geometry.top()) return -1;
-    if (y < geometry.bottom()) return block.blockNumber();
+    if (geometry.top() > bottom) break;
+    if (block.isVisible()) {
+      lines.push_back({block.blockNumber(), qRound(geometry.top()), qRound(geometry.height())});
+    }
   }
-  return -1;
+  return lines;
 }
 
 void ProgramEditor::ToggleBreakpoint(int line) {

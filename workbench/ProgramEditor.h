@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "LineGutter.h"
+
 namespace kwarcyt {
 
 class ProgramEditor : public QPlainTextEdit {
@@ -23,12 +25,6 @@ class ProgramEditor : public QPlainTextEdit {
   // A non-zero entry for each line that holds one; empty when no line does.
   std::vector<std::uint8_t> Breakpoints() const;
 
-  // The gutter: line numbers counted from 0, as the error list counts them, and a mark on
-  // each line with a breakpoint; a click toggles the line's breakpoint.
-  int GutterWidth() const;
-  void PaintGutter(QWidget& gutter, const QRect& area);
-  int LineAt(int y) const;
-
  protected:
   void resizeEvent(QResizeEvent* event) override;
   // A clipboard whose owner has gone hands over no data or data that is not there when asked;
@@ -38,8 +34,9 @@ class ProgramEditor : public QPlainTextEdit {
 
  private:
   void FitGutter();
+  std::vector<LineGutter::VisibleLine> VisibleLines() const;
 
-  QWidget* gutter_ = nullptr;
+  LineGutter* gutter_ = nullptr;
 };
 
 }  // namespace kwarcyt

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "ChangeMarks.h"
 #include "ValueLabel.h"
 
 namespace kwarcyt {
@@ -49,7 +50,10 @@ void RegisterGroup::AddRow(const MachineField& field) {
 }
 
 void RegisterGroup::Pokaz(const MachineState& machine) {
-  for (const Row& row : rows_) row.value->setText(spec_.format(row.field->read(machine)));
+  for (const Row& row : rows_) {
+    row.value->setText(spec_.format(row.field->read(machine)));
+    ShowChanged(*row.value, marks_ != nullptr && marks_->FieldChanged(*row.field, machine));
+  }
 }
 
 }  // namespace kwarcyt

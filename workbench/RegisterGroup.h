@@ -27,6 +27,8 @@ struct RegisterGroupInfo {
 QString NameLabelOf(const MachineField& field);
 QString ValueLabelOf(const MachineField& field);
 
+class ChangeMarks;
+
 class RegisterGroup : public QGroupBox {
   Q_OBJECT
 
@@ -36,6 +38,8 @@ class RegisterGroup : public QGroupBox {
   // Rows stand one under another in the order they are added.
   void AddRow(const MachineField& field);
   void Pokaz(const MachineState& machine);
+  // Values that changed since the previous moment are drawn marked.
+  void TrackChanges(const ChangeMarks& marks) { marks_ = &marks; }
 
  private:
   struct Row {
@@ -46,6 +50,7 @@ class RegisterGroup : public QGroupBox {
   RegisterGroupInfo spec_;
   int nextRowY_;
   QList<Row> rows_;
+  const ChangeMarks* marks_ = nullptr;
 };
 
 }  // namespace kwarcyt

@@ -116,10 +116,7 @@ void TFormKwarcyt::ConnectCommands() {
   connect(Action(Command::OAutorze), &QAction::triggered, this, &TFormKwarcyt::OAutorzeExecute);
   connect(Action(Command::ActionWygaszacz), &QAction::triggered, this,
           &TFormKwarcyt::ActionWygaszaczExecute);
-  connect(Action(Command::PrzelaczPulapke), &QAction::triggered, this,
-          &TFormKwarcyt::PrzelaczPulapkeExecute);
-  connect(Action(Command::UsunPulapki), &QAction::triggered, this,
-          &TFormKwarcyt::UsunPulapkiExecute);
+  ConnectDebugCommands();
 }
 
 void TFormKwarcyt::SetDisplayWindows(DisplayWindows* displays) {
@@ -174,21 +171,6 @@ void TFormKwarcyt::OAutorzeExecute() {
   dialogs_->Exec(dialog);
 }
 
-void TFormKwarcyt::PrzelaczPulapkeExecute() {
-  const bool running = list_->isVisible();
-  memo_->ToggleBreakpoint(running ? list_->currentRow() : memo_->textCursor().blockNumber());
-  if (running) run_->Control().RefreshBreakpoints();
-}
-
-void TFormKwarcyt::UsunPulapkiExecute() {
-  memo_->ClearBreakpoints();
-  run_->Control().RefreshBreakpoints();
-}
-
-std::vector<std::uint8_t> TFormKwarcyt::Breakpoints() const {
-  return memo_->Breakpoints();
-}
-
 void TFormKwarcyt::ActionWygaszaczExecute() {
   TFormWygaszacz dialog(this);
   dialogs_->Exec(dialog);
@@ -239,7 +221,7 @@ void TFormKwarcyt::MemoChange() {
   ShowErrors(0);
   Action(Command::Pauza)->setEnabled(false);
   Action(Command::Start)->setEnabled(hasLines);
-  Action(Command::Krok)->setEnabled(hasLines);
+  EnableStepCommands(hasLines);
 }
 
 void TFormKwarcyt::PokazFlagi() {

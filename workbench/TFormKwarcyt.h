@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ActionTable.h"
+#include "ChangeMarks.h"
 #include "Dialogs.h"
 #include "ProgramEditor.h"
 #include "RunController.h"
@@ -20,7 +21,6 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QPlainTextEdit;
 class QSlider;
 
@@ -34,6 +34,7 @@ class EditorLineCache;
 class FlagsView;
 class MemoryView;
 class ProgramDocument;
+class ProgramList;
 class RegisterGroup;
 
 class TFormKwarcyt : public QMainWindow, private RunHost {
@@ -76,6 +77,11 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // Breakpoints: on the caret's line, or on the highlighted line of the list during a run.
   void PrzelaczPulapkeExecute();
   void UsunPulapkiExecute();
+  // Debugging: as Start up to the caret's or the highlighted line, over a call, one step back.
+  void UruchomDoKursoraExecute();
+  void KrokNadExecute();
+  void KrokWsteczExecute();
+  const RunControl& Run() const { return run_->Control(); }
   // The file the program was last opened from or saved to ("Nowy.txt" before that), and whether
   // it names a real file, so that Save writes without asking.
   const QString& CurrentFileName() const;
@@ -133,6 +139,16 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void CreateMenusAndToolBar();
   void CreateControls();
   void ConnectCommands();
+  void ConnectDebugCommands();
+  // The caret's line in the editor, or the highlighted line of the list during a run.
+  int ChosenLine() const;
+  void ToggleBreakpointAt(int line);
+  // Value entry, a flag's check box or a cleared bank changed the machine: the steps before
+  // cannot be taken back, and nothing is marked as changed by them.
+  void MachineSetByHand();
+  void UpdateStepBack();
+  void ShowDebugCommandStates(const CommandStates& states);
+  void EnableStepCommands(bool enabled);
   void FormShow();
   void PokazWszystko();
   void FollowPc();
@@ -164,6 +180,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   DisplaySettings settings_;
   DisplayWindows* displays_ = nullptr;
   ErrorList errors_;
+  ChangeMarks marks_;
   RunController* run_ = nullptr;
   std::unique_ptr<Dialogs> dialogs_;
   bool shown_ = false;
@@ -184,7 +201,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   EditActions* editActions_ = nullptr;
   EditorLineCache* memoLines_ = nullptr;
   ProgramEditor* memo_ = nullptr;
-  QListWidget* list_ = nullptr;
+  ProgramList* list_ = nullptr;
   QPlainTextEdit* listaBledow_ = nullptr;
   QSlider* czestotliwosc_ = nullptr;
   FlagsView* flagi_ = nullptr;

@@ -16,6 +16,7 @@
 #include "FlagsView.h"
 #include "MemoryView.h"
 #include "ProgramEditor.h"
+#include "ProgramList.h"
 #include "RegisterGroup.h"
 #include "TFormKwarcyt.h"
 #include "WindowGeometry.h"
@@ -114,7 +115,9 @@ void TFormKwarcyt::CreateControls() {
   memoLines_ = new EditorLineCache(*memo_->document());
   layout->addAnchored(memo_, Design(2, 32, 272, 440), kAllEdges);
 
-  list_ = new QListWidget(central);
+  list_ = new ProgramList(
+      central, [this](int line) { return memo_->HasBreakpoint(line); },
+      [this](int line) { ToggleBreakpointAt(line); });
   list_->setObjectName(QStringLiteral("List"));
   list_->setFont(ValueFont());
   list_->setFocusPolicy(Qt::NoFocus);

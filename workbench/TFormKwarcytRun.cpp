@@ -13,6 +13,7 @@
 #include "EditorLines.h"
 #include "ListFollow.h"
 #include "ProgramDocument.h"
+#include "ProgramList.h"
 #include "TFormKwarcyt.h"
 
 namespace kwarcyt {
@@ -45,9 +46,10 @@ void TFormKwarcyt::SetCommandStates(const CommandStates& states) {
     Action(command)->setEnabled(states.fileCommands);
   }
   Action(Command::Start)->setEnabled(states.start);
-  Action(Command::Krok)->setEnabled(states.krok);
+  EnableStepCommands(states.krok);
   Action(Command::Pauza)->setEnabled(states.pauza);
   Action(Command::Stop)->setEnabled(states.stop);
+  ShowDebugCommandStates(states);
 }
 
 void TFormKwarcyt::ShowProgramList(const std::vector<std::string>& lines, int pc) {
@@ -62,6 +64,7 @@ void TFormKwarcyt::ShowProgramList(const std::vector<std::string>& lines, int pc
     auto* item = new QListWidgetItem(text, list_);
     item->setSizeHint(QSize(0, kListRowHeight));
   }
+  list_->UpdateGutter();
   list_->show();
   list_->doItemsLayout();
   list_->setUpdatesEnabled(true);
@@ -100,7 +103,9 @@ void TFormKwarcyt::ShowErrors(std::size_t from) {
 }
 
 void TFormKwarcyt::ShowMachine(const std::string* statusText) {
+  if (statusText != nullptr && !run_->Control().ContinuousRunActive()) marks_.Moment(machine_);
   PokazWszystko();
+  UpdateStepBack();
   if (statusText == nullptr) return;
   statusPanels_[2]->setText(QString::fromStdString(*statusText));
   FollowPc();
@@ -121,6 +126,8 @@ void TFormKwarcyt::FollowPc() {
 }
 
 void TFormKwarcyt::ResetWindow() {
+  marks_.Forget(machine_);
+  PokazWszystko();
   list_->verticalScrollBar()->setValue(0);
   memo_->setFocus();
 }

@@ -130,10 +130,12 @@ void TFormKwarcyt::EditValue(const ValueTarget& target) {
   TFormPodaj dialog(this);
   dialog.SetTitle(ValueEntryTitle(target.name, maximum));
   dialog.SetMaximum(maximum);
-  dialog.SetValue(target.read());
+  const int before = target.read();
+  dialog.SetValue(before);
   dialogs_->Exec(dialog);
   target.write(dialog.Result());
   target.redraw();
+  if (target.read() != before) MachineSetByHand();
 }
 
 }  // namespace kwarcyt

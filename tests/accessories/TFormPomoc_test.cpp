@@ -1,6 +1,7 @@
 // The help window: page texts and pictures, accelerators, the size per page and Esc.
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -126,9 +127,9 @@ class TFormPomocTest : public QObject {
     QTest::newRow("Wyświetlacz")
         << 2 << 7 << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
         << "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - biały)";
-    QTest::newRow("Symulacja")
-        << 3 << 6 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
-        << "[Stop/Reset] - Kończy symulację / Resetuje pamięć, rejestry oraz porty";
+    QTest::newRow("Symulacja") << 3 << 11
+                               << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
+                               << "[Usuń wszystkie pułapki] - Usuwa pułapki ze wszystkich wierszy";
     QTest::newRow("Główne okno") << 4 << 10
                                  << "- Pole tekstowe umożliwia wprowadzanie kodu przez użytkownika."
                                  << "składnię rozkazów w trakcie wprowadzania kodu.";
@@ -245,8 +246,18 @@ class TFormPomocTest : public QObject {
                                                 "skala-szarosci"}
                                  << QStringList{"[Alfanumeryczny]", "[Graficzny - Mono]",
                                                 "[Graficzny - Szary]"};
-    QTest::newRow("Symulacja") << 3 << QStringList{"start", "krok", "pauza", "stop"}
-                               << QStringList{"[Start]", "[Krok]", "[Pauza]", "[Stop/Reset]"};
+    QTest::newRow("Symulacja") << 3 << QStringList{"start",       "krok",       "pauza",
+                                                   "stop",        "do-kursora", "krok-nad",
+                                                   "krok-wstecz", "pulapka",    "usun-pulapki"}
+                               << QStringList{"[Start]",
+                                              "[Krok]",
+                                              "[Pauza]",
+                                              "[Stop/Reset]",
+                                              "[Uruchom do kursora]",
+                                              "[Krok nad]",
+                                              "[Krok wstecz]",
+                                              "[Przełącz pułapkę]",
+                                              "[Usuń wszystkie pułapki]"};
     QTest::newRow("Główne okno") << 4 << QStringList{} << QStringList{};
     QTest::newRow("Kod") << 6 << QStringList{} << QStringList{};
   }
@@ -288,7 +299,11 @@ class TFormPomocTest : public QObject {
     form.PageControl()->setCurrentIndex(page);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QWidget* pageWidget = form.PageControl()->widget(page);
+    // A page longer than the window scrolls: each line must fit once scrolled to.
+    auto* scroll = qobject_cast<QScrollArea*>(pageWidget);
+    if (scroll != nullptr) pageWidget = scroll->viewport();
     for (QLabel* label : PageLabels(form, page)) {
+      if (scroll != nullptr) scroll->ensureWidgetVisible(label, 0, 0);
       const QRect area(label->mapTo(pageWidget, QPoint(0, 0)), label->size());
       QVERIFY2(pageWidget->rect().contains(area), qPrintable(VisibleText(label)));
       QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(VisibleText(label)));

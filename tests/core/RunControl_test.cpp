@@ -390,5 +390,85 @@ TEST_F(RunControlTest, ResetKeepsTheEmptyProgramMessage) {
   }
 }
 
+namespace debugger {
+
+// A routine that calls itself while C counts down: its CNZ returns to line 7 at every depth.
+const std::vector<std::string> kRecursive{"LXI SP,0", "MVI C,3", "CALL REK", "HLT",
+                                          "REK:",     "DCR C",   "CNZ REK",  "RET"};
+
+}  // namespace debugger
+
+TEST_F(RunControlTest, StepOverRunsATakenCallToItsReturn) {
+  struct Case {
+    std::string name;
+    int stepsBefore;  // Krok presses after the list opened
+    int pcAfter;
+    int spAfter;
+    int cAfter;
+  };
+  const std::vector<Case> cases{
+      {"CallFromTheTop", 2, 3, 0, 0},
+      // Inside the routine: the deeper calls return to the same line with a lower SP.
+      {"RecursiveCallComesBackOnce", 4, 7, 0xFFFE, 0},
+      {"OrdinaryLineIsOneStep", 1, 2, 0, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    run.Reset();
+    host.lines = debugger::kRecursive;
+    machine.DelayCount = 1024;  // the slowest speed: a step over still runs at the top speed
+    run.KrokExecute();
+    for (int i = 0; i < c.stepsBefore; ++i) run.KrokExecute();
+    run.KrokNadExecute();
+    RunContinuations(10);
+    EXPECT_TRUE(machine.Running);
+    EXPECT_EQ(host.states, kSteppingStates);
+    EXPECT_EQ(machine.PC, c.pcAfter);
+    EXPECT_EQ(machine.SP, c.spAfter);
+    EXPECT_EQ(machine.C, c.cAfter);
+  }
+}
+
+TEST_F(RunControlTest, RunToCursorPausesThereOnce) {
+  host.lines = kCounting;
+  machine.DelayCount = 1;
+  run.UruchomDoKursoraExecute(4);
+  RunContinuations(10);
+  EXPECT_EQ(host.states, kSteppingStates);
+  EXPECT_EQ(machine.PC, 4);
+  EXPECT_EQ(machine.A, 4);
+  // Resumed, the run passes that line as if it had no mark.
+  run.PauzaExecute();
+  RunContinuations(10);
+  EXPECT_FALSE(machine.Running);
+  EXPECT_EQ(machine.A, 10);
+}
+
+TEST_F(RunControlTest, StepBackAfterTheRunEndedReopensItsList) {
+  host.lines = {"MVI A,1", "INR A", "HLT"};
+  machine.DelayCount = 1;
+  run.StartExecute();
+  RunContinuations(10);
+  ASSERT_FALSE(machine.Running);
+  ASSERT_TRUE(run.CanStepBack());
+
+  run.KrokWsteczExecute();
+  EXPECT_TRUE(host.listShown);
+  EXPECT_EQ(host.states, kSteppingStates);
+  EXPECT_EQ(machine.PC, 1);
+  EXPECT_EQ(machine.A, 1);
+  EXPECT_EQ(host.statusText, "Wykonano rozkaz: MVI A,1");
+  run.KrokWsteczExecute();
+  EXPECT_EQ(machine.PC, 0);
+  EXPECT_EQ(host.statusText, "");
+  EXPECT_FALSE(run.CanStepBack());
+  // Forward again from the restored state.
+  run.KrokExecute();
+  run.KrokExecute();
+  EXPECT_EQ(machine.A, 2);
+  run.Reset();
+  EXPECT_FALSE(run.CanStepBack());
+}
+
 }  // namespace
 }  // namespace kwarcyt

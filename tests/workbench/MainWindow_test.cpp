@@ -107,6 +107,26 @@ class MainWindowTest : public QObject, public WindowFixture {
                           << "MenuSymulacja"
                           << "&Krok"
                           << "F10" << true << true;
+    QTest::newRow("PrzelaczPulapke") << "PrzelaczPulapke"
+                                     << "MenuSymulacja"
+                                     << "Przełącz pułapkę"
+                                     << "F2" << true << true;
+    QTest::newRow("UsunPulapki") << "UsunPulapki"
+                                 << "MenuSymulacja"
+                                 << "Usuń wszystkie pułapki"
+                                 << "Ctrl+F2" << true << true;
+    QTest::newRow("UruchomDoKursora") << "UruchomDoKursora"
+                                      << "MenuSymulacja"
+                                      << "Uruchom do kursora"
+                                      << "Ctrl+F9" << true << true;
+    QTest::newRow("KrokNad") << "KrokNad"
+                             << "MenuSymulacja"
+                             << "Krok nad"
+                             << "Ctrl+F10" << true << true;
+    QTest::newRow("KrokWstecz") << "KrokWstecz"
+                                << "MenuSymulacja"
+                                << "Krok wstecz"
+                                << "Ctrl+Shift+F10" << true << false;
     QTest::newRow("Zwolnij") << "Zwolnij"
                              << "MenuSymulacja"
                              << "Zwolnij"
@@ -170,7 +190,8 @@ class MainWindowTest : public QObject, public WindowFixture {
       items << (item->isSeparator() ? "-" : item->objectName());
     }
     QCOMPARE(items, QStringList({"Zwolnij", "Przyspiesz", "-", "Start", "Krok", "Pauza", "-",
-                                 "Stop", "-", "PrzelaczPulapke", "UsunPulapki"}));
+                                 "Stop", "-", "UruchomDoKursora", "KrokNad", "KrokWstecz", "-",
+                                 "PrzelaczPulapke", "UsunPulapki"}));
     QStringList buttons;
     for (QAction* item : Window().findChild<QToolBar*>("ToolBar1")->actions()) {
       buttons << (item->isSeparator() ? "|" : item->objectName());
@@ -178,7 +199,8 @@ class MainWindowTest : public QObject, public WindowFixture {
     QCOMPARE(buttons.join(' '),
              QString("Nowy Otworz Zapisz | Wytnij Kopiuj Wklej Wyczysc Cofnij | "
                      "ActionAlfanumeryczny ActionMonochromatyczny ActionSkalaSzarosci | "
-                     "Start Krok Pauza | Stop"));
+                     "Start Krok Pauza | Stop | PrzelaczPulapke UsunPulapki UruchomDoKursora "
+                     "KrokNad"));
   }
 
   // The editor would take Ctrl+A as "select all"; the About command must win.

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTextBlock>
@@ -21,6 +22,12 @@ const QString kCountingLoop = "LXI H,0\nPETLA:\nINX H\nJMP PETLA";
 
 class RunWindowTest : public QObject, public WindowFixture {
   Q_OBJECT
+
+  // Drawn in the colour of a changed value rather than the window's own.
+  bool Marked(const char* label) {
+    return Child<QLabel>(label)->palette().color(QPalette::WindowText) !=
+           Window().palette().color(QPalette::WindowText);
+  }
 
  private slots:
   void init() {
@@ -188,6 +195,53 @@ class RunWindowTest : public QObject, public WindowFixture {
     QVERIFY(Action("Krok")->isEnabled());
     Window().KrokExecute();
     QCOMPARE(Machine().B, 4);
+  }
+
+  // Run to cursor pauses on the caret's line, Krok nad runs a whole call, Krok wstecz takes
+  // steps back with the list's highlight and the status bar; what a step changed is drawn
+  // marked; a value set by hand ends the way back.
+  void debuggingCommands() {
+    Child<QSlider>("Czestotliwosc")->setValue(1);
+    Type("LXI SP,0\nMVI A,1\nCALL DODAJ\nMVI B,7\nHLT\nDODAJ:\nADI 2\nRET");
+    Memo()->setTextCursor(QTextCursor(Memo()->document()->findBlockByNumber(2)));
+    QVERIFY(Action("UruchomDoKursora")->isEnabled());
+    Action("UruchomDoKursora")->trigger();
+    QTRY_VERIFY(Machine().StopRequested);
+    QCOMPARE(Machine().PC, 2);
+    QCOMPARE(List()->currentRow(), 2);
+    QVERIFY(Marked("A10"));
+    QVERIFY(!Marked("B10"));
+
+    Action("KrokNad")->trigger();
+    QTRY_COMPARE(Machine().PC, 3);
+    QVERIFY(Machine().StopRequested);
+    QCOMPARE(Machine().A, 3);
+    QCOMPARE(Machine().SP, 0);
+    Action("Krok")->trigger();
+    QCOMPARE(Machine().B, 7);
+    QVERIFY(Marked("B10"));
+    QVERIFY(!Marked("A10"));
+
+    for (int i = 0; i < 4; ++i) Action("KrokWstecz")->trigger();
+    QCOMPARE(Machine().PC, 2);
+    QCOMPARE(Machine().A, 1);
+    QCOMPARE(Machine().B, 0);
+    QCOMPARE(Machine().SP, 0);
+    QCOMPARE(List()->currentRow(), 2);
+    QCOMPARE(StatusPanel(2), QString("Wykonano rozkaz: MVI A,1"));
+    // The last step taken back was the call: SP changed, A did not.
+    QVERIFY(Marked("SP10"));
+    QVERIFY(!Marked("A10"));
+
+    auto* gutter = Child<QWidget>("ListGutter");
+    QTest::mouseClick(gutter, Qt::LeftButton, {},
+                      QPoint(4, List()->visualItemRect(List()->item(4)).center().y()));
+    QVERIFY(qobject_cast<ProgramEditor*>(Memo())->HasBreakpoint(4));
+
+    QVERIFY(Action("KrokWstecz")->isEnabled());
+    Child<QCheckBox>("CheckBoxFlagaZ")->click();
+    QVERIFY(!Action("KrokWstecz")->isEnabled());
+    QVERIFY(!Marked("SP10"));
   }
 
   void topSpeedKeepsTheWindowLive() {
