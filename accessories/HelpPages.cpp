@@ -78,6 +78,7 @@ HelpPage SimulationPage() {
                       CommandIcon::Pulapka),
               Command("[Usuń wszystkie pułapki] - Usuwa pułapki ze wszystkich wierszy",
                       CommandIcon::UsunPulapki),
+              Command("[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku"),
           }},
           /*scrolls=*/true};
 }

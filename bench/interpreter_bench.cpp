@@ -1,6 +1,7 @@
 // Executed program lines per second, and the cost of taking a program apart when a run starts.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "checker/Sprawdzanie.h"
 #include "core/RunEngine.h"
+#include "core/StepHistory.h"
 
 namespace kwarcyt {
 namespace {
@@ -21,15 +23,28 @@ LabelTable LabelsOf(const std::vector<std::string>& lines) {
 }
 
 // Runs the program again and again from line 0, as the runner does; every step is one line.
-void RunLoop(benchmark::State& state, const std::vector<std::string>& lines) {
+// Debugged as in the window: ten breakpoints checked at every step (on lines the run never
+// reaches), every step kept for stepping back, or both.
+enum Debugging { kNone = 0, kBreakpoints = 1, kHistory = 2 };
+void RunLoop(benchmark::State& state, const std::vector<std::string>& lines,
+             int debugging = kNone) {
   const Program program(lines, LabelsOf(lines));
   auto machine = std::make_unique<MachineState>();
   ErrorList errors;
   RunEngine engine(*machine, program, errors);
+  std::vector<std::uint8_t> breakpoints(lines.size() + 10, 0);
+  std::fill(breakpoints.end() - 10, breakpoints.end(), 1);
+  StepHistory history;
+  const RunBudget budget{
+      .steps = std::numeric_limits<std::int64_t>::max(),
+      .stopAfterReport = false,
+      .breakpoints = (debugging & kBreakpoints) != 0 ? breakpoints : std::span<std::uint8_t>{},
+      .firstStepFree = true,
+      .history = (debugging & kHistory) != 0 ? &history : nullptr};
   std::int64_t executed = 0;
   for (auto _ : state) {
     machine->PC = 0;
-    executed += engine.Run({.steps = std::numeric_limits<std::int64_t>::max()}).executed;
+    executed += engine.Run(budget).executed;
   }
   benchmark::DoNotOptimize(machine->A);
   state.SetItemsProcessed(executed);
@@ -39,6 +54,16 @@ void BM_CountdownLoop(benchmark::State& state) {
   RunLoop(state, {"LXI B,FFFFh", "PETLA:", "DCX B", "MOV A,B", "ORA C", "JNZ PETLA", "HLT"});
 }
 BENCHMARK(BM_CountdownLoop)->Unit(benchmark::kMillisecond);
+
+void BM_CountdownLoopDebugged(benchmark::State& state) {
+  RunLoop(state, {"LXI B,FFFFh", "PETLA:", "DCX B", "MOV A,B", "ORA C", "JNZ PETLA", "HLT"},
+          static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_CountdownLoopDebugged)
+    ->Arg(kBreakpoints)
+    ->Arg(kHistory)
+    ->Arg(kBreakpoints | kHistory)
+    ->Unit(benchmark::kMillisecond);
 
 // Memory, the stack and the flag arithmetic: a checksum over 4 KiB with a subroutine call.
 void BM_ChecksumWithCalls(benchmark::State& state) {

@@ -4,14 +4,7 @@
 #   bench/runner_bench.sh [PATH_TO_KWARCYT_RUN]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runner=${1:-}
-if [ -z "$runner" ]; then
-  build_dir=${KWARCYT_BUILD_DIR:-build-release}
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKWARCYT_BUILD_TESTS=OFF \
-        -DKWARCYT_BUILD_BENCH=OFF -DKWARCYT_BUILD_GUI=OFF > /dev/null
-  cmake --build "$build_dir" --target kwarcyt-run > /dev/null
-  runner=$build_dir/cli/kwarcyt-run
-fi
+source bench/release_runner.sh "${1:-}"
 steps=100000000
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

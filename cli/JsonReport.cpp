@@ -24,7 +24,7 @@ QJsonObject ObjectOf(Fields&& fields, const MachineState& m) {
 
 }  // namespace
 
-QByteArray JsonReport(const RunReport& report) {
+QJsonObject JsonReportObject(const RunReport& report) {
   const MachineState& m = report.machine;
 
   QJsonArray errors;
@@ -37,10 +37,11 @@ QByteArray JsonReport(const RunReport& report) {
     memory.append(QJsonObject{{"address", dump.address}, {"values", ArrayOf(cells)}});
   }
 
-  const QJsonObject root{
+  return QJsonObject{
       {"checked", report.result.checked},
       {"end", QString::fromLatin1(EndName(report.result.end))},
       {"steps", report.result.steps},
+      {"tstates", static_cast<qint64>(m.TStates)},
       {"errors", errors},
       {"status", QString::fromStdString(report.result.status)},
       {"registers", ObjectOf(JsonRegisterFields(), m)},
@@ -48,7 +49,10 @@ QByteArray JsonReport(const RunReport& report) {
       {"out", ArrayOf(m.OutputPorts)},
       {"memory", memory},
   };
-  return QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QByteArray JsonReport(const RunReport& report) {
+  return QJsonDocument(JsonReportObject(report)).toJson(QJsonDocument::Compact) + '\n';
 }
 
 }  // namespace kwarcyt

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 #include <vector>
 
@@ -26,13 +27,19 @@ inline auto JsonRegisterFields() {
   return FieldsOf(FieldKind::Register, FieldKind::ProgramCounter, FieldKind::StackPointer);
 }
 
+// The object the JSON report writes.
+QJsonObject JsonReportObject(const RunReport& report);
 // One JSON object and a line break, UTF-8.
 QByteArray JsonReport(const RunReport& report);
+
+// How the run ended, as one sentence: "Program zatrzymany rozkazem HLT."
+QString EndingText(const RunResult& result, const MachineState& machine);
 
 // The verdict of a --check for a person: the error list and whether the program passed.
 QString CheckTextReport(const RunReport& report);
 
-// The outcome of a run for a person: the error list, how the run ended, the registers, flags and
+// The outcome of a run for a person: the error list, how the run ended, the steps and clock
+// states, the registers, flags and
 // non-zero output ports in the views' number formats, and each dump as rows of address and values.
 QString RunTextReport(const RunReport& report);
 

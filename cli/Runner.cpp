@@ -18,13 +18,6 @@ void Write(std::FILE* stream, const QByteArray& bytes) {
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-// The message may name a file, and a file name may come from a student as well.
-int Refuse(const QString& message) {
-  const std::string line = "kwarcyt-run: " + TerminalText(message.toStdString()) + '\n';
-  std::fwrite(line.data(), 1, line.size(), stderr);
-  return kUsageExitStatus;
-}
-
 ProgramReadResult ReadSource(const QString& file) {
   if (file != "-") return ReadProgramFile(file);
   QFile input;
@@ -53,13 +46,29 @@ int PrintImported(const std::vector<std::string>& source) {
 
 }  // namespace
 
+// The message may name a file, and a file name may come from a student as well.
+void Complain(const QString& message) {
+  const std::string line = "kwarcyt-run: " + TerminalText(message.toStdString()) + '\n';
+  std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+int Refuse(const QString& message) {
+  Complain(message);
+  return kUsageExitStatus;
+}
+
+std::vector<std::string> ProgramLines(const ProgramText& text) {
+  return Utf8Lines(text.lines);
+}
+
 int RunKwarcyt(const RunnerOptions& options) {
+  if (!options.assignment.isEmpty()) return GradeKwarcyt(options);
   const ProgramReadResult read = ReadSource(options.file);
   if (!read.ok) {
     return Refuse(
         QStringLiteral("nie można odczytać pliku „%1”: %2").arg(options.file, read.error));
   }
-  const std::vector<std::string> lines = Utf8Lines(read.text.lines);
+  const std::vector<std::string> lines = ProgramLines(read.text);
   if (options.import) return PrintImported(lines);
 
   // Zeroed as after Reset; far too big for the stack.

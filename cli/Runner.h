@@ -2,7 +2,12 @@
 // run, print the outcome.
 #pragma once
 
+#include <QString>
+#include <string>
+#include <vector>
+
 #include "RunnerOptions.h"
+#include "sourcefile/ProgramText.h"
 
 namespace kwarcyt {
 
@@ -11,6 +16,19 @@ namespace kwarcyt {
 // line was converted, 1 when some was kept as a comment, 2 when the file could not be read.
 int RunKwarcyt(const RunnerOptions& options);
 
+// kwarcyt-run --zadanie: 0 when every case of every program passed, 5 when any failed, 2 for a
+// bad assignment file.
+int GradeKwarcyt(const RunnerOptions& options);
+
 inline constexpr int kUsageExitStatus = 2;
+inline constexpr int kSomeCaseFailedExitStatus = 5;
+
+// Writes "kwarcyt-run: " and the message to standard error.
+void Complain(const QString& message);
+// Complains and gives kUsageExitStatus.
+int Refuse(const QString& message);
+
+// The lines as the checker and the run take them.
+std::vector<std::string> ProgramLines(const ProgramText& text);
 
 }  // namespace kwarcyt

@@ -16,7 +16,8 @@ const QString kDescription = QStringLiteral(
     "Sprawdza i uruchamia bez okna program w asemblerze 8085 zapisany w pliku PLIK,\n"
     "tak jak robi to jedno naciśnięcie Start przy największej szybkości, i wypisuje\n"
     "stan maszyny po zakończeniu: listę błędów, rejestry, flagi, niezerowe porty\n"
-    "wyjściowe i wybrane obszary pamięci.\n"
+    "wyjściowe i wybrane obszary pamięci. Z opcją --zadanie ocenia naraz wiele programów\n"
+    "według przypadków opisanych w pliku zadania.\n"
     "\n"
     "Maszyna startuje wyzerowana, jak po Stop/Reset; potem opcje --set, --mem i --in\n"
     "działają w podanej kolejności. Liczby zapisuje się tak jak w programie: 75, 4Bh,\n"
@@ -31,6 +32,8 @@ const QString kDescription = QStringLiteral(
     "  2  błędna opcja lub wartość albo nie można odczytać pliku\n"
     "  3  błąd wykonania\n"
     "  4  program wciąż działał po --max-steps krokach\n"
+    "  5  z --zadanie: któryś przypadek któregoś programu nie został zaliczony\n"
+    "     (0: wszystkie zaliczone; 2: błędny plik zadania)\n"
     "\n"
     "kwarcyt-run --import PLIK przekształca program zapisany w zwykłej składni asemblerów 8085\n"
     "(komentarze po średniku, etykiety przed rozkazem, dane ORG/DB, stałe EQU) na składnię\n"
@@ -46,8 +49,26 @@ const QString kJsonDescription =
         "limit: wyczerpano limit kroków; break: zatrzymany przed wierszem z --break), steps "
         "(liczba kroków), errors (wiersze listy błędów), status (tekst paska stanu), registers "
         "(%1), flags (%2), out (256 portów wyjściowych), memory (dla każdego --dump obiekt "
-        "{\"address\", \"values\"}).")
+        "{\"address\", \"values\"}). Z --zadanie: jeden obiekt z wynikami oceny (zob. --zadanie).")
         .arg(NamesOf(JsonRegisterFields()), NamesOf(FlagFields()));
+
+const QString kAssignmentDescription = QStringLiteral(
+    "Ocenia programy: każdy podany PLIK, a z podanego folderu każdy plik *.txt (w kolejności "
+    "nazw, bez podfolderów), jest uruchamiany w każdym przypadku zadania dokładnie tak, jak "
+    "uruchomiłyby go opcje --set, --mem, --in i --max-steps, a stan maszyny po przebiegu jest "
+    "porównywany z oczekiwanym. Wypisuje tabelę: wiersz na program, dla każdego przypadku + "
+    "(zaliczony) albo - (niezaliczony), punkty, a pod tabelą pierwszą różnicę każdego "
+    "niezaliczonego przypadku. Program z błędami nie zalicza żadnego przypadku; plik, którego "
+    "nie można odczytać, jest wierszem z przyczyną. Plik zadania (JSON, UTF-8): {\"name\": "
+    "nazwa, \"max_steps\": N, \"cases\": [{\"name\": nazwa, \"set\": {\"HL\": \"2000h\"}, "
+    "\"mem\": {\"2000h\": [1, 2, 3]}, \"in\": {\"1\": 5}, \"expect\": {\"end\": \"hlt\", "
+    "\"registers\": {\"A\": 6}, \"flags\": {\"Z\": 0}, \"out\": {\"1\": 6}, \"memory\": "
+    "{\"2100h\": [6]}, \"max_steps\": N, \"max_tstates\": N}}]}. Liczby zapisuje się jak w "
+    "programie, także w cudzysłowie (\"4Bh\", \"'K'\"); każda część expect jest opcjonalna, "
+    "max_steps i max_tstates to górne granice liczby kroków i taktów zegara. Z --json wypisuje "
+    "obiekt {name, cases, programs: [{file, points, error, cases: [{name, passed, differences, "
+    "run}]}]}, gdzie run to obiekt, jaki --json wypisuje dla jednego przebiegu; z --csv wiersz "
+    "na każdy program i przypadek.");
 
 struct Options {
   QCommandLineOption check{"check",
@@ -84,6 +105,11 @@ struct Options {
                             "Kwarcytu i wypisuje wynik, niczego nie uruchamiając; nie łączy się "
                             "z innymi opcjami.",
                             "PLIK"};
+  QCommandLineOption assignment{"zadanie", kAssignmentDescription, "PLIK_ZADANIA"};
+  QCommandLineOption csv{
+      "csv",
+      "Z --zadanie: wypisuje wyniki jako CSV (UTF-8, przecinki) z wierszem "
+      "nagłówka plik,przypadek,zaliczony,kroki,różnica, do arkusza kalkulacyjnego."};
   QCommandLineOption help{{"h", "help"}, "Wyświetla tę pomoc."};
 };
 
@@ -151,6 +177,31 @@ ParsedCommandLine ImportCommandLine(const QCommandLineParser& parser, const QStr
   return result;
 }
 
+// The cases of the assignment say how each program runs, so the options of a single run do not
+// apply.
+ParsedCommandLine GradingCommandLine(const QCommandLineParser& parser, const Options& o,
+                                     const QStringList& programs) {
+  for (const QCommandLineOption& single :
+       {o.check, o.trace, o.maxSteps, o.breakAt, o.set, o.mem, o.in, o.dump}) {
+    if (parser.isSet(single)) {
+      return Failure(QStringLiteral("opcji --%1 nie można łączyć z --zadanie: przebiegi opisuje "
+                                    "plik zadania")
+                         .arg(single.names().first()));
+    }
+  }
+  if (parser.isSet(o.json) && parser.isSet(o.csv)) {
+    return Failure(QStringLiteral("opcji --json i --csv nie można łączyć"));
+  }
+  if (programs.isEmpty()) return Failure(QStringLiteral("nie podano żadnego programu do oceny"));
+  ParsedCommandLine result;
+  result.outcome = ParsedCommandLine::Outcome::Run;
+  result.options.assignment = parser.value(o.assignment);
+  result.options.programs = programs;
+  result.options.json = parser.isSet(o.json);
+  result.options.csv = parser.isSet(o.csv);
+  return result;
+}
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
@@ -158,8 +209,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(kDescription);
   parser.addOptions({o.check, o.json, o.trace, o.maxSteps, o.breakAt, o.set, o.mem, o.in, o.dump,
-                     o.import, o.help});
-  parser.addPositionalArgument("PLIK", "Plik z programem; - oznacza standardowe wejście.");
+                     o.assignment, o.csv, o.import, o.help});
+  parser.addPositionalArgument("PLIK",
+                               "Plik z programem; - oznacza standardowe wejście. Z --zadanie: "
+                               "jeden lub więcej plików albo folderów z plikami *.txt.");
   if (!parser.parse(arguments)) return Failure(parser.errorText());
 
   ParsedCommandLine result;
@@ -173,6 +226,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
 
   RunnerOptions& options = result.options;
   const QStringList files = parser.positionalArguments();
+  if (parser.isSet(o.assignment)) return GradingCommandLine(parser, o, files);
+  if (parser.isSet(o.csv)) return Failure(QStringLiteral("opcja --csv działa tylko z --zadanie"));
   if (files.isEmpty()) return Failure(QStringLiteral("nie podano pliku z programem"));
   if (files.size() > 1) {
     return Failure(QStringLiteral("podano więcej niż jeden plik: %1").arg(files.join(' ')));

@@ -30,6 +30,12 @@ struct RunnerOptions {
   // --break, as written: whether a line exists is known once the file has been read.
   QStringList breaks;
   QString file;  // "-" is standard input
+
+  // --zadanie: the assignment file, and the program files and folders to grade against it.
+  QString assignment;
+  QStringList programs;
+  bool csv = false;
+
   // --import: the file is converted from the common assembler syntax and printed, not run.
   bool import = false;
 };

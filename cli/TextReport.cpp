@@ -4,6 +4,7 @@
 #include "RunReport.h"
 #include "TerminalText.h"
 #include "core/MachineFields.h"
+#include "viewtext/ClockTime.h"
 #include "viewtext/ViewFormats.h"
 
 namespace kwarcyt {
@@ -19,6 +20,8 @@ void AppendErrors(const ErrorList& errors, QStringList& out) {
     out << QStringLiteral("  ") + QString::fromStdString(TerminalText(line));
   }
 }
+
+}  // namespace
 
 QString EndingText(const RunResult& result, const MachineState& machine) {
   switch (result.end) {
@@ -40,6 +43,8 @@ QString EndingText(const RunResult& result, const MachineState& machine) {
   }
   return {};
 }
+
+namespace {
 
 // The rows of the register views, each after its name.
 void AppendRegisters(const MachineState& m, QStringList& out) {
@@ -110,6 +115,7 @@ QString RunTextReport(const RunReport& report) {
   AppendErrors(report.errors, out);
   out << EndingText(report.result, report.machine);
   out << QStringLiteral("Wykonane kroki: %1").arg(report.result.steps);
+  out << ClockStatesText(report.machine.TStates);
   out << QStringLiteral("Pasek stanu: %1")
              .arg(QString::fromStdString(TerminalText(report.result.status)));
   AppendRegisters(report.machine, out);

@@ -21,10 +21,6 @@ int IndexIn(std::span<const std::string_view> set, std::string_view word) {
   return found == set.end() ? -1 : static_cast<int>(found - set.begin());
 }
 
-// The registers in the machine's own order, the order of Register.
-constexpr std::array<std::string_view, 8> kMachineRegisters = {"B", "C", "D", "E",
-                                                               "H", "L", "M", "A"};
-
 int RegisterOf(std::string_view name) {
   return IndexIn(kMachineRegisters, name);
 }
@@ -70,18 +66,9 @@ DecodedLine WithTarget(Op op, Condition condition, int target) {
   return {op, condition, 0, target};
 }
 
-}  // namespace
-
-DecodedLine DecodeLine(std::string_view line, const LabelTable& labels, int lineCount) {
-  const std::string_view written = Trim(line);
-  const std::string upper = NormalizeLine(line);
-  const LineParts parts = SplitLine(upper);
-  if (parts.mnemonic.empty()) return kNothing;  // label, comment or blank line
-  const InstructionInfo* instruction = FindInstruction(parts.mnemonic);
-  if (instruction == nullptr) return {Op::Unknown};
-  // Both copies have the same length, so they split at the same places.
-  const LineParts numbers = SplitLine(written);
-
+// The operands of a line whose mnemonic is that of the instruction row.
+DecodedLine DecodeOperands(const InstructionInfo* instruction, const LineParts& parts,
+                           const LineParts& numbers, const LabelTable& labels, int lineCount) {
   const Op op = instruction->op;
   using enum InstructionClass;
   switch (instruction->operands) {
@@ -115,6 +102,51 @@ DecodedLine DecodeLine(std::string_view line, const LabelTable& labels, int line
     }
   }
   return kNothing;
+}
+
+bool NamesMemory(const DecodedLine& decoded, InstructionClass operands) {
+  using enum InstructionClass;
+  switch (operands) {
+    case Register:
+    case Mvi:
+      return decoded.a == RegM;
+    case Mov:
+      return decoded.a == RegM || decoded.b == RegM;
+    default:
+      return false;
+  }
+}
+
+DecodedLine WithClock(DecodedLine decoded, const InstructionInfo& instruction) {
+  // A line that decodes to nothing does nothing and takes no time; NOP is the one instruction
+  // that does nothing on purpose.
+  if (decoded.op == Op::None && instruction.op != Op::None) return decoded;
+  const ClockStates clock = instruction.clock;
+  const bool conditional =
+      instruction.operands == InstructionClass::Jump || (instruction.op == Op::Return);
+  if (conditional) {
+    decoded.clock = clock.usual;
+    decoded.clockTaken = clock.withMemoryOrTaken;
+  } else {
+    decoded.clock =
+        NamesMemory(decoded, instruction.operands) ? clock.withMemoryOrTaken : clock.usual;
+    decoded.clockTaken = decoded.clock;
+  }
+  return decoded;
+}
+
+}  // namespace
+
+DecodedLine DecodeLine(std::string_view line, const LabelTable& labels, int lineCount) {
+  const std::string_view written = Trim(line);
+  const std::string upper = NormalizeLine(line);
+  const LineParts parts = SplitLine(upper);
+  if (parts.mnemonic.empty()) return kNothing;  // label, comment or blank line
+  const InstructionInfo* instruction = FindInstruction(parts.mnemonic);
+  if (instruction == nullptr) return {Op::Unknown};
+  // Both copies have the same length, so they split at the same places.
+  const LineParts numbers = SplitLine(written);
+  return WithClock(DecodeOperands(instruction, parts, numbers, labels, lineCount), *instruction);
 }
 
 }  // namespace kwarcyt

@@ -2,6 +2,7 @@
 // switch on an enum instead of text comparisons.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -12,6 +13,8 @@ namespace kwarcyt {
 
 // 8-bit operands in the 8085's own register order; M is the memory cell at HL.
 enum Register : std::uint8_t { RegB, RegC, RegD, RegE, RegH, RegL, RegM, RegA };
+inline constexpr std::array<std::string_view, 8> kMachineRegisters = {"B", "C", "D", "E",
+                                                                      "H", "L", "M", "A"};
 // 16-bit operands; the fourth is SP for most instructions and PSW for PUSH and POP.
 enum Pair : std::uint8_t { PairBC, PairDE, PairHL, PairSPorPSW };
 
@@ -20,6 +23,10 @@ struct DecodedLine {
   std::uint8_t a = 0;
   std::uint8_t b = 0;
   int value = 0;
+  // Clock states of the step: `clock` when a condition does not hold (and for every other
+  // instruction), `clockTaken` when it does. Label, comment and blank lines take none.
+  std::uint8_t clock = 0;
+  std::uint8_t clockTaken = 0;
 };
 
 // Takes one program line apart with the rules of the source lexicon: mnemonic, register and

@@ -20,9 +20,9 @@ enum class StepOutcome : std::uint8_t {
 // Messages of EI, DI, RIM, SIM and of run-time errors are appended to errors; nothing else
 // touches the list. The run flags are left to the caller, which ends the run on any outcome
 // other than Continued.
+StepOutcome WykonajRozkaz(MachineState& machine, const Program& program, ErrorList& errors);
+
 // Whether the condition of a conditional jump, call or return holds (always for none).
 bool ConditionHolds(const MachineState& machine, std::uint8_t condition);
-
-StepOutcome WykonajRozkaz(MachineState& machine, const Program& program, ErrorList& errors);
 
 }  // namespace kwarcyt

@@ -15,8 +15,11 @@ Program::Program(std::vector<std::string> lines, const LabelTable& labels)
 }
 
 std::string Program::StatusText(int i) const {
-  std::string text = "Wykonano rozkaz: ";
-  if (i < 0 || i >= LineCount()) return text;
+  return "Wykonano rozkaz: " + InstructionText(i);
+}
+
+std::string Program::InstructionText(int i) const {
+  if (i < 0 || i >= LineCount()) return {};
   // Upper-casing moves no space, comma or colon, so the line as written splits where its
   // normalised form does; only the excerpt that is shown needs upper-casing.
   const LineParts parts = SplitLine(Trim(lines_[static_cast<std::size_t>(i)]));
@@ -25,7 +28,7 @@ std::string Program::StatusText(int i) const {
     instruction.append(" ").append(parts.first);
     if (!parts.second.empty()) instruction.append(",").append(parts.second);
   }
-  return text + UpperCase(MessageExcerpt(instruction));
+  return UpperCase(MessageExcerpt(instruction));
 }
 
 std::string Program::UpperMnemonic(int i) const {

@@ -25,6 +25,9 @@ class Program {
   // instruction (a MessageExcerpt of it), or "Wykonano rozkaz: " alone for a label, comment or
   // blank line.
   std::string StatusText(int i) const;
+  // The upper-case instruction of line i as the status bar shows it; empty for a label, comment
+  // or blank line.
+  std::string InstructionText(int i) const;
   // The first word of line i in upper case, as the message about an unknown mnemonic quotes it.
   std::string UpperMnemonic(int i) const;
 

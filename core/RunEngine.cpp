@@ -3,23 +3,10 @@
 #include <algorithm>
 
 #include "Interpreter.h"
+#include "StepHistory.h"
 
 namespace kwarcyt {
 namespace {
-
-// Calls body.operator()<f1, f2, ...>() with the flags as compile-time constants.
-template <bool... kChosen, typename Body>
-auto WithFlags(Body&& body) {
-  return body.template operator()<kChosen...>();
-}
-template <bool... kChosen, typename Body, typename... Flags>
-auto WithFlags(Body&& body, bool flag, Flags... rest) {
-  return flag ? WithFlags<kChosen..., true>(body, rest...)
-              : WithFlags<kChosen..., false>(body, rest...);
-}
-
-// What a step records when PC names no line: it changes nothing but PC.
-constexpr DecodedLine kNoLine{};
 
 StopReason ReasonOf(StepOutcome outcome) {
   switch (outcome) {
@@ -45,16 +32,41 @@ RunEngine::RunEngine(MachineState& machine, const Program& program, ErrorList& e
     : machine_(machine), program_(program), errors_(errors) {}
 
 StepsRun RunEngine::Run(const RunBudget& budget, const CompletedStep& completed) {
-  return WithFlags(
-      [&]<bool kObserved, bool kBreakpoints, bool kHistory>() {
-        return Steps<kObserved, kBreakpoints, kHistory>(budget, completed);
-      },
-      static_cast<bool>(completed), !budget.breakpoints.empty(), budget.history != nullptr);
+  return budget.history == nullptr ? Unrecorded(budget, completed) : Recorded(budget, completed);
 }
 
-// The loop every run of the program spends its time in: locals only, and the observer, the
-// breakpoints and the history compiled in only where there are some.
-template <bool kObserved, bool kBreakpoints, bool kHistory>
+StepsRun RunEngine::Unrecorded(const RunBudget& budget, const CompletedStep& completed) {
+  if (budget.breakpoints.empty()) {
+    return completed ? Steps<true, false>(budget, completed)
+                     : Steps<false, false>(budget, completed);
+  }
+  return completed ? Steps<true, true>(budget, completed) : Steps<false, true>(budget, completed);
+}
+
+StepsRun RunEngine::Recorded(const RunBudget& budget, const CompletedStep& completed) {
+  StepHistory& history = *budget.history;
+  StepsRun total;
+  total.errorsChangedFrom = errors_.size();
+  RunBudget stretch = budget;
+  stretch.history = nullptr;
+  while (total.executed < budget.steps) {
+    stretch.steps =
+        std::min(budget.steps - total.executed, history.BeforeSteps(machine_, program_));
+    const StepsRun run = Unrecorded(stretch, completed);
+    history.AfterSteps(run.executed);
+    total.reason = run.reason;
+    total.executed += run.executed;
+    if (run.lastCompleted >= 0) total.lastCompleted = run.lastCompleted;
+    total.errorsChangedFrom = std::min(total.errorsChangedFrom, run.errorsChangedFrom);
+    if (run.reason != StopReason::Budget) break;
+    stretch.firstStepFree = false;
+  }
+  return total;
+}
+
+// The loop every run of the program spends its time in: locals only, and the observer and the
+// breakpoints compiled in only where there are some.
+template <bool kObserved, bool kBreakpoints>
 StepsRun RunEngine::Steps(const RunBudget& budget, const CompletedStep& completed) {
   const auto atBreakpoint = [&budget, this] {
     const auto line = static_cast<std::size_t>(machine_.PC);
@@ -73,17 +85,8 @@ StepsRun RunEngine::Steps(const RunBudget& budget, const CompletedStep& complete
       }
     }
     const int line = machine_.PC;
-    if constexpr (kHistory) {
-      const auto& decoded = program_.DecodedLines();
-      const auto index = static_cast<std::size_t>(line);
-      budget.history->Record(machine_, index < decoded.size() ? decoded[index] : kNoLine);
-    }
     const StepOutcome outcome = WykonajRozkaz(machine_, program_, errors_);
     ++executed;
-    // HLT changes nothing; a failing step may (SP after a failed return), so it stays.
-    if constexpr (kHistory) {
-      if (outcome == StepOutcome::Halted) budget.history->DropLast();
-    }
     if (outcome == StepOutcome::Continued || outcome == StepOutcome::EndOfProgram) {
       lastCompleted = line;
       if constexpr (kObserved) completed(line);

@@ -10,10 +10,11 @@
 
 #include "MachineState.h"
 #include "Program.h"
-#include "StepHistory.h"
 #include "checker/ErrorList.h"
 
 namespace kwarcyt {
+
+class StepHistory;
 
 enum class StopReason : std::uint8_t {
   Budget,        // every step asked for was executed; the run may go on
@@ -34,7 +35,7 @@ struct RunBudget {
   // The first step of a Start, a resume or a Krok executes even on a breakpoint, so that a run
   // can go on from one; later slices of the same run check their first step too.
   bool firstStepFree = true;
-  // Records every executed step so that it can be taken back; none when null.
+  // Keeps the way back through the executed steps; none when null.
   StepHistory* history = nullptr;
 };
 
@@ -73,7 +74,10 @@ class RunEngine {
   StepsRun Run(const RunBudget& budget, const CompletedStep& completed = {});
 
  private:
-  template <bool kObserved, bool kBreakpoints, bool kHistory>
+  StepsRun Unrecorded(const RunBudget& budget, const CompletedStep& completed);
+  // The budget in stretches that end where the history takes its snapshots.
+  StepsRun Recorded(const RunBudget& budget, const CompletedStep& completed);
+  template <bool kObserved, bool kBreakpoints>
   StepsRun Steps(const RunBudget& budget, const CompletedStep& completed);
   // Keeps the list within its bound; returns the first line it rewrote, if any.
   std::size_t LeaveOutFloodedReports();

@@ -1,144 +1,109 @@
 #include "StepHistory.h"
 
-#include "MachineAccess.h"
+#include "RunEngine.h"
 
 namespace kwarcyt {
-namespace {
 
-std::uint8_t Byte(int value) {
-  return static_cast<std::uint8_t>(value & 0xFF);
-}
-std::uint16_t Word(int value) {
-  return static_cast<std::uint16_t>(value & 0xFFFF);
-}
+// Everything a step can change.
+struct StepHistory::Snapshot {
+  std::int64_t step = 0;
+  int A, B, C, D, E, H, L, PC, SP, S, Z, AC, P, CY;
+  std::uint64_t tstates;
+  std::array<std::uint8_t, MachineState::kMemorySize> memory;
+  std::array<std::uint8_t, MachineState::kPortCount> inputPorts;
+  std::array<std::uint8_t, MachineState::kPortCount> outputPorts;
 
-// The memory cells a step of this line may write, given the machine before it: the interpreter
-// writes through HL, a pair, an address operand or the stack. A conditional call that is not
-// taken writes nothing, but keeping its two cells costs nothing and restores the same bytes.
-int CellsWritten(const MachineState& m, const DecodedLine& line, int (&address)[2]) {
-  switch (line.op) {
-    case Op::Mov:
-    case Op::Mvi:
-    case Op::Inr:
-    case Op::Dcr:
-      if (line.a != RegM) return 0;
-      address[0] = m.HL();
-      return 1;
-    case Op::Sta:
-      address[0] = line.value;
-      return 1;
-    case Op::Shld:
-      address[0] = line.value;
-      address[1] = line.value + 1;
-      return 2;
-    case Op::Stax:
-      address[0] = line.a == PairBC ? m.BC() : m.DE();
-      return 1;
-    case Op::Push:
-    case Op::Call:
-      address[0] = m.SP - 1;
-      address[1] = m.SP - 2;
-      return 2;
-    case Op::Xthl:
-      address[0] = m.SP;
-      address[1] = m.SP + 1;
-      return 2;
-    default:
-      return 0;
+  void Take(const MachineState& m, std::int64_t at) {
+    step = at;
+    A = m.A, B = m.B, C = m.C, D = m.D, E = m.E, H = m.H, L = m.L, PC = m.PC, SP = m.SP;
+    S = m.S, Z = m.Z, AC = m.AC, P = m.P, CY = m.CY;
+    tstates = m.TStates;
+    memory = m.Memory;
+    inputPorts = m.InputPorts;
+    outputPorts = m.OutputPorts;
   }
+  void Restore(MachineState& m) const {
+    m.A = A, m.B = B, m.C = C, m.D = D, m.E = E, m.H = H, m.L = L, m.PC = PC, m.SP = SP;
+    m.S = S, m.Z = Z, m.AC = AC, m.P = P, m.CY = CY;
+    m.TStates = tstates;
+    m.Memory = memory;
+    m.InputPorts = inputPorts;
+    m.OutputPorts = outputPorts;
+  }
+};
+
+StepHistory::StepHistory(std::int64_t interval, std::size_t snapshots)
+    : interval_(interval), ring_(snapshots) {}
+
+StepHistory::~StepHistory() = default;
+
+const StepHistory::Snapshot& StepHistory::At(std::size_t age) const {
+  return *ring_[(oldest_ + age) % ring_.size()];
 }
 
-}  // namespace
-
-StepHistory::Entry& StepHistory::At(std::size_t index) {
-  return chunks_[index / kEntriesPerChunk][index % kEntriesPerChunk];
-}
-
-const StepHistory::Entry& StepHistory::At(std::size_t index) const {
-  return chunks_[index / kEntriesPerChunk][index % kEntriesPerChunk];
-}
-
-void StepHistory::Record(const MachineState& m, const DecodedLine& line) {
-  std::size_t index;
-  if (size_ == kCapacity) {
-    index = first_;
-    first_ = (first_ + 1) % kCapacity;
+std::int64_t StepHistory::BeforeSteps(const MachineState& machine, const Program& program) {
+  program_ = &program;
+  if (count_ > 0) {
+    const std::int64_t since = steps_ - At(count_ - 1).step;
+    if (since < interval_) return interval_ - since;
+  }
+  std::size_t slot;
+  if (count_ < ring_.size()) {
+    slot = (oldest_ + count_++) % ring_.size();
   } else {
-    index = (first_ + size_) % kCapacity;
-    ++size_;
-    // Grown a chunk at a time, so that a short run costs little memory and a long one never
-    // copies what it has.
-    if (index / kEntriesPerChunk >= chunks_.size()) {
-      chunks_.push_back(std::make_unique_for_overwrite<Entry[]>(kEntriesPerChunk));
-    }
+    slot = oldest_;
+    oldest_ = (oldest_ + 1) % ring_.size();
   }
-  Entry& entry = At(index);
-  entry.tstates = m.TStates;
-  entry.pc = Word(m.PC);
-  entry.sp = Word(m.SP);
-  entry.a = Byte(m.A);
-  entry.b = Byte(m.B);
-  entry.c = Byte(m.C);
-  entry.d = Byte(m.D);
-  entry.e = Byte(m.E);
-  entry.h = Byte(m.H);
-  entry.l = Byte(m.L);
-  entry.flags = Byte(FlagByte(m));
-  int address[2] = {0, 0};
-  const int cells = CellsWritten(m, line, address);
-  entry.cellCount = static_cast<std::uint8_t>(cells);
-  for (int i = 0; i < cells; ++i) {
-    entry.address[i] = Word(address[i]);
-    entry.oldByte[i] = m.Memory[entry.address[i]];
-  }
-  entry.portChanged = line.op == Op::Out;
-  if (entry.portChanged) {
-    entry.port = Byte(line.value);
-    entry.oldPort = m.OutputPorts[entry.port];
-  }
+  if (!ring_[slot]) ring_[slot] = std::make_unique<Snapshot>();
+  ring_[slot]->Take(machine, steps_);
+  return interval_;
 }
 
-void StepHistory::DropLast() {
-  if (size_ > 0) --size_;
+std::int64_t StepHistory::Size() const {
+  return count_ == 0 ? 0 : steps_ - At(0).step;
 }
 
-void StepHistory::Restore(const Entry& entry, MachineState& m) {
-  m.TStates = entry.tstates;
-  m.PC = entry.pc;
-  m.SP = entry.sp;
-  m.A = entry.a;
-  m.B = entry.b;
-  m.C = entry.c;
-  m.D = entry.d;
-  m.E = entry.e;
-  m.H = entry.h;
-  m.L = entry.l;
-  SetFlagsFromByte(m, entry.flags);
-  // Newest first, in case both cells are one.
-  for (int i = entry.cellCount - 1; i >= 0; --i) m.Memory[entry.address[i]] = entry.oldByte[i];
-  if (entry.portChanged) m.OutputPorts[entry.port] = entry.oldPort;
+void StepHistory::Clear() {
+  count_ = 0;
+  steps_ = 0;
+}
+
+void StepHistory::Rebuild(std::int64_t step, MachineState& machine) const {
+  std::size_t age = count_ - 1;
+  while (At(age).step > step) --age;
+  const Snapshot& snapshot = At(age);
+  snapshot.Restore(machine);
+  // The reports of the steps were shown when they first ran.
+  ErrorList reports;
+  RunEngine engine(machine, *program_, reports);
+  for (std::int64_t remaining = step - snapshot.step; remaining > 0;) {
+    const StepsRun run = engine.Run({.steps = remaining});
+    // A run that ended was begun again from where it stood (HLT, the end of the program, a
+    // failing step): the next stretch goes on from there as that run did.
+    remaining -= run.executed;
+  }
 }
 
 bool StepHistory::Undo(MachineState& machine) {
-  if (size_ == 0) return false;
-  Restore(Newest(), machine);
-  --size_;
+  if (Size() == 0) return false;
+  Rebuild(--steps_, machine);
+  // Snapshots past the new end would also serve when the steps are taken again, but the
+  // snapshot rule counts from the newest one.
+  while (count_ > 1 && At(count_ - 1).step > steps_) --count_;
   return true;
 }
 
 bool StepHistory::StateBeforeLastStep(MachineState& machine) const {
-  if (size_ == 0) return false;
-  Restore(Newest(), machine);
+  if (Size() == 0) return false;
+  Rebuild(steps_ - 1, machine);
   return true;
 }
 
 int StepHistory::LastStepLine() const {
-  return size_ == 0 ? -1 : Newest().pc;
-}
-
-void StepHistory::Clear() {
-  first_ = 0;
-  size_ = 0;
+  if (Size() == 0) return -1;
+  auto before = std::make_unique<MachineState>();
+  Rebuild(steps_ - 1, *before);
+  return before->PC;
 }
 
 }  // namespace kwarcyt

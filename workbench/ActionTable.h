@@ -40,9 +40,10 @@ enum class Command : std::uint8_t {
   UruchomDoKursora,
   KrokNad,
   KrokWstecz,
+  ObjasnienieKroku,
   Importuj,
 };
-inline constexpr std::size_t kCommandCount = 29;
+inline constexpr std::size_t kCommandCount = 30;
 
 struct ActionRow {
   Command command;
@@ -96,6 +97,8 @@ inline constexpr std::array<ActionRow, kCommandCount> kActions{{
      false},
     {Command::KrokWstecz, "KrokWstecz", "Symulacja", "Krok wstecz", "Krok wstecz", "Ctrl+Shift+F10",
      19, false, false},
+    {Command::ObjasnienieKroku, "ObjasnienieKroku", "Symulacja", "&Objaśnienie kroku",
+     "Objaśnienie kroku", "", -1, true, true},
     {Command::Importuj, "Importuj", "Plik", "&Importuj...", "Importuj", "", -1, true, false},
 }};
 
@@ -127,15 +130,23 @@ inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparato
 inline constexpr std::array<MenuItem, 5> kWyswietlaczItems{
     Command::ActionUstawieniaWyswietlaczy, kSeparatorItem, Command::ActionAlfanumeryczny,
     Command::ActionMonochromatyczny, Command::ActionSkalaSzarosci};
-inline constexpr std::array<MenuItem, 15> kSymulacjaItems{
-    Command::Zwolnij,    Command::Przyspiesz,
-    kSeparatorItem,      Command::Start,
-    Command::Krok,       Command::Pauza,
-    kSeparatorItem,      Command::Stop,
-    kSeparatorItem,      Command::UruchomDoKursora,
-    Command::KrokNad,    Command::KrokWstecz,
-    kSeparatorItem,      Command::PrzelaczPulapke,
-    Command::UsunPulapki};
+inline constexpr std::array<MenuItem, 17> kSymulacjaItems{Command::Zwolnij,
+                                                          Command::Przyspiesz,
+                                                          kSeparatorItem,
+                                                          Command::Start,
+                                                          Command::Krok,
+                                                          Command::Pauza,
+                                                          kSeparatorItem,
+                                                          Command::Stop,
+                                                          kSeparatorItem,
+                                                          Command::UruchomDoKursora,
+                                                          Command::KrokNad,
+                                                          Command::KrokWstecz,
+                                                          kSeparatorItem,
+                                                          Command::PrzelaczPulapke,
+                                                          Command::UsunPulapki,
+                                                          kSeparatorItem,
+                                                          Command::ObjasnienieKroku};
 inline constexpr std::array<MenuItem, 3> kInneItems{Command::ActionPomoc, Command::OAutorze,
                                                     Command::ActionWygaszacz};
 

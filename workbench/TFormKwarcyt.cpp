@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QTextBlock>
 #include <QToolBar>
+#include <memory>
 
 #include "ActionTable.h"
 #include "CellWindowView.h"
@@ -23,15 +24,18 @@
 #include "ProgramDocument.h"
 #include "ProgramEditor.h"
 #include "RegisterGroup.h"
+#include "TFormObjasnienie.h"
 #include "WindowGeometry.h"
 #include "accessories/TFormAutor.h"
 #include "accessories/TFormPomoc.h"
 #include "accessories/TFormWygaszacz.h"
 #include "checker/Sprawdzanie.h"
+#include "core/StepExplanation.h"
 #include "displays/DisplayWindows.h"
 #include "displays/TFormUstawieniaWyswietlaczy.h"
 #include "look/Fonts.h"
 #include "sourceimport/ProgramImport.h"
+#include "viewtext/ClockTime.h"
 
 namespace kwarcyt {
 
@@ -117,6 +121,8 @@ void TFormKwarcyt::ConnectCommands() {
   connect(Action(Command::ActionWygaszacz), &QAction::triggered, this,
           &TFormKwarcyt::ActionWygaszaczExecute);
   ConnectDebugCommands();
+  connect(Action(Command::ObjasnienieKroku), &QAction::triggered, this,
+          &TFormKwarcyt::ObjasnienieKrokuExecute);
 }
 
 void TFormKwarcyt::SetDisplayWindows(DisplayWindows* displays) {
@@ -249,6 +255,35 @@ void TFormKwarcyt::PokazWszystko() {
   PokazPortyWej();
   PokazPortyWyj();
   PokazRejestry();
+  PokazTakty();
+  PokazObjasnienie();
+}
+
+void TFormKwarcyt::PokazTakty() {
+  statusPanels_[3]->setText(ClockStatesText(machine_.TStates));
+  statusPanels_[3]->setToolTip(ClockTimeText(machine_.TStates));
+}
+
+void TFormKwarcyt::PokazObjasnienie() {
+  if (objasnienie_ == nullptr || !objasnienie_->isVisible()) return;
+  auto before = std::make_unique<MachineState>(machine_);
+  const RunControl& control = run_->Control();
+  if (!control.History().StateBeforeLastStep(*before)) {
+    objasnienie_->SetText(QStringLiteral("Nie wykonano jeszcze żadnego kroku."));
+    return;
+  }
+  objasnienie_->SetText(QString::fromStdString(ExplainStep(*before, control.CurrentProgram())));
+}
+
+void TFormKwarcyt::ObjasnienieKrokuExecute() {
+  QAction* action = Action(Command::ObjasnienieKroku);
+  if (objasnienie_ == nullptr) {
+    objasnienie_ = new TFormObjasnienie(this);
+    connect(objasnienie_, &TFormObjasnienie::visibilityChanged, action, &QAction::setChecked);
+  }
+  objasnienie_->setVisible(!objasnienie_->isVisible());
+  action->setChecked(objasnienie_->isVisible());
+  PokazObjasnienie();
 }
 
 bool TFormKwarcyt::IsWindowShortcut(const QKeyEvent& key) const {

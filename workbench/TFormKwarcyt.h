@@ -36,6 +36,7 @@ class MemoryView;
 class ProgramDocument;
 class ProgramList;
 class RegisterGroup;
+class TFormObjasnienie;
 
 class TFormKwarcyt : public QMainWindow, private RunHost {
   Q_OBJECT
@@ -100,6 +101,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void ActionPomocExecute();
   void OAutorzeExecute();
   void ActionWygaszaczExecute();
+  // Shows or hides the explanation of the last executed step.
+  void ObjasnienieKrokuExecute();
 
   // The editor's change handler: error list, run command states, the caret line's faults.
   void MemoChange();
@@ -151,6 +154,10 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void EnableStepCommands(bool enabled);
   void FormShow();
   void PokazWszystko();
+  // The clock states in the status bar, with their time at 3.072 MHz as the tool tip.
+  void PokazTakty();
+  // The explanation of the last executed step, built only while its window is shown.
+  void PokazObjasnienie();
   void FollowPc();
   void UpdateCaretPanels();
   void ShowErrorLine(const QPoint& at);
@@ -210,7 +217,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   MemoryView* pamiec_ = nullptr;
   CellWindowView* portyWej_ = nullptr;
   CellWindowView* portyWyj_ = nullptr;
-  std::array<QLabel*, 3> statusPanels_{};
+  std::array<QLabel*, 4> statusPanels_{};
+  TFormObjasnienie* objasnienie_ = nullptr;
 };
 
 }  // namespace kwarcyt

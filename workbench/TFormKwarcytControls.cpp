@@ -22,6 +22,7 @@
 #include "WindowGeometry.h"
 #include "look/Fonts.h"
 #include "resources/CommandIcons.h"
+#include "viewtext/ClockTime.h"
 #include "viewtext/ViewFormats.h"
 
 namespace kwarcyt {
@@ -194,8 +195,9 @@ void TFormKwarcyt::CreateControls() {
   QStatusBar* status = statusBar();
   status->setObjectName(QStringLiteral("StatusBar"));
   status->setSizeGripEnabled(true);
-  const std::array<int, 3> widths{80, 90, 300};
-  const std::array<QString, 3> texts{QString(), QString(), QStringLiteral("Wykonano rozkaz:")};
+  const std::array<int, 4> widths{80, 90, 300, 150};
+  const std::array<QString, 4> texts{QString(), QString(), QStringLiteral("Wykonano rozkaz:"),
+                                     ClockStatesText(0)};
   for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
     statusPanels_[i] = new QLabel(texts[i], status);
     statusPanels_[i]->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i));

@@ -63,10 +63,19 @@ RunSample RunFor(TFormKwarcyt& window, const char* watchedLabel, int duration) {
   return {clock.nsecsElapsed() / 1e9, refreshes};
 }
 
+// With state.range(0) breakpoints on lines the loop never reaches, so that the run checks them
+// at every step without pausing. Every step is kept for stepping back.
 void BM_TopSpeedLongLoop(benchmark::State& state) {
   auto window = ShownWindow();
   window->findChild<QSlider*>("Czestotliwosc")->setValue(32);
-  window->findChild<QPlainTextEdit*>("Memo")->setPlainText(kLongLoop);
+  auto* memo = window->findChild<QPlainTextEdit*>("Memo");
+  const auto breakpoints = static_cast<int>(state.range(0));
+  memo->setPlainText(kLongLoop + QString("\nNOP").repeated(breakpoints));
+  for (int i = 0; i < breakpoints; ++i) {
+    memo->moveCursor(QTextCursor::End);
+    for (int up = 0; up < i; ++up) memo->moveCursor(QTextCursor::Up);
+    window->PrzelaczPulapkeExecute();
+  }
   RunSample sample{};
   for (auto _ : state) sample = RunFor(*window, "HL10", 2000);
   const auto& m = window->Machine();
@@ -75,7 +84,7 @@ void BM_TopSpeedLongLoop(benchmark::State& state) {
   state.counters["lines_per_s"] = lines / sample.seconds;
   state.counters["refreshes_per_s"] = sample.refreshes / sample.seconds;
 }
-BENCHMARK(BM_TopSpeedLongLoop)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TopSpeedLongLoop)->Arg(0)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_Position10Pace(benchmark::State& state) {
   auto window = ShownWindow();

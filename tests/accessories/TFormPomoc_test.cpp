@@ -127,9 +127,9 @@ class TFormPomocTest : public QObject {
     QTest::newRow("Wyświetlacz")
         << 2 << 7 << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
         << "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - biały)";
-    QTest::newRow("Symulacja") << 3 << 11
-                               << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
-                               << "[Usuń wszystkie pułapki] - Usuwa pułapki ze wszystkich wierszy";
+    QTest::newRow("Symulacja")
+        << 3 << 12 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
+        << "[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku";
     QTest::newRow("Główne okno") << 4 << 10
                                  << "- Pole tekstowe umożliwia wprowadzanie kodu przez użytkownika."
                                  << "składnię rozkazów w trakcie wprowadzania kodu.";

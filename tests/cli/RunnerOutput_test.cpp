@@ -43,7 +43,7 @@ TEST(JsonTest, HasEveryKeyInItsShape) {
   const RunnerOutcome run = RunOnFile({"--json", "--dump", "0:2"}, kCountdown);
   ASSERT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.json.keys(), QStringList({"checked", "end", "errors", "flags", "memory", "out",
-                                          "registers", "status", "steps"}));
+                                          "registers", "status", "steps", "tstates"}));
   EXPECT_EQ(run.json["registers"].toObject().keys(),
             QStringList({"A", "B", "C", "D", "E", "H", "L", "PC", "SP"}));
   EXPECT_EQ(run.json["flags"].toObject().keys(), QStringList({"AC", "CY", "P", "S", "Z"}));
@@ -92,6 +92,7 @@ TEST(TextTest, ShowsTheStateInTheViewsFormats) {
   for (const char* expected : {
            "Program zatrzymany rozkazem HLT.",
            "Wykonane kroki: 7",
+           "Takty: 53",
            "Pasek stanu: Wykonano rozkaz: STC",
            "  A:    0 00 00000000",
            "  H:   32 20 00100000",

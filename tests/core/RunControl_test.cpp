@@ -452,9 +452,13 @@ TEST_F(RunControlTest, StepBackAfterTheRunEndedReopensItsList) {
   ASSERT_FALSE(machine.Running);
   ASSERT_TRUE(run.CanStepBack());
 
+  // HLT first: it changed nothing but the clock states.
   run.KrokWsteczExecute();
   EXPECT_TRUE(host.listShown);
   EXPECT_EQ(host.states, kSteppingStates);
+  EXPECT_EQ(machine.PC, 2);
+  EXPECT_EQ(host.statusText, "Wykonano rozkaz: INR A");
+  run.KrokWsteczExecute();
   EXPECT_EQ(machine.PC, 1);
   EXPECT_EQ(machine.A, 1);
   EXPECT_EQ(host.statusText, "Wykonano rozkaz: MVI A,1");

@@ -191,7 +191,7 @@ class MainWindowTest : public QObject, public WindowFixture {
     }
     QCOMPARE(items, QStringList({"Zwolnij", "Przyspiesz", "-", "Start", "Krok", "Pauza", "-",
                                  "Stop", "-", "UruchomDoKursora", "KrokNad", "KrokWstecz", "-",
-                                 "PrzelaczPulapke", "UsunPulapki"}));
+                                 "PrzelaczPulapke", "UsunPulapki", "-", "ObjasnienieKroku"}));
     QStringList buttons;
     for (QAction* item : Window().findChild<QToolBar*>("ToolBar1")->actions()) {
       buttons << (item->isSeparator() ? "|" : item->objectName());

@@ -302,6 +302,47 @@ class RunWindowTest : public QObject, public WindowFixture {
     QCOMPARE(Machine().PC, 1);
   }
 
+  void clockStatesPanelCountsTheStepsAndTellsTheirTime() {
+    QCOMPARE(StatusPanel(3), QString("Takty: 0"));
+    Type("MVI B,2\nPETLA:\nDCR B\nJNZ PETLA\nHLT");
+    Window().KrokExecute();
+    for (const char* expected : {"Takty: 7", "Takty: 7", "Takty: 11", "Takty: 21"}) {
+      Window().KrokExecute();
+      QCOMPARE(StatusPanel(3), QString(expected));
+    }
+    QCOMPARE(Child<QLabel>("StatusBarPanel3")->toolTip(),
+             QString::fromUtf8("6,8\u00A0µs przy 3,072 MHz"));
+    Window().StartExecute();
+    QTRY_VERIFY(!Machine().Running);
+    QCOMPARE(StatusPanel(3), QString("Takty: 37"));  // DCR 4, JNZ not taken 7, HLT 5
+    Window().StopExecute();
+    QCOMPARE(StatusPanel(3), QString("Takty: 0"));
+  }
+
+  void explanationWindowFollowsTheSteps() {
+    QAction* command = Action("ObjasnienieKroku");
+    QVERIFY(command->isCheckable());
+    command->trigger();
+    auto* window = Window().findChild<QWidget*>("FormObjasnienie");
+    QVERIFY(window != nullptr && window->isVisible());
+    QVERIFY(command->isChecked());
+    QCOMPARE(window->windowTitle(), QString::fromUtf8("Kwarcyt - Objaśnienie"));
+    auto* text = Child<QPlainTextEdit>("Objasnienie");
+    QCOMPARE(text->toPlainText(), QString::fromUtf8("Nie wykonano jeszcze żadnego kroku."));
+
+    Type("MVI A,7\nMVI B,6\nADD B");
+    for (int i = 0; i < 4; ++i) Window().KrokExecute();
+    const QString shown = text->toPlainText();
+    QVERIFY2(shown.startsWith("Wiersz 2: ADD B\nADD B: A = A + B = 07h + 06h = 0Dh\n"),
+             qPrintable(shown));
+    QVERIFY(shown.contains(QString::fromUtf8("P=0, bo wynik ma nieparzystą liczbę jedynek (3)")));
+
+    window->close();
+    QVERIFY(!command->isChecked());
+    command->trigger();
+    QVERIFY(window->isVisible());
+  }
+
   void closingTheWindowEndsTheRun() {
     Type(kCountingLoop);
     Window().StartExecute();

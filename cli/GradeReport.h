@@ -1,0 +1,27 @@
+// What kwarcyt-run --zadanie prints: a table for the teacher, JSON for scripts, CSV for
+// spreadsheets.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+#include "Assignment.h"
+#include "Grading.h"
+
+namespace kwarcyt {
+
+// A row per program: its file, + or - for each case, the points, and why nothing ran when
+// nothing did; below, the first difference of each failed case that ran. Control characters from
+// file names and programs are made harmless for the terminal.
+QString GradeTable(const Assignment& assignment, const std::vector<ProgramGrade>& grades);
+
+// {"name", "cases", "programs": [{"file", "points", "error", "cases": [{"name", "passed",
+// "differences", "run"}]}]} and a line break; "error" only when nothing ran, "run" null when
+// the file could not be read.
+QByteArray GradeJson(const Assignment& assignment, const std::vector<ProgramGrade>& grades);
+
+// A header row, then a row per program and case: plik,przypadek,zaliczony,kroki,różnica.
+QString GradeCsv(const Assignment& assignment, const std::vector<ProgramGrade>& grades);
+
+}  // namespace kwarcyt
