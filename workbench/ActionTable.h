@@ -41,8 +41,9 @@ enum class Command : std::uint8_t {
   KrokNad,
   KrokWstecz,
   ObjasnienieKroku,
+  Importuj,
 };
-inline constexpr std::size_t kCommandCount = 29;
+inline constexpr std::size_t kCommandCount = 30;
 
 struct ActionRow {
   Command command;
@@ -98,6 +99,7 @@ inline constexpr std::array<ActionRow, kCommandCount> kActions{{
      19, false, false},
     {Command::ObjasnienieKroku, "ObjasnienieKroku", "Symulacja", "&Objaśnienie kroku",
      "Objaśnienie kroku", "", -1, true, true},
+    {Command::Importuj, "Importuj", "Plik", "&Importuj...", "Importuj", "", -1, true, false},
 }};
 
 // Each command's row stands at the command's own index.
@@ -119,9 +121,9 @@ struct MenuRow {
   std::span<const MenuItem> items;
 };
 
-inline constexpr std::array<MenuItem, 6> kPlikItems{Command::Nowy,   Command::Otworz,
-                                                    Command::Zapisz, Command::Zapiszjako,
-                                                    kSeparatorItem,  Command::Zakoncz};
+inline constexpr std::array<MenuItem, 7> kPlikItems{
+    Command::Nowy,       Command::Otworz, Command::Importuj, Command::Zapisz,
+    Command::Zapiszjako, kSeparatorItem,  Command::Zakoncz};
 inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparatorItem,
                                                       Command::Wytnij, Command::Kopiuj,
                                                       Command::Wklej,  Command::Wyczysc};

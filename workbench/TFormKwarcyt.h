@@ -72,6 +72,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   bool ZapiszExecute();
   bool ZapiszjakoExecute();
   void ZakonczExecute();
+  // Converts a program written in the common assembler syntax into a new, unsaved program.
+  void ImportujExecute();
 
   // Breakpoints: on the caret's line, or on the highlighted line of the list during a run.
   void PrzelaczPulapkeExecute();
@@ -192,6 +194,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
 
   std::unique_ptr<ProgramDocument> document_;
   QString lastOpened_;
+  QString lastImported_;
   bool closeApproved_ = false;
   // The caret line the last check looked at, and whether the caret may still move as part of
   // the same change (until the event loop turns again).
