@@ -18,6 +18,7 @@ HelpPage FilePage() {
           {{
               Command("[&Nowy] - Tworzy nowy kod", CommandIcon::Nowy),
               Command("[&Otwórz...] - Otwiera gotowy kod z pliku", CommandIcon::Otworz),
+              Command("[&Importuj...] - Przekształca kod w składni innych asemblerów 8085"),
               Command("[Zapi&sz] - Zapisuje aktualny kod do pliku", CommandIcon::Zapisz),
               Command("[&Zapisz jako...] - Zapisuje aktualny kod do nowego pliku"),
               Command("[Za&kończ] - Kończy działanie programu Kwarcyt"),

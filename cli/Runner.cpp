@@ -9,6 +9,7 @@
 #include "TerminalText.h"
 #include "core/MachineFields.h"
 #include "sourcefile/ProgramFile.h"
+#include "sourceimport/ProgramImport.h"
 
 namespace kwarcyt {
 namespace {
@@ -31,6 +32,18 @@ void TraceStep(int line, const std::string& status) {
   std::fputc('\n', stderr);
 }
 
+// The converted program on standard output, the notes on standard error.
+int PrintImported(const std::vector<std::string>& source) {
+  const ImportedProgram program = ImportProgram(source);
+  std::string text;
+  for (const std::string& line : program.lines) text += line + '\n';
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::string notes;
+  for (const std::string& note : program.notes) notes += TerminalText(note) + '\n';
+  std::fwrite(notes.data(), 1, notes.size(), stderr);
+  return program.complete ? 0 : 1;
+}
+
 }  // namespace
 
 // The message may name a file, and a file name may come from a student as well.
@@ -45,10 +58,7 @@ int Refuse(const QString& message) {
 }
 
 std::vector<std::string> ProgramLines(const ProgramText& text) {
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(text.lines.size()));
-  for (const QString& line : text.lines) lines.push_back(line.toStdString());
-  return lines;
+  return Utf8Lines(text.lines);
 }
 
 int RunKwarcyt(const RunnerOptions& options) {
@@ -59,6 +69,7 @@ int RunKwarcyt(const RunnerOptions& options) {
         QStringLiteral("nie można odczytać pliku „%1”: %2").arg(options.file, read.error));
   }
   const std::vector<std::string> lines = ProgramLines(read.text);
+  if (options.import) return PrintImported(lines);
 
   // Zeroed as after Reset; far too big for the stack.
   const auto machine = std::make_unique<MachineState>();

@@ -12,7 +12,8 @@
 namespace kwarcyt {
 
 // The exit status: 0 after "hlt", "end" or "idle", 1 when the check failed, 2 when the file or a
-// setting was bad, 3 after a run-time error, 4 at the step limit.
+// setting was bad, 3 after a run-time error, 4 at the step limit. With --import: 0 when every
+// line was converted, 1 when some was kept as a comment, 2 when the file could not be read.
 int RunKwarcyt(const RunnerOptions& options);
 
 // kwarcyt-run --zadanie: 0 when every case of every program passed, 5 when any failed, 2 for a

@@ -34,7 +34,13 @@ const QString kDescription = QStringLiteral(
     "  3  błąd wykonania\n"
     "  4  program wciąż działał po --max-steps krokach\n"
     "  5  z --zadanie: któryś przypadek któregoś programu nie został zaliczony\n"
-    "     (0: wszystkie zaliczone; 2: błędny plik zadania)");
+    "     (0: wszystkie zaliczone; 2: błędny plik zadania)\n"
+    "\n"
+    "kwarcyt-run --import PLIK przekształca program zapisany w zwykłej składni asemblerów 8085\n"
+    "(komentarze po średniku, etykiety przed rozkazem, dane ORG/DB, stałe EQU) na składnię\n"
+    "Kwarcytu i wypisuje go na standardowe wyjście (UTF-8), a uwagi o przekształceniu na\n"
+    "standardowe wyjście błędów. Kody wyjścia: 0 - przekształcono cały program, 1 - niektóre\n"
+    "wiersze zostawiono jako komentarze, 2 - nie można odczytać pliku.");
 
 const QString kJsonDescription =
     QStringLiteral(
@@ -95,6 +101,11 @@ struct Options {
       "można podać wiele razy. Pierwszy krok wykonuje się zawsze. Zakończenie: break, kod "
       "wyjścia 0.",
       "N"};
+  QCommandLineOption import{"import",
+                            "Przekształca PLIK ze zwykłej składni asemblerów 8085 na składnię "
+                            "Kwarcytu i wypisuje wynik, niczego nie uruchamiając; nie łączy się "
+                            "z innymi opcjami.",
+                            "PLIK"};
   QCommandLineOption assignment{"zadanie", kAssignmentDescription, "PLIK_ZADANIA"};
   QCommandLineOption csv{
       "csv",
@@ -155,6 +166,18 @@ ParsedCommandLine Failure(const QString& message) {
   return result;
 }
 
+// --import stands alone: a teacher converts a folder file by file and checks the results after.
+ParsedCommandLine ImportCommandLine(const QCommandLineParser& parser, const QString& file) {
+  if (parser.optionNames().size() > 1 || !parser.positionalArguments().isEmpty()) {
+    return Failure(QStringLiteral("--import nie łączy się z innymi opcjami ani plikami"));
+  }
+  ParsedCommandLine result;
+  result.outcome = ParsedCommandLine::Outcome::Run;
+  result.options.import = true;
+  result.options.file = file;
+  return result;
+}
+
 // The cases of the assignment say how each program runs, so the options of a single run do not
 // apply.
 ParsedCommandLine GradingCommandLine(const QCommandLineParser& parser, const Options& o,
@@ -187,7 +210,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(kDescription);
   parser.addOptions({o.check, o.json, o.trace, o.maxSteps, o.breakAt, o.set, o.mem, o.in, o.dump,
-                     o.assignment, o.csv, o.help});
+                     o.assignment, o.csv, o.import, o.help});
   parser.addPositionalArgument("PLIK",
                                "Plik z programem; - oznacza standardowe wejście. Z --zadanie: "
                                "jeden lub więcej plików albo folderów z plikami *.txt.");
@@ -199,6 +222,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     result.text = parser.helpText();
     return result;
   }
+
+  if (parser.isSet(o.import)) return ImportCommandLine(parser, parser.value(o.import));
 
   RunnerOptions& options = result.options;
   const QStringList files = parser.positionalArguments();

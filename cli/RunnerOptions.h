@@ -35,6 +35,9 @@ struct RunnerOptions {
   QString assignment;
   QStringList programs;
   bool csv = false;
+
+  // --import: the file is converted from the common assembler syntax and printed, not run.
+  bool import = false;
 };
 
 struct ParsedCommandLine {

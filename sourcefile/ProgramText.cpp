@@ -62,4 +62,11 @@ EncodedProgram EncodeProgramText(const QStringList& lines, TextEncoding preferre
   return {std::move(bytes), TextEncoding::Utf8};
 }
 
+std::vector<std::string> Utf8Lines(const QStringList& lines) {
+  std::vector<std::string> result;
+  result.reserve(static_cast<std::size_t>(lines.size()));
+  for (const QString& line : lines) result.push_back(line.toStdString());
+  return result;
+}
+
 }  // namespace kwarcyt

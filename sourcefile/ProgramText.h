@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 #include "TextEncoding.h"
 
@@ -20,6 +22,9 @@ struct ProgramText {
 // start is dropped. CR LF, a lone CR and a lone LF each end one line. A text that ends with a
 // line break has a final empty line; an empty text has no lines at all.
 ProgramText DecodeProgramText(QByteArrayView bytes);
+
+// Each line in UTF-8, as the checker, the interpreter and the import take it.
+std::vector<std::string> Utf8Lines(const QStringList& lines);
 
 struct EncodedProgram {
   QByteArray bytes;

@@ -41,9 +41,10 @@ enum class Command : std::uint8_t {
   KrokNad,
   KrokWstecz,
   ObjasnienieKroku,
+  Importuj,
   OstatnioOtwierane,
 };
-inline constexpr std::size_t kCommandCount = 30;
+inline constexpr std::size_t kCommandCount = 31;
 
 struct ActionRow {
   Command command;
@@ -99,6 +100,7 @@ inline constexpr std::array<ActionRow, kCommandCount> kActions{{
      19, false, false},
     {Command::ObjasnienieKroku, "ObjasnienieKroku", "Symulacja", "&Objaśnienie kroku",
      "Objaśnienie kroku", "", -1, true, true},
+    {Command::Importuj, "Importuj", "Plik", "&Importuj...", "Importuj", "", -1, true, false},
     // Carries the submenu of the files last opened or saved.
     {Command::OstatnioOtwierane, "OstatnioOtwierane", "Plik", "Ostatnio otwierane", "", "", -1,
      false, false},
@@ -123,10 +125,10 @@ struct MenuRow {
   std::span<const MenuItem> items;
 };
 
-inline constexpr std::array<MenuItem, 8> kPlikItems{Command::Nowy,   Command::Otworz,
-                                                    Command::Zapisz, Command::Zapiszjako,
-                                                    kSeparatorItem,  Command::OstatnioOtwierane,
-                                                    kSeparatorItem,  Command::Zakoncz};
+inline constexpr std::array<MenuItem, 9> kPlikItems{
+    Command::Nowy,       Command::Otworz, Command::Importuj,          Command::Zapisz,
+    Command::Zapiszjako, kSeparatorItem,  Command::OstatnioOtwierane, kSeparatorItem,
+    Command::Zakoncz};
 inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparatorItem,
                                                       Command::Wytnij, Command::Kopiuj,
                                                       Command::Wklej,  Command::Wyczysc};

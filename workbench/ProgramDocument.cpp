@@ -1,10 +1,12 @@
 #include "ProgramDocument.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 
 #include "EditorLines.h"
 #include "RecoveryKeeper.h"
+#include "sourceimport/ProgramImport.h"
 
 namespace kwarcyt {
 
@@ -35,6 +37,7 @@ bool ProgramDocument::IsModified() const {
 void ProgramDocument::ReplaceText(const QStringList& lines) {
   editor_.setPlainText(lines.join(QLatin1Char('\n')));
   editor_.document()->setModified(false);
+  importNotes_.clear();
 }
 
 void ProgramDocument::New() {
@@ -54,6 +57,23 @@ std::optional<QString> ProgramDocument::Open(const QString& path) {
   fileName_ = path;
   hasFileName_ = true;
   diskStamp_ = stamp;
+  return std::nullopt;
+}
+
+std::optional<QString> ProgramDocument::Import(const QString& path) {
+  const ProgramReadResult read = ReadProgramFile(path);
+  if (!read.ok) return read.error;
+  const ImportedProgram program = ImportProgram(Utf8Lines(read.text.lines));
+  QStringList lines;
+  for (const std::string& line : program.lines) lines << QString::fromStdString(line);
+  ReplaceText(lines);
+  editor_.document()->setModified(true);
+  const QFileInfo file(path);
+  fileName_ = file.dir().filePath(file.completeBaseName() + QStringLiteral(".txt"));
+  hasFileName_ = false;
+  encoding_ = read.text.encoding;
+  diskStamp_ = {};
+  for (const std::string& note : program.notes) importNotes_ << QString::fromStdString(note);
   return std::nullopt;
 }
 

@@ -34,6 +34,12 @@ class ProgramDocument {
   void New();
   // Takes the file's text and name; on failure nothing changes and the reason is returned.
   std::optional<QString> Open(const QString& path);
+  // Takes a program converted from the common assembler syntax as new, unsaved work that
+  // belongs to no file yet; Save As proposes the source's name with the program's extension.
+  // On failure to read nothing changes and the reason is returned.
+  std::optional<QString> Import(const QString& path);
+  // What the conversion of the program in the editor said; empty unless it was imported.
+  const QStringList& ImportNotes() const { return importNotes_; }
   // Writes the text into the file and takes its name; on failure nothing changes.
   std::optional<QString> SaveTo(const QString& path);
   // Another program changed the file since it was read or written here.
@@ -57,6 +63,7 @@ class ProgramDocument {
   TextEncoding encoding_ = TextEncoding::Utf8;
   FileStamp diskStamp_;  // the file as it was when last read or written here
   RecoveryKeeper* recovery_ = nullptr;
+  QStringList importNotes_;
 };
 
 }  // namespace kwarcyt

@@ -37,6 +37,7 @@
 #include "displays/DisplayWindows.h"
 #include "displays/TFormUstawieniaWyswietlaczy.h"
 #include "look/Fonts.h"
+#include "sourceimport/ProgramImport.h"
 #include "viewtext/ClockTime.h"
 
 namespace kwarcyt {
@@ -98,6 +99,7 @@ void TFormKwarcyt::ConnectCommands() {
   connect(Action(Command::Zapisz), &QAction::triggered, this, &TFormKwarcyt::ZapiszExecute);
   connect(Action(Command::Zapiszjako), &QAction::triggered, this, &TFormKwarcyt::ZapiszjakoExecute);
   connect(Action(Command::Zakoncz), &QAction::triggered, this, &TFormKwarcyt::ZakonczExecute);
+  connect(Action(Command::Importuj), &QAction::triggered, this, &TFormKwarcyt::ImportujExecute);
   connect(czestotliwosc_, &QSlider::valueChanged, this,
           [this](int position) { run_->Control().CzestotliwoscChange(position); });
   connect(memo_, &QPlainTextEdit::textChanged, this, &TFormKwarcyt::MemoChange);
@@ -343,10 +345,13 @@ bool TFormKwarcyt::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-// A message that begins with a line number ("3: Nieprawidłowy rejestr [X]") leads to that line.
+// A message that begins with a line number ("3: Nieprawidłowy rejestr [X]", also after
+// "Import: ") leads to that line.
 void TFormKwarcyt::ShowErrorLine(const QPoint& at) {
   if (!memo_->isVisible()) return;
-  const QString message = listaBledow_->cursorForPosition(at).block().text();
+  QString message = listaBledow_->cursorForPosition(at).block().text();
+  const QString importNote = QString::fromUtf8(kImportNotePrefix);
+  if (message.startsWith(importNote)) message.remove(0, importNote.size());
   const qsizetype colon = message.indexOf(QLatin1Char(':'));
   if (colon <= 0) return;
   bool isNumber = false;

@@ -75,6 +75,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   bool ZapiszExecute();
   bool ZapiszjakoExecute();
   void ZakonczExecute();
+  // Converts a program written in the common assembler syntax into a new, unsaved program.
+  void ImportujExecute();
   // Opens the named file as Open does once its dialog is answered, the save question first:
   // for a file named on the command line, dropped on the window or chosen among the recent.
   void OpenFile(const QString& path);
@@ -219,6 +221,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
 
   std::unique_ptr<ProgramDocument> document_;
   QString lastOpened_;
+  QString lastImported_;
   QString lastFolder_;
   RecentFiles* recent_ = nullptr;
   std::unique_ptr<WindowSettings> windowSettings_;

@@ -12,6 +12,7 @@
 #include "EditorLineCache.h"
 #include "EditorLines.h"
 #include "ListFollow.h"
+#include "ProgramDocument.h"
 #include "ProgramList.h"
 #include "TFormKwarcyt.h"
 
@@ -41,7 +42,7 @@ int TFormKwarcyt::ProgramLineCount() const {
 void TFormKwarcyt::SetCommandStates(const CommandStates& states) {
   run_->Refresh();
   for (const Command command :
-       {Command::Nowy, Command::Otworz, Command::Zapisz, Command::Zapiszjako}) {
+       {Command::Nowy, Command::Otworz, Command::Importuj, Command::Zapisz, Command::Zapiszjako}) {
     Action(command)->setEnabled(states.fileCommands);
   }
   Action(Command::Start)->setEnabled(states.start);
@@ -80,7 +81,14 @@ void TFormKwarcyt::ShowEditor() {
 
 void TFormKwarcyt::ShowErrors(std::size_t from) {
   if (from == 0) {
-    listaBledow_->setPlainText(JoinedLines(errors_, 0));
+    QString text = JoinedLines(errors_, 0);
+    // The notes of an import stay below the check's messages while the imported program is
+    // edited; during a run the list is the run's alone.
+    if (document_ && !machine_.Running && !document_->ImportNotes().isEmpty()) {
+      if (!text.isEmpty()) text += QLatin1Char('\n');
+      text += document_->ImportNotes().join(QLatin1Char('\n'));
+    }
+    listaBledow_->setPlainText(text);
     return;
   }
   // Lines from `from` on may have been rewritten (the count of left-out reports grows).

@@ -120,7 +120,7 @@ class TFormPomocTest : public QObject {
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("Plik") << 0 << 5 << "[Nowy] - Tworzy nowy kod"
+    QTest::newRow("Plik") << 0 << 6 << "[Nowy] - Tworzy nowy kod"
                           << "[Zakończ] - Kończy działanie programu Kwarcyt";
     QTest::newRow("Edycja") << 1 << 5 << "[Wytnij] - Wycina zaznaczony tekst do schowka"
                             << "[Cofnij] - Cofa ostatnią operację w tekście";

@@ -1,0 +1,18 @@
+// The import of the common assembler syntax on arbitrary text, and the check of what it gives.
+#include <cstddef>
+#include <cstdint>
+
+#include "FuzzInput.h"
+#include "checker/Sprawdzanie.h"
+#include "sourceimport/ProgramImport.h"
+
+using namespace kwarcyt;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const ImportedProgram program = ImportProgram(fuzz::SplitIntoLines(data, size));
+  LabelTable labels;
+  ErrorList errors;
+  bool checked = false;
+  Kompiluj(program.lines, labels, errors, checked);
+  return 0;
+}

@@ -1,0 +1,62 @@
+#include <QFile>
+
+#include "WindowFixture.h"
+
+using namespace kwarcyt;
+
+class ImportCommandTest : public QObject, public WindowFixture {
+  Q_OBJECT
+
+ private slots:
+  void init() { Open(); }
+  void cleanup() { Close(); }
+
+  // Unsaved work is offered for saving first; the converted program is new, unsaved work named
+  // after its source, with the notes below the check's messages until another program replaces it.
+  void importsAfterTheSaveQuestion() {
+    QTemporaryDir folder;
+    const QString source = folder.filePath("lab.asm");
+    QFile file(source);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("; lab\n\tORG 3000H\nstart:\tlda 2050\n\tRST 1\n\tDB 5\n");
+    file.close();
+
+    TypeByKeys("NOP");
+    Script().openNames << source;
+    Script().answers << QMessageBox::Cancel;
+    Action("Importuj")->trigger();
+    QCOMPARE(Script().fileDialogs.size(), 0);
+
+    Script().answers << QMessageBox::No;
+    Action("Importuj")->trigger();
+    QCOMPARE(DialogsShown().first(), QString("Program został zmieniony, zapisać?"));
+    QCOMPARE(Script().fileDialogs.size(), 1);
+    QCOMPARE(Script().fileDialogs[0].caption, QString("Kwarcyt - Importuj program"));
+    QVERIFY(Script().fileDialogs[0].filter.endsWith("(*.asm *.a85 *.txt)"));
+
+    QCOMPARE(Memo()->toPlainText(),
+             QString("/ lab\n/ Dane programu wpisywane do pamięci przed jego startem\n"
+                     "LXI H,3004h\nMVI M,5\nLXI H,0\nstart:\nlda 2050h\nRST 1\n"));
+    QVERIFY(Modified());
+    QVERIFY(!Window().HasFileName());
+    QCOMPARE(Window().windowTitle(), QString("Kwarcyt - lab.txt"));
+    const QStringList errors = ErrorText().split('\n');
+    QCOMPARE(errors.size(), 3);
+    QCOMPARE(errors[0], QString("7: Brak zdefiniowanej etykiety do procedury [RST_1]"));
+    QVERIFY(errors[1].startsWith("Import: 1: dodano 4 wiersze"));
+    QVERIFY(errors[2].startsWith("Import: 6: 2050 odczytano jako 2050h"));
+
+    TypeByKeys(" ");
+    QVERIFY(ErrorText().endsWith(errors[2]));
+
+    Action("Zapisz")->trigger();
+    QCOMPARE(Script().fileDialogs.last().proposed, folder.filePath("lab.txt"));
+
+    Script().answers << QMessageBox::No;
+    Action("Nowy")->trigger();
+    QCOMPARE(ErrorText(), QString("Program jest pusty"));
+  }
+};
+
+QTEST_MAIN(ImportCommandTest)
+#include "ImportCommand_test.moc"
