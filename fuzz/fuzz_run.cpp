@@ -1,5 +1,7 @@
 // Running arbitrary programs: a checked program for a bounded number of steps, and a program the
-// check refused for a few steps, to prove that decoding and executing never misbehave.
+// check refused for a few steps, to prove that decoding and executing never misbehave; and
+// steps of a checked program taken back, to prove that the history rebuilds states exactly.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -7,6 +9,7 @@
 #include "FuzzInput.h"
 #include "checker/Sprawdzanie.h"
 #include "core/RunEngine.h"
+#include "core/StepHistory.h"
 
 using namespace kwarcyt;
 
@@ -21,6 +24,38 @@ void Run(MachineState& machine, const Program& program, int steps) {
   ErrorList errors;
   RunEngine engine(machine, program, errors);
   engine.Run({.steps = steps}, [&program](int line) { program.StatusText(line); });
+}
+
+bool SameMachine(const MachineState& a, const MachineState& b) {
+  return a.A == b.A && a.B == b.B && a.C == b.C && a.D == b.D && a.E == b.E && a.H == b.H &&
+         a.L == b.L && a.PC == b.PC && a.SP == b.SP && a.S == b.S && a.Z == b.Z && a.AC == b.AC &&
+         a.P == b.P && a.CY == b.CY && a.TStates == b.TStates && a.Memory == b.Memory &&
+         a.OutputPorts == b.OutputPorts;
+}
+
+// Steps taken back must leave the machine exactly as a run that never took them: the history
+// runs in uneven stretches, as the window's slices do, with small snapshot intervals so that
+// rebuilding crosses several of them.
+void CheckStepsBack(const MachineState& start, const Program& program, int steps, int back) {
+  static const auto machine = std::make_unique<MachineState>();
+  static const auto expected = std::make_unique<MachineState>();
+  *machine = start;
+  StepHistory history(64, 4);
+  ErrorList errors;
+  RunEngine engine(*machine, program, errors);
+  std::int64_t executed = 0;
+  for (std::int64_t stretch = 1; executed < steps; stretch = stretch * 3 % 97 + 1) {
+    executed += engine.Run({.steps = stretch, .history = &history}).executed;
+  }
+  back = static_cast<int>(std::min<std::int64_t>(back, history.Size()));
+  for (int i = 0; i < back; ++i) history.Undo(*machine);
+  *expected = start;
+  ErrorList expectedErrors;
+  RunEngine straight(*expected, program, expectedErrors);
+  for (std::int64_t remaining = executed - back; remaining > 0;) {
+    remaining -= straight.Run({.steps = remaining}).executed;
+  }
+  if (!SameMachine(*machine, *expected)) __builtin_trap();
 }
 
 }  // namespace
@@ -41,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ErrorList errors;
   Kompiluj(lines, machine->LabelTable, errors, machine->ProgramChecked);
   const Program program(lines, machine->LabelTable);
+  if (machine->ProgramChecked) CheckStepsBack(*machine, program, 1000, size % 200);
   Run(*machine, program, machine->ProgramChecked ? kCheckedSteps : kUncheckedSteps);
   return 0;
 }
