@@ -1,5 +1,6 @@
 #include "Mojefunkcje.h"
 
+#include <array>
 #include <climits>
 #include <cstdint>
 
@@ -190,8 +191,18 @@ std::string PaddedDecimal(int value, int width, char pad) {
   return text;
 }
 
+// The number of ones in each byte. Every arithmetic and logic step asks for the parity flag,
+// and without a POPCNT instruction in the target, counting bits is a library call.
+constexpr auto kOnesInByte = [] {
+  std::array<std::uint8_t, 256> ones{};
+  for (std::size_t i = 1; i < ones.size(); ++i) {
+    ones[i] = static_cast<std::uint8_t>(ones[i / 2] + i % 2);
+  }
+  return ones;
+}();
+
 int ParityFlag(int value, int carry) {
-  const int ones = __builtin_popcount(static_cast<unsigned>(value) & 0xFFu);
+  const int ones = kOnesInByte[static_cast<std::size_t>(value & 0xFF)];
   if (ones == 0) return 0;
   return (ones + carry) % 2 == 0 ? 1 : 0;
 }
