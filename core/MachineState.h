@@ -47,6 +47,15 @@ struct MachineState {
     L = value & 0xFF;
   }
 
+  // Registers, flags, clock states, memory and ports all equal: what steps and value entry can
+  // change, without the run flags and the label table.
+  bool SameContents(const MachineState& o) const {
+    return A == o.A && B == o.B && C == o.C && D == o.D && E == o.E && H == o.H && L == o.L &&
+           PC == o.PC && SP == o.SP && S == o.S && Z == o.Z && AC == o.AC && P == o.P &&
+           CY == o.CY && TStates == o.TStates && Memory == o.Memory && InputPorts == o.InputPorts &&
+           OutputPorts == o.OutputPorts;
+  }
+
   void WyczyscFlagi() { S = Z = AC = P = CY = 0; }
   void WyczyscRejestry() {
     A = B = C = D = E = H = L = PC = SP = 0;

@@ -54,9 +54,8 @@ bool RunControl::PassesPausePoint() const {
 }
 
 void RunControl::ClearPausePoint() {
-  if (!pausePoint_ && !topSpeed_) return;
+  if (!pausePoint_) return;
   pausePoint_.reset();
-  topSpeed_ = false;
   RefreshBreakpoints();
 }
 
@@ -104,7 +103,6 @@ void RunControl::KrokNadExecute() {
     return;
   }
   pausePoint_ = PausePoint{.line = machine_.PC + 1, .sp = machine_.SP};
-  topSpeed_ = true;
   RefreshBreakpoints();
   commandStepPending_ = true;
   machine_.StopRequested = false;
@@ -194,8 +192,9 @@ void RunControl::Continue() {
   } else {
     lastStepDue_ = now;
   }
-  ExecuteSteps(topSpeed_ || machine_.DelayCount <= 1);
-  if (ContinuousRunActive()) RequestContinuation(topSpeed_ ? milliseconds{0} : RemainingPause());
+  const bool topSpeed = SteppingOver() || machine_.DelayCount <= 1;
+  ExecuteSteps(topSpeed);
+  if (ContinuousRunActive()) RequestContinuation(topSpeed ? milliseconds{0} : RemainingPause());
 }
 
 void RunControl::ExecuteSteps(bool slice) {

@@ -145,7 +145,7 @@ class RunControl {
   };
   std::optional<PausePoint> pausePoint_;
   // A step over runs at the top speed whatever the speed setting.
-  bool topSpeed_ = false;
+  bool SteppingOver() const { return pausePoint_ && pausePoint_->sp; }
   StepHistory history_;
   // The first step of a Start, a resume or a Krok executes even on a breakpoint, so that a run
   // can go on from one.

@@ -11,13 +11,6 @@ namespace {
 const QColor kChangedColour(0xC8, 0x00, 0x00);
 const char* const kChangedProperty = "kwarcytChanged";
 
-bool SameMachine(const MachineState& a, const MachineState& b) {
-  for (const MachineField& field : kMachineFields) {
-    if (field.read(a) != field.read(b)) return false;
-  }
-  return a.Memory == b.Memory && a.InputPorts == b.InputPorts && a.OutputPorts == b.OutputPorts;
-}
-
 }  // namespace
 
 ChangeMarks::ChangeMarks()
@@ -26,7 +19,7 @@ ChangeMarks::ChangeMarks()
 ChangeMarks::~ChangeMarks() = default;
 
 bool ChangeMarks::Moment(const MachineState& now) {
-  if (SameMachine(now, *latest_)) return false;
+  if (now.SameContents(*latest_)) return false;
   std::swap(before_, latest_);
   *latest_ = now;
   shown_ = true;
