@@ -37,10 +37,13 @@ const QString kDescription = QStringLiteral(
     "     (0: wszystkie zaliczone; 2: błędny plik zadania)\n"
     "\n"
     "kwarcyt-run --import PLIK przekształca program zapisany w zwykłej składni asemblerów 8085\n"
-    "(komentarze po średniku, etykiety przed rozkazem, dane ORG/DB, stałe EQU) na składnię\n"
-    "Kwarcytu i wypisuje go na standardowe wyjście (UTF-8), a uwagi o przekształceniu na\n"
-    "standardowe wyjście błędów. Kody wyjścia: 0 - przekształcono cały program, 1 - niektóre\n"
-    "wiersze zostawiono jako komentarze, 2 - nie można odczytać pliku.");
+    "(komentarze po średniku, // lub #, etykiety przed rozkazem, dane ORG/DB, stałe EQU,\n"
+    "liczby $FF i 0xFF, wyrażenia z + - * /, nawiasami, HIGH i LOW) na składnię Kwarcytu\n"
+    "i wypisuje go na standardowe wyjście (UTF-8), a uwagi o przekształceniu na standardowe\n"
+    "wyjście błędów. Kody wyjścia: 0 - cały program przekształcono wiernie i przechodzi\n"
+    "sprawdzenie, 1 - któryś wiersz zostawiono jako komentarz lub bez zmian albo zmieniono\n"
+    "jego znaczenie (uwagi mówią, który), wynik nie przechodzi sprawdzenia lub miałby ponad\n"
+    "65535 wierszy, 2 - nie można odczytać pliku.");
 
 const QString kJsonDescription =
     QStringLiteral(

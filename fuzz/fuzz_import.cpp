@@ -1,6 +1,8 @@
-// The import of the common assembler syntax on arbitrary text, and the check of what it gives.
+// The import of the common assembler syntax on arbitrary text, and the check of what it gives:
+// an import that reports a whole, faithful conversion must give a program that passes the check.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 #include "FuzzInput.h"
 #include "checker/Sprawdzanie.h"
@@ -14,5 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ErrorList errors;
   bool checked = false;
   Kompiluj(program.lines, labels, errors, checked);
+  if (program.complete && !checked) std::abort();
+  if (program.refused && (program.complete || !program.lines.empty())) std::abort();
   return 0;
 }

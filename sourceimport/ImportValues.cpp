@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <vector>
 
-#include "SourceStatement.h"
 #include "checker/Mojefunkcje.h"
 
 namespace kwarcyt {
@@ -47,44 +45,6 @@ std::optional<ImportedValue> Character(std::string_view token) {
   if (code >= 128) return ImportedValue{std::to_string(code), code, {}};
   const std::string text = {'\'', token[1], '\''};
   return ImportedValue{text, code, {}};
-}
-
-struct Term {
-  bool negative = false;
-  std::string_view text;
-};
-
-// The terms of a sum, split at the signs outside quotes; nothing for an empty term.
-std::optional<std::vector<Term>> Terms(std::string_view operand) {
-  std::vector<Term> terms;
-  Term term;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= operand.size();) {
-    if (i == operand.size() || operand[i] == '+' || operand[i] == '-') {
-      term.text = Trim(operand.substr(start, i - start));
-      const bool leadingSign = terms.empty() && term.text.empty() && i < operand.size();
-      if (!leadingSign) {
-        if (term.text.empty()) return std::nullopt;
-        terms.push_back(term);
-      }
-      term = Term{i < operand.size() && operand[i] == '-', {}};
-      start = ++i;
-    } else {
-      i = (operand[i] == '\'' || operand[i] == '"') ? QuotedEnd(operand, i) : i + 1;
-    }
-  }
-  return terms;
-}
-
-std::optional<ImportedValue> SingleTerm(std::string_view term, ValueKind kind,
-                                        const Symbols& symbols, long here,
-                                        std::set<std::string>* used) {
-  if (term == "$") return ImportedValue{HexLiteral(here, 4), here, {}};
-  if (const auto symbol = symbols.find(UpperCase(term)); symbol != symbols.end()) {
-    if (used != nullptr) used->insert(symbol->first);
-    return ImportedValue{symbol->second.text, symbol->second.value, {}};
-  }
-  return ImportLiteral(term, kind);
 }
 
 }  // namespace
@@ -130,27 +90,6 @@ std::optional<ImportedValue> ImportLiteral(std::string_view token, ValueKind kin
     return HexDigits(token, "liczba bez przyrostka z cyfrą A–F jest szesnastkowa");
   }
   return std::nullopt;
-}
-
-std::optional<ImportedValue> ImportValue(std::string_view operand, ValueKind kind,
-                                         const Symbols& symbols, long here,
-                                         std::set<std::string>* used) {
-  const auto terms = Terms(Trim(operand));
-  if (!terms || terms->empty()) return std::nullopt;
-  if (terms->size() == 1 && !terms->front().negative) {
-    return SingleTerm(terms->front().text, kind, symbols, here, used);
-  }
-  long sum = 0;
-  std::string guess;
-  for (const Term& term : *terms) {
-    const auto value = SingleTerm(term.text, kind, symbols, here, used);
-    if (!value) return std::nullopt;
-    sum += term.negative ? -value->value : value->value;
-    if (guess.empty()) guess = value->guess;
-  }
-  const bool byte = kind == ValueKind::Byte;
-  const long masked = sum & (byte ? 0xFF : 0xFFFF);
-  return ImportedValue{HexLiteral(masked, byte ? 2 : 4), masked, guess};
 }
 
 }  // namespace kwarcyt

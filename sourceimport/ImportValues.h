@@ -1,9 +1,7 @@
 // Numbers and names of the common assembler syntax, turned into Kwarcyt's number literals.
 #pragma once
 
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -20,26 +18,11 @@ struct ImportedValue {
   std::string guess;
 };
 
-// A name the program defines: an equate or the address of a data label.
-struct SymbolValue {
-  std::string text;
-  long value = 0;
-};
-// Upper-case names.
-using Symbols = std::map<std::string, SymbolValue>;
-
 // One number literal of the common syntax in Kwarcyt's form: "0x1F", "$1F" and "1FH" become
 // "1Fh", a hexadecimal number that begins with a letter gains a leading 0, a number without a
 // suffix that holds a hexadecimal letter is hexadecimal, and so is a four-digit address.
-// Nothing for a text that is no literal.
+// Nothing for a text that is no literal; a negative value for a literal too large to read.
 std::optional<ImportedValue> ImportLiteral(std::string_view token, ValueKind kind);
-
-// A value: a literal, a defined name, "$" (the address of the statement) or a sum and
-// difference of them. Nothing when a part is unknown, a register or a label of code for example.
-// The names it replaced are added to `used`.
-std::optional<ImportedValue> ImportValue(std::string_view operand, ValueKind kind,
-                                         const Symbols& symbols, long here,
-                                         std::set<std::string>* used = nullptr);
 
 // "3000h", "0C050h", "0Ah": upper-case digits, at least `digits` of them.
 std::string HexLiteral(long value, int digits);

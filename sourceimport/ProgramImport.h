@@ -17,8 +17,11 @@ struct ImportedProgram {
   // After kImportNotePrefix each note gives the 0-based index of the converted line it concerns
   // and ": ", as the checker's messages do, unless it concerns the program as a whole.
   std::vector<std::string> notes;
-  // False when some statement could not be converted and was kept as a comment.
+  // True only when the whole result is a faithful conversion that passes the check; false when
+  // some statement was kept as a comment or as written, or converted with a changed meaning.
   bool complete = true;
+  // The result would be longer than a program may be: no lines, and one note that says so.
+  bool refused = false;
 };
 
 // Source lines in UTF-8.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "checker/InstructionSet.h"
 #include "checker/Mojefunkcje.h"
@@ -27,13 +28,31 @@ std::string_view RightTrim(std::string_view text) {
   return text;
 }
 
-// The ";" that begins the comment, or npos.
+// Where the comment begins: ";" or "//" outside quotes, or "#" not followed by a letter at the
+// start of the line (a line such as "#ORG 2000H" is a directive). npos for none.
 std::size_t CommentStart(std::string_view line) {
+  const std::string_view body = Trim(line);
+  if (body.starts_with('#') &&
+      (body.size() == 1 || !std::isalpha(static_cast<unsigned char>(body[1])))) {
+    return line.find('#');
+  }
   for (std::size_t i = 0; i < line.size();) {
-    if (line[i] == ';') return i;
+    if (line[i] == ';' || line.substr(i).starts_with("//")) return i;
     i = IsQuote(line[i]) ? QuotedEnd(line, i) : i + 1;
   }
   return std::string_view::npos;
+}
+
+// The form that names the constant after the directive: "EQU COUNT, 10", ".equ COUNT = 10",
+// "#EQU COUNT 10".
+void TakeEquateName(SourceStatement& statement) {
+  const std::string& operands = statement.operands;
+  const auto nameEnd = std::find_if_not(operands.begin(), operands.end(), IsNameChar);
+  std::string_view rest = Trim(std::string_view(nameEnd, operands.end()));
+  if (nameEnd == operands.begin() || rest.empty()) return;
+  if (rest.front() == ',' || rest.front() == '=') rest = Trim(rest.substr(1));
+  statement.label = std::string(operands.begin(), nameEnd);
+  statement.operands = std::string(rest);
 }
 
 bool IsStatementWord(std::string_view word) {
@@ -88,6 +107,8 @@ Directive DirectiveOf(std::string_view word) {
   for (const Named& known : kNames) {
     if (known.name == name) return known.directive;
   }
+  // "OR" alone could be mistaken for an instruction of another processor.
+  if (prefixed && name == "OR") return Directive::Org;
   return prefixed ? Directive::Unknown : Directive::None;
 }
 
@@ -95,10 +116,12 @@ SourceStatement ParseSourceLine(std::string_view line) {
   SourceStatement statement;
   const std::size_t commentAt = CommentStart(line);
   if (commentAt != std::string_view::npos) {
-    statement.comment = std::string(RightTrim(line.substr(commentAt + 1)));
+    const std::size_t marker = line.substr(commentAt).starts_with("//") ? 2 : 1;
+    statement.comment = std::string(RightTrim(line.substr(commentAt + marker)));
     line = line.substr(0, commentAt);
   }
   std::string_view body = Trim(line);
+  statement.written = std::string(body);
 
   const auto nameEnd = std::find_if_not(body.begin(), body.end(), IsNameChar);
   const std::string_view name(body.begin(), nameEnd);
@@ -121,7 +144,13 @@ SourceStatement ParseSourceLine(std::string_view line) {
       SplitWord(rest, statement);
     }
   }
+  if (statement.directive == Directive::Equ && statement.label.empty()) TakeEquateName(statement);
   return statement;
+}
+
+bool IsQuotedText(std::string_view element) {
+  return element.size() >= 2 && IsQuote(element.front()) &&
+         QuotedEnd(element, 0) == element.size() && element.size() != 3;
 }
 
 std::vector<std::string> SplitOperands(std::string_view operands) {

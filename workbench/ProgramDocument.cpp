@@ -64,6 +64,8 @@ std::optional<QString> ProgramDocument::Import(const QString& path) {
   const ProgramReadResult read = ReadProgramFile(path);
   if (!read.ok) return read.error;
   const ImportedProgram program = ImportProgram(Utf8Lines(read.text.lines));
+  // A result too long to be a program replaces nothing; its one note says why.
+  if (program.refused) return QString::fromStdString(program.notes.front());
   QStringList lines;
   for (const std::string& line : program.lines) lines << QString::fromStdString(line);
   ReplaceText(lines);

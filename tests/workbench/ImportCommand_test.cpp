@@ -36,15 +36,15 @@ class ImportCommandTest : public QObject, public WindowFixture {
 
     QCOMPARE(Memo()->toPlainText(),
              QString("/ lab\n/ Dane programu wpisywane do pamięci przed jego startem\n"
-                     "LXI H,3004h\nMVI M,5\nLXI H,0\nstart:\nlda 2050h\nRST 1\n"));
+                     "LXI H,3004h\nMVI M,5\nLXI H,0\nstart:\nlda 2050h\nHLT\n"));
     QVERIFY(Modified());
     QVERIFY(!Window().HasFileName());
     QCOMPARE(Window().windowTitle(), QString("Kwarcyt - lab.txt"));
     const QStringList errors = ErrorText().split('\n');
     QCOMPARE(errors.size(), 3);
-    QCOMPARE(errors[0], QString("7: Brak zdefiniowanej etykiety do procedury [RST_1]"));
-    QVERIFY(errors[1].startsWith("Import: 1: dodano 4 wiersze"));
-    QVERIFY(errors[2].startsWith("Import: 6: 2050 odczytano jako 2050h"));
+    QVERIFY(errors[0].startsWith("Import: 1: dodano 4 wiersze"));
+    QVERIFY(errors[1].startsWith("Import: 6: 2050 odczytano jako 2050h"));
+    QVERIFY(errors[2].startsWith("Import: 7: RST 1 zamieniono na HLT"));
 
     TypeByKeys(" ");
     QVERIFY(ErrorText().endsWith(errors[2]));
@@ -55,6 +55,17 @@ class ImportCommandTest : public QObject, public WindowFixture {
     Script().answers << QMessageBox::No;
     Action("Nowy")->trigger();
     QCOMPARE(ErrorText(), QString("Program jest pusty"));
+
+    // A result longer than a program may be replaces nothing and says why.
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("DB " + QByteArray("1,").repeated(40000) + "1\n");
+    file.close();
+    TypeByKeys("NOP");
+    Script().answers << QMessageBox::No;
+    Script().openNames << source;
+    Action("Importuj")->trigger();
+    QVERIFY(Script().reasons.last().contains("najwyżej 65535"));
+    QCOMPARE(Memo()->toPlainText(), QString("NOP"));
   }
 };
 
