@@ -332,6 +332,22 @@ TEST_F(RunControlTest, BreakpointPausesTheRunBeforeItsLine) {
   }
 }
 
+// A breakpoint set during a run on the line PC stands on pauses the run there: only the first
+// step after a command passes a breakpoint, not the first step of every slice.
+TEST_F(RunControlTest, BreakpointSetDuringARunOnTheNextLinePauses) {
+  host.lines = kCounting;
+  machine.DelayCount = 1024;
+  run.StartExecute();
+  RunContinuations(1);
+  ASSERT_EQ(machine.PC, 1);
+  host.breakpoints = {0, 1};
+  run.RefreshBreakpoints();
+  RunContinuations(3);
+  EXPECT_EQ(machine.PC, 1);
+  EXPECT_EQ(machine.A, 1);
+  EXPECT_EQ(host.states, kSteppingStates);
+}
+
 TEST_F(RunControlTest, PausesBetweenStepsFollowTheSpeed) {
   host.lines = kCounting;
   run.CzestotliwoscChange(1);

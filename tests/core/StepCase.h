@@ -53,6 +53,9 @@ struct DataCase {
   std::vector<Cell> memory{};
   Registers after{};
   std::vector<Cell> memoryAfter{};
+  friend void PrintTo(const DataCase& c, std::ostream* os) {
+    *os << c.name << " [" << c.line << "]";
+  }
 };
 StepCase AsStep(const DataCase& c);
 
