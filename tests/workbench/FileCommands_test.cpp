@@ -187,13 +187,19 @@ class FileCommandsTest : public QObject, public WindowFixture {
     Window().OfferRecovery();
     QCOMPARE(Script().questionCaptions, QStringList({"Kwarcyt - odzyskiwanie programu"}));
     QVERIFY(Script().shown.last().contains("„program.txt”"));
+    QVERIFY(!Script().shown.last().contains("na dysku"));
     QCOMPARE(Memo()->toPlainText(), QString());
 
+    // Changed meanwhile: the offer says so, and Save after the restore asks as it would have.
+    WriteBytes(Path("program.txt"), "/ zmiana");
     Reopen();
-    Script().answers << QMessageBox::Yes;
+    Script().answers << QMessageBox::Yes << QMessageBox::No;
     Window().OfferRecovery();
+    QVERIFY(Script().shown.last().contains(" Plik na dysku zmienił się od tamtej chwili.\n"));
     QCOMPARE(Memo()->toPlainText(), QString("HLT\nNOP"));
     ExpectFileState(Path("program.txt"), true, true, "Kwarcyt - program.txt");
+    QVERIFY(!Window().ZapiszExecute());
+    QCOMPARE(ReadBytes(Path("program.txt")), QByteArray("/ zmiana"));
 
     // The restored text is the new window's unsaved work, and Nie at exit throws it away.
     Script().answers << QMessageBox::No;
@@ -232,6 +238,14 @@ class FileCommandsTest : public QObject, public WindowFixture {
     ExpectFileState("Nowy.txt", false, true, "Kwarcyt - Nowy.txt");
     QCOMPARE(Memo()->toPlainText(), QString("MVI A,3"));
     QCOMPARE(Machine().A, 3);
+
+    // Too long to run: refused at once, as the runner refuses it.
+    WriteBytes(Path("dlugi.txt"), QByteArray("NOP\n").repeated(65536));
+    Script().answers << QMessageBox::No;
+    Script().openNames << Path("dlugi.txt");
+    Action("Otworz")->trigger();
+    QCOMPARE(Script().reasons.last(), "Program ma za dużo wierszy (65536), najwięcej 65535");
+    QCOMPARE(Memo()->toPlainText(), QString("MVI A,3"));
   }
 
   void openResetsTheMachineAndChecksTheText_data() {
@@ -240,6 +254,8 @@ class FileCommandsTest : public QObject, public WindowFixture {
     QTest::addColumn<bool>("runnable");
     QTest::newRow("program") << QByteArray("MVI A,1\r\nMOV A") << "" << true;
     QTest::newRow("empty file") << QByteArray() << "Program jest pusty" << false;
+    // The empty line after the final line break is not counted against the line limit.
+    QTest::newRow("65535 lines") << QByteArray("NOP\r\n").repeated(65535) << "" << true;
   }
   void openResetsTheMachineAndChecksTheText() {
     QFETCH(QByteArray, bytes);
