@@ -25,7 +25,7 @@ struct RecoveredProgram {
   QDateTime changed;  // when the copy was written
   // The file on disk as the window last read or wrote it, so that a Save after the restore asks
   // as it would have asked before; nothing in copies written before the stamp was kept.
-  std::optional<FileStamp> diskStamp;
+  std::optional<FileStamp> diskStamp = std::nullopt;
 };
 
 // What became of the program's file since the copy was made.

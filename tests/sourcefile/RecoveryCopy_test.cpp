@@ -11,12 +11,8 @@ namespace kwarcyt {
 namespace {
 
 RecoveredProgram ProgramOf(const QString& text, const QString& fileName, int minutesAgo) {
-  return {text.split('\n'),
-          fileName,
-          true,
-          TextEncoding::Windows1250,
-          QDateTime::currentDateTime().addSecs(-60 * minutesAgo),
-          std::nullopt};
+  return {text.split('\n'), fileName, true, TextEncoding::Windows1250,
+          QDateTime::currentDateTime().addSecs(-60 * minutesAgo)};
 }
 
 // A running window's copy is its own; the copies of windows that ended are offered, newest
