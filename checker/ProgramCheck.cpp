@@ -61,20 +61,29 @@ void ReportLabelProblems(const LabelProblems& problems, ErrorList& errors, bool&
   }
 }
 
-void ReportProgramLength(std::size_t lineCount, ErrorList& errors, bool& programChecked) {
-  if (lineCount <= kMaxProgramLines) return;
-  errors.push_back(std::string(messages::kTooManyLines) + std::to_string(lineCount) +
-                   std::string(messages::kTooManyLinesTail) + std::to_string(kMaxProgramLines));
-  programChecked = false;
+void ReportProgramLength(const std::vector<std::string>& lines, ErrorList& errors,
+                         bool& programChecked) {
+  if (std::optional<std::string> error = ProgramLengthError(lines)) {
+    errors.push_back(std::move(*error));
+    programChecked = false;
+  }
 }
 
 }  // namespace
+
+std::optional<std::string> ProgramLengthError(const std::vector<std::string>& lines) {
+  const std::size_t counted =
+      lines.size() - (!lines.empty() && lines.back().empty() ? std::size_t{1} : std::size_t{0});
+  if (counted <= kMaxProgramLines) return std::nullopt;
+  return std::string(messages::kTooManyLines) + std::to_string(counted) +
+         std::string(messages::kTooManyLinesTail) + std::to_string(kMaxProgramLines);
+}
 
 void Kompiluj(const std::vector<std::string>& lines, LabelTable& labels, ErrorList& errors,
               bool& programChecked) {
   errors.clear();
   programChecked = true;
-  ReportProgramLength(lines.size(), errors, programChecked);
+  ReportProgramLength(lines, errors, programChecked);
   const LabelProblems problems = CollectLabels(lines, LabelScan::BeforeRun, labels);
   for (std::size_t k = 0; k < lines.size(); ++k) {
     SprawdzLinie(lines[k], static_cast<int>(k), labels, errors, programChecked);
@@ -89,7 +98,7 @@ bool CheckWhileEditing(const std::vector<std::string>& lines, int caretRow, Labe
     errors.emplace_back(messages::kEmptyProgram);
     return false;
   }
-  ReportProgramLength(lines.size(), errors, programChecked);
+  ReportProgramLength(lines, errors, programChecked);
   ReportLabelProblems(CollectLabels(lines, LabelScan::WhileEditing, labels), errors,
                       programChecked);
   // A caret below the last line stands on an empty row: there is nothing to check.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,10 @@ void SprawdzLinie(std::string_view line, int index, const LabelTable& labels, Er
 // A CALL keeps its return line on the stack as a 16-bit number: a CALL on line 65535 would
 // return to line 65536, which wraps to 0, so longer programs would return to the wrong line.
 inline constexpr std::size_t kMaxProgramLines = 65535;
+
+// The message for a program of more lines than kMaxProgramLines, or nothing when it fits. The one
+// empty last line that a final line break leaves is not counted: it holds nothing to run.
+std::optional<std::string> ProgramLengthError(const std::vector<std::string>& lines);
 
 // The whole-program check: empties errors, rebuilds labels, checks every line, reports a repeated
 // label, too many labels or more than kMaxProgramLines lines. programChecked ends true exactly when

@@ -1,6 +1,5 @@
 #include "ProgramFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +8,7 @@
 #include <optional>
 
 #include "FileErrorText.h"
+#include "RegularFile.h"
 
 namespace kwarcyt {
 namespace {
@@ -20,16 +20,6 @@ ProgramReadResult ReadFailure(const QString& reason) {
 QString TooLargeText() {
   return QStringLiteral("plik jest za duży, program może mieć najwyżej %1 MB")
       .arg(kMaxProgramFileBytes / (1024 * 1024));
-}
-
-// Nothing but a regular file may be read: a device or a pipe could block or never end.
-std::optional<QString> RefusalOf(const struct stat& status) {
-  if (S_ISDIR(status.st_mode)) return FileErrorText(EISDIR);
-  if (!S_ISREG(status.st_mode)) {
-    return QStringLiteral("to nie jest zwykły plik, lecz urządzenie, potok lub gniazdo");
-  }
-  if (status.st_size > kMaxProgramFileBytes) return TooLargeText();
-  return std::nullopt;
 }
 
 // The reason for a failed call on the file: the system's own when it set one.
@@ -64,22 +54,11 @@ ProgramReadResult ReadProgram(QFile& file) {
 }
 
 ProgramReadResult ReadProgramFile(const QString& path) {
-  const QByteArray name = QFile::encodeName(path);
-  struct stat status {};
-  if (::stat(name.constData(), &status) != 0) return ReadFailure(FileErrorText(errno));
-  if (const std::optional<QString> refusal = RefusalOf(status)) return ReadFailure(*refusal);
-
-  // The name may have been replaced since it was looked at: open without waiting and look at
-  // what was actually opened.
-  const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (descriptor < 0) return ReadFailure(FileErrorText(errno));
   QFile file;
-  if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-    ::close(descriptor);
-    return ReadFailure(QStringLiteral("błąd odczytu"));
+  if (const std::optional<QString> refusal = OpenRegularFile(path, file)) {
+    return ReadFailure(*refusal);
   }
-  if (::fstat(descriptor, &status) != 0) return ReadFailure(FileErrorText(errno));
-  if (const std::optional<QString> refusal = RefusalOf(status)) return ReadFailure(*refusal);
+  if (file.size() > kMaxProgramFileBytes) return ReadFailure(TooLargeText());
   return ReadProgram(file);
 }
 

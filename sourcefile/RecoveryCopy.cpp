@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -9,6 +10,8 @@
 #include <QUuid>
 #include <algorithm>
 #include <optional>
+
+#include "RegularFile.h"
 
 namespace kwarcyt {
 namespace {
@@ -22,14 +25,40 @@ QString NewSlotPath(const QString& folder) {
   return QDir(folder).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces));
 }
 
+// The numbers as text: a JSON number is a double, too short for nanoseconds since 1970.
+QJsonObject StampObject(const FileStamp& stamp) {
+  return {
+      {"exists", stamp.exists},
+      {"size", QString::number(stamp.size)},
+      {"modified", QString::number(stamp.modifiedNanoseconds)},
+      {"inode", QString::number(stamp.inode)},
+  };
+}
+
+std::optional<FileStamp> StampFrom(const QJsonValue& value) {
+  if (!value.isObject()) return std::nullopt;
+  const QJsonObject object = value.toObject();
+  FileStamp stamp;
+  bool sizeOk = false;
+  bool modifiedOk = false;
+  bool inodeOk = false;
+  stamp.exists = object.value("exists").toBool();
+  stamp.size = object.value("size").toString().toLongLong(&sizeOk);
+  stamp.modifiedNanoseconds = object.value("modified").toString().toLongLong(&modifiedOk);
+  stamp.inode = object.value("inode").toString().toULongLong(&inodeOk);
+  if (!sizeOk || !modifiedOk || !inodeOk) return std::nullopt;
+  return stamp;
+}
+
 QByteArray Serialize(const RecoveredProgram& program) {
-  const QJsonObject object{
+  QJsonObject object{
       {"text", program.lines.join(QLatin1Char('\n'))},
       {"file", program.fileName},
       {"named", program.hasFileName},
       {"encoding", program.encoding == TextEncoding::Windows1250 ? "windows-1250" : "utf-8"},
       {"changed", program.changed.toString(Qt::ISODateWithMs)},
   };
+  if (program.diskStamp) object.insert("disk", StampObject(*program.diskStamp));
   return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -45,16 +74,36 @@ std::optional<RecoveredProgram> Deserialize(const QByteArray& bytes) {
                          ? TextEncoding::Windows1250
                          : TextEncoding::Utf8;
   program.changed = QDateTime::fromString(object.value("changed").toString(), Qt::ISODateWithMs);
+  program.diskStamp = StampFrom(object.value("disk"));
   return program;
 }
 
 std::optional<RecoveredProgram> ReadCopy(const QString& path) {
-  QFile file(path);
-  if (file.size() > kMaxCopyBytes || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return Deserialize(file.readAll());
+  QFile file;
+  if (OpenRegularFile(path, file) || file.size() > kMaxCopyBytes) return std::nullopt;
+  // Copies are replaced whole, never written in place: one that grows while read is not ours.
+  const qint64 size = file.size();
+  const QByteArray bytes = file.read(size + 1);
+  if (bytes.size() != size) return std::nullopt;
+  return Deserialize(bytes);
+}
+
+// QLockFile reads a lock it finds, and would wait on a pipe there.
+bool MayHoldLock(const QString& path) {
+  const QFileInfo lock(path);
+  return !lock.exists() || lock.isFile();
 }
 
 }  // namespace
+
+FileSinceCopy FileSince(const RecoveredProgram& program) {
+  if (!program.hasFileName || !program.diskStamp) return FileSinceCopy::Unchanged;
+  const FileStamp now = StampOf(program.fileName);
+  if (!now.exists) {
+    return program.diskStamp->exists ? FileSinceCopy::Vanished : FileSinceCopy::Unchanged;
+  }
+  return now == *program.diskStamp ? FileSinceCopy::Unchanged : FileSinceCopy::Changed;
+}
 
 RecoveryCopy::RecoveryCopy(QString folder)
     : folder_(std::move(folder)),
@@ -89,6 +138,7 @@ std::vector<LeftCopy> RecoveryCopy::LeftBehind() const {
     const QString slot = path.chopped(kCopySuffix.size());
     if (slot == slotPath_) continue;
     // A lock whose process is gone is stale and taken over; a live window keeps its own.
+    if (!MayHoldLock(slot + kLockSuffix)) continue;
     auto claim = std::make_shared<QLockFile>(slot + kLockSuffix);
     claim->setStaleLockTime(0);  // however old, the lock of a running window stays its own
     if (!claim->tryLock(0)) continue;

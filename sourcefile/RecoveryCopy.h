@@ -9,8 +9,10 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "ProgramFile.h"
 #include "TextEncoding.h"
 
 namespace kwarcyt {
@@ -21,7 +23,14 @@ struct RecoveredProgram {
   bool hasFileName = false;
   TextEncoding encoding = TextEncoding::Utf8;
   QDateTime changed;  // when the copy was written
+  // The file on disk as the window last read or wrote it, so that a Save after the restore asks
+  // as it would have asked before; nothing in copies written before the stamp was kept.
+  std::optional<FileStamp> diskStamp = std::nullopt;
 };
+
+// What became of the program's file since the copy was made.
+enum class FileSinceCopy { Unchanged, Changed, Vanished };
+FileSinceCopy FileSince(const RecoveredProgram& program);
 
 // A copy left behind by a window that is gone; it stays claimed until it is discarded or this
 // object is destroyed.
@@ -45,7 +54,8 @@ class RecoveryCopy {
   void Remove();
 
   // The readable copies of windows that no longer run, newest first, each claimed so that a
-  // second window starting at the same time does not offer it too.
+  // second window starting at the same time does not offer it too. Only regular files of a
+  // bounded size are read: nothing else in the folder can hold up the start.
   std::vector<LeftCopy> LeftBehind() const;
   static void Discard(LeftCopy& copy);
 

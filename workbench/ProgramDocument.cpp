@@ -6,6 +6,7 @@
 
 #include "EditorLines.h"
 #include "RecoveryKeeper.h"
+#include "checker/Sprawdzanie.h"
 #include "sourceimport/ProgramImport.h"
 
 namespace kwarcyt {
@@ -20,8 +21,12 @@ ProgramDocument::ProgramDocument(QPlainTextEdit& editor, const QString& recovery
   recovery_ = new RecoveryKeeper(
       *editor_.document(),
       [this] {
-        return RecoveredProgram{
-            EditorTextLines(*editor_.document()), fileName_, hasFileName_, encoding_, {}};
+        return RecoveredProgram{EditorTextLines(*editor_.document()),
+                                fileName_,
+                                hasFileName_,
+                                encoding_,
+                                {},
+                                diskStamp_};
       },
       recoveryFolder, &editor_);
 }
@@ -52,6 +57,10 @@ std::optional<QString> ProgramDocument::Open(const QString& path) {
   const FileStamp stamp = StampOf(path);
   const ProgramReadResult read = ReadProgramFile(path);
   if (!read.ok) return read.error;
+  // Too long to run: said at once, as the runner says it, rather than at the first start.
+  if (const std::optional<std::string> tooLong = ProgramLengthError(Utf8Lines(read.text.lines))) {
+    return QString::fromStdString(*tooLong);
+  }
   ReplaceText(read.text.lines);
   encoding_ = read.text.encoding;
   fileName_ = path;
@@ -107,7 +116,8 @@ void ProgramDocument::Restore(const RecoveredProgram& program) {
   fileName_ = program.fileName;
   hasFileName_ = program.hasFileName;
   encoding_ = program.encoding;
-  diskStamp_ = StampOf(fileName_);
+  // A copy from before stamps were kept knows nothing of the file: take it as it is now.
+  diskStamp_ = program.diskStamp.value_or(StampOf(fileName_));
   // The restored text is this window's unsaved work now, before the old copy goes.
   recovery_->WriteNow();
 }

@@ -18,6 +18,19 @@ namespace {
 const QString kFileFilter = QStringLiteral("Pliki tekstowe (*.txt)");
 const QString kDefaultSuffix = QStringLiteral("txt");
 
+// Said before a restore, so that the Save that follows asks no surprising question.
+QString FileSinceCopyText(FileSinceCopy since) {
+  switch (since) {
+    case FileSinceCopy::Changed:
+      return QStringLiteral(" Plik na dysku zmienił się od tamtej chwili.");
+    case FileSinceCopy::Vanished:
+      return QStringLiteral(" Pliku nie ma już na dysku.");
+    case FileSinceCopy::Unchanged:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
 void TFormKwarcyt::NowyExecute() {
@@ -96,11 +109,13 @@ void TFormKwarcyt::OfferRecovery() {
   for (LeftCopy& copy : document_->LeftBehind()) {
     const QString question =
         QStringLiteral(
-            "Kwarcyt został zamknięty bez zapisania programu „%1” (ostatnia zmiana: %2).\n\n"
-            "Tak – przywróć ten program\nNie – usuń tę kopię\n"
-            "Anuluj – zapytaj przy następnym uruchomieniu")
+            "Kwarcyt został zamknięty bez zapisania programu „%1” (ostatnia zmiana: %2).")
             .arg(QFileInfo(copy.program.fileName).fileName(),
-                 QLocale(QLocale::Polish).toString(copy.program.changed, QLocale::ShortFormat));
+                 QLocale(QLocale::Polish).toString(copy.program.changed, QLocale::ShortFormat)) +
+        FileSinceCopyText(FileSince(copy.program)) +
+        QStringLiteral(
+            "\n\nTak – przywróć ten program\nNie – usuń tę kopię\n"
+            "Anuluj – zapytaj przy następnym uruchomieniu");
     switch (dialogs_->AskYesNoCancel(this, QStringLiteral("Kwarcyt - odzyskiwanie programu"),
                                      question)) {
       case QMessageBox::Yes:

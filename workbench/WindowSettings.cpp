@@ -19,6 +19,16 @@ const QString kPosition = QStringLiteral("window/position");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kToolWindows = QStringLiteral("toolWindows/");
+// Many times what the program ever writes there; a larger file is not its settings.
+constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
+
+// QSettings reads the file, and its lock when it writes, without a thought for what they are: a
+// pipe would stop the program there and a device would feed it without end. Anything but a
+// regular file of sensible size is left alone, neither read nor written.
+bool MayUse(const QString& path) {
+  const QFileInfo file(path);
+  return !file.exists() || (file.isFile() && file.size() <= kMaxSettingsBytes);
+}
 
 // Each display setting with its key and the values the settings dialog could have chosen.
 struct DisplayField {
@@ -89,7 +99,7 @@ RememberedState Read(const QSettings& settings) {
 WindowSettings::WindowSettings(const QString& path, QObject* parent)
     : QObject(parent), path_(path) {
   const QFileInfo file(path_);
-  if (!file.exists() || !file.isReadable()) return;
+  if (!file.exists() || !file.isReadable() || !MayUse(path_)) return;
   const QSettings settings(path_, QSettings::IniFormat);
   if (settings.status() != QSettings::NoError) return;
   remembered_ = Read(settings);
@@ -120,6 +130,7 @@ bool WindowSettings::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool WindowSettings::Store(const RememberedState& state) {
+  if (!MayUse(path_) || !MayUse(path_ + QStringLiteral(".lock"))) return false;
   QDir().mkpath(QFileInfo(path_).absolutePath());
   QSettings settings(path_, QSettings::IniFormat);
   // Whatever could not be read is replaced as a whole.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QTemporaryDir>
 
 namespace kwarcyt {
@@ -45,6 +48,25 @@ TEST(RecoveryCopyTest, CopiesOfEndedWindowsAreOfferedOnce) {
   const std::vector<LeftCopy> remaining = alsoStarting.LeftBehind();
   ASSERT_EQ(remaining.size(), 1u);
   EXPECT_EQ(remaining[0].program.fileName, "/prace/stary.txt");
+}
+
+// Only regular files are read: a link to a device or a pipe, a pipe, or a pipe in a lock's place
+// is passed over at once. A copy from before copies kept their file's stamp is still offered.
+TEST(RecoveryCopyTest, OnlyRegularCopiesAreRead) {
+  QTemporaryDir folder;
+  const auto at = [&folder](const char* name) { return QFile::encodeName(folder.filePath(name)); };
+  ASSERT_EQ(::symlink("/dev/zero", at("zero.kopia")) | ::mkfifo(at("pipe.kopia"), 0600) |
+                ::symlink(at("pipe.kopia"), at("link.kopia")) | ::mkfifo(at("locked.lock"), 0600),
+            0);
+  for (const char* name : {"locked.kopia", "old.kopia"}) {
+    QFile copy(at(name));
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+    copy.write(R"({"text":"HLT","file":"/prace/stary.txt","named":true})");
+  }
+  const std::vector<LeftCopy> left = RecoveryCopy(folder.path()).LeftBehind();
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(left[0].program.lines, QStringList({"HLT"}));
+  EXPECT_EQ(left[0].program.diskStamp, std::nullopt);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The window among the desktop's programs: a file named at start, dropped on it or chosen
 // among the recent ones; what it remembers between runs; what a screen reader hears.
+#include <sys/stat.h>
+
 #include <QAccessible>
 #include <QFile>
 #include <QMenu>
@@ -196,6 +198,18 @@ class DesktopTest : public QObject, public WindowFixture {
     Window().UseSettingsFile(SettingsPath());
     QVERIFY(Window().close());
     QCOMPARE(WindowSettings(SettingsPath()).Remembered().speed, std::optional<int>(10));
+  }
+
+  // A pipe in place of the settings or of their lock would stop the program inside QSettings:
+  // it is neither read nor written.
+  void specialSettingsFilesAreLeftAlone() {
+    for (const QString& special : {SettingsPath(), SettingsPath() + ".lock"}) {
+      QCOMPARE(::mkfifo(QFile::encodeName(special).constData(), 0600), 0);
+      WindowSettings settings(SettingsPath());
+      QVERIFY(!settings.Remembered().speed);
+      QVERIFY(!settings.Store(RememberedState()));
+      QVERIFY(QFile::remove(special));
+    }
   }
 
   void controlsHavePolishAccessibleNames() {

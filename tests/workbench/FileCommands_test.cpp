@@ -187,13 +187,19 @@ class FileCommandsTest : public QObject, public WindowFixture {
     Window().OfferRecovery();
     QCOMPARE(Script().questionCaptions, QStringList({"Kwarcyt - odzyskiwanie programu"}));
     QVERIFY(Script().shown.last().contains("„program.txt”"));
+    QVERIFY(!Script().shown.last().contains("na dysku"));
     QCOMPARE(Memo()->toPlainText(), QString());
 
+    // Changed meanwhile: the offer says so, and Save after the restore asks as it would have.
+    WriteBytes(Path("program.txt"), "/ zmiana");
     Reopen();
-    Script().answers << QMessageBox::Yes;
+    Script().answers << QMessageBox::Yes << QMessageBox::No;
     Window().OfferRecovery();
+    QVERIFY(Script().shown.last().contains(" Plik na dysku zmienił się od tamtej chwili.\n"));
     QCOMPARE(Memo()->toPlainText(), QString("HLT\nNOP"));
     ExpectFileState(Path("program.txt"), true, true, "Kwarcyt - program.txt");
+    QVERIFY(!Window().ZapiszExecute());
+    QCOMPARE(ReadBytes(Path("program.txt")), QByteArray("/ zmiana"));
 
     // The restored text is the new window's unsaved work, and Nie at exit throws it away.
     Script().answers << QMessageBox::No;
@@ -232,6 +238,18 @@ class FileCommandsTest : public QObject, public WindowFixture {
     ExpectFileState("Nowy.txt", false, true, "Kwarcyt - Nowy.txt");
     QCOMPARE(Memo()->toPlainText(), QString("MVI A,3"));
     QCOMPARE(Machine().A, 3);
+
+    // Too long to run: refused at once, as the runner refuses it. The empty line after a final
+    // line break is not counted.
+    WriteBytes(Path("dlugi.txt"), QByteArray("NOP\n").repeated(65536));
+    Script().answers << QMessageBox::No << QMessageBox::No;
+    Script().openNames << Path("dlugi.txt") << Path("dlugi.txt");
+    Action("Otworz")->trigger();
+    QCOMPARE(Script().reasons.last(), "Program ma za dużo wierszy (65536), najwięcej 65535");
+    WriteBytes(Path("dlugi.txt"), QByteArray("NOP\n").repeated(65535));
+    Action("Otworz")->trigger();
+    Action("Krok")->trigger();
+    QCOMPARE(ErrorText(), QString());
   }
 
   void openResetsTheMachineAndChecksTheText_data() {
