@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "TerminalText.h"
+#include "sourcefile/TerminalText.h"
 
 namespace kwarcyt {
 namespace {

@@ -6,7 +6,7 @@
 #include "MachineSettings.h"
 #include "OptionNumber.h"
 #include "RunReport.h"
-#include "TerminalText.h"
+#include "sourcefile/TerminalText.h"
 #include "core/MachineFields.h"
 #include "sourcefile/ProgramFile.h"
 #include "sourceimport/ProgramImport.h"

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "RunReport.h"
-#include "TerminalText.h"
+#include "sourcefile/TerminalText.h"
 #include "core/MachineFields.h"
 #include "viewtext/ClockTime.h"
 #include "viewtext/ViewFormats.h"

@@ -5,7 +5,7 @@
 #include <new>
 
 #include "Runner.h"
-#include "TerminalText.h"
+#include "sourcefile/TerminalText.h"
 #include "viewtext/CommandLineTexts.h"
 
 int main(int argc, char* argv[]) {

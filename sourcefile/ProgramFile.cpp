@@ -4,11 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QSaveFile>
 #include <cerrno>
 #include <optional>
 
 #include "FileErrorText.h"
+#include "FileName.h"
+#include "FileReplacement.h"
 
 namespace kwarcyt {
 namespace {
@@ -32,20 +33,14 @@ std::optional<QString> RefusalOf(const struct stat& status) {
   return std::nullopt;
 }
 
-// The reason for a failed call on the file: the system's own when it set one.
-QString WriteFailureText(int errorNumber, const QFileDevice& file) {
-  if (errorNumber != 0) return FileErrorText(errorNumber);
-  if (file.error() == QFileDevice::ResourceError) return FileErrorText(ENOSPC);
-  return QStringLiteral("nieznany błąd zapisu");
-}
-
-ProgramWriteResult WriteFailure(int errorNumber, const QFileDevice& file, TextEncoding encoding) {
-  return {false, encoding, WriteFailureText(errorNumber, file)};
+ProgramReadResult DecodedProgram(const FileBytesResult& read) {
+  if (!read.ok) return ReadFailure(read.error);
+  return {true, DecodeProgramText(read.bytes), {}};
 }
 
 }  // namespace
 
-ProgramReadResult ReadProgram(QFile& file) {
+FileBytesResult ReadAll(QFile& file) {
   constexpr qint64 kChunk = 64 * 1024;
   QByteArray bytes;
   for (;;) {
@@ -54,38 +49,46 @@ ProgramReadResult ReadProgram(QFile& file) {
     errno = 0;
     const qint64 read = file.read(bytes.data() + size, kChunk);
     if (read < 0) {
-      return ReadFailure(errno != 0 ? FileErrorText(errno) : QStringLiteral("błąd odczytu"));
+      return {false, {}, errno != 0 ? FileErrorText(errno) : QStringLiteral("błąd odczytu")};
     }
     bytes.resize(size + read);
     if (read == 0) break;
-    if (bytes.size() > kMaxProgramFileBytes) return ReadFailure(TooLargeText());
+    if (bytes.size() > kMaxProgramFileBytes) return {false, {}, TooLargeText()};
   }
-  return {true, DecodeProgramText(bytes), {}};
+  return {true, bytes, {}};
 }
 
-ProgramReadResult ReadProgramFile(const QString& path) {
-  const QByteArray name = QFile::encodeName(path);
+FileBytesResult ReadFileBytes(const QString& path) {
+  const QByteArray name = FileNameBytes(path);
   struct stat status {};
-  if (::stat(name.constData(), &status) != 0) return ReadFailure(FileErrorText(errno));
-  if (const std::optional<QString> refusal = RefusalOf(status)) return ReadFailure(*refusal);
+  if (::stat(name.constData(), &status) != 0) return {false, {}, FileErrorText(errno)};
+  if (const std::optional<QString> refusal = RefusalOf(status)) return {false, {}, *refusal};
 
   // The name may have been replaced since it was looked at: open without waiting and look at
   // what was actually opened.
   const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (descriptor < 0) return ReadFailure(FileErrorText(errno));
+  if (descriptor < 0) return {false, {}, FileErrorText(errno)};
   QFile file;
   if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     ::close(descriptor);
-    return ReadFailure(QStringLiteral("błąd odczytu"));
+    return {false, {}, QStringLiteral("błąd odczytu")};
   }
-  if (::fstat(descriptor, &status) != 0) return ReadFailure(FileErrorText(errno));
-  if (const std::optional<QString> refusal = RefusalOf(status)) return ReadFailure(*refusal);
-  return ReadProgram(file);
+  if (::fstat(descriptor, &status) != 0) return {false, {}, FileErrorText(errno)};
+  if (const std::optional<QString> refusal = RefusalOf(status)) return {false, {}, *refusal};
+  return ReadAll(file);
+}
+
+ProgramReadResult ReadProgram(QFile& file) {
+  return DecodedProgram(ReadAll(file));
+}
+
+ProgramReadResult ReadProgramFile(const QString& path) {
+  return DecodedProgram(ReadFileBytes(path));
 }
 
 FileStamp StampOf(const QString& path) {
   struct stat status {};
-  if (::stat(QFile::encodeName(path).constData(), &status) != 0) return {};
+  if (::stat(FileNameBytes(path).constData(), &status) != 0) return {};
   return {true, status.st_size,
           qint64{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec,
           static_cast<quint64>(status.st_ino)};
@@ -94,23 +97,9 @@ FileStamp StampOf(const QString& path) {
 ProgramWriteResult WriteProgramFile(const QString& path, const QStringList& lines,
                                     TextEncoding encoding) {
   const EncodedProgram encoded = EncodeProgramText(lines, encoding);
-  QSaveFile file(path);
-  // Unbuffered, so that a full disk fails write() itself: an error that appears only when
-  // commit() flushes a buffer goes unreported, and the file would be replaced by a cut copy.
-  errno = 0;
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return WriteFailure(errno, file, encoding);
+  if (const std::optional<QString> error = ReplaceFileContents(path, encoded.bytes)) {
+    return {false, encoding, *error};
   }
-  errno = 0;
-  const bool written = file.write(encoded.bytes) == encoded.bytes.size();
-  // Some file systems report a lack of space only when the data reaches the disk.
-  if (!written || ::fsync(file.handle()) != 0) {
-    const int errorNumber = errno;
-    file.cancelWriting();
-    return WriteFailure(errorNumber, file, encoding);
-  }
-  errno = 0;
-  if (!file.commit()) return WriteFailure(errno, file, encoding);
   return {true, encoded.encoding, {}};
 }
 
