@@ -14,6 +14,8 @@ namespace kwarcyt {
 
 // The name with its valid UTF-8 decoded and every other byte kept as the lone surrogate
 // U+DC80..U+DCFF, which no decoded text holds, so that FileNameBytes gives the same bytes back.
+// A name that is valid UTF-8 comes out as QFile::decodeName gives it: Qt 6 reads every name on
+// Unix as UTF-8.
 QString FileNameFromBytes(QByteArrayView bytes);
 QByteArray FileNameBytes(const QString& name);
 
