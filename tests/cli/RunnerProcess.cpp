@@ -32,9 +32,9 @@ std::vector<std::string> RunnerOutcome::ErrLines() const {
   return lines;
 }
 
-namespace {
-
-RunnerOutcome Finish(QProcess& runner, const QByteArray& input) {
+RunnerOutcome RunWithArguments(const QStringList& arguments, const QByteArray& input) {
+  QProcess runner;
+  runner.start(QStringLiteral(KWARCYT_RUN), arguments);
   RunnerOutcome outcome;
   if (!runner.waitForStarted()) {
     ADD_FAILURE() << "kwarcyt-run did not start";
@@ -52,22 +52,6 @@ RunnerOutcome Finish(QProcess& runner, const QByteArray& input) {
   const QJsonDocument document = QJsonDocument::fromJson(outcome.out);
   if (document.isObject()) outcome.json = document.object();
   return outcome;
-}
-
-}  // namespace
-
-RunnerOutcome RunWithArguments(const QStringList& arguments, const QByteArray& input) {
-  QProcess runner;
-  runner.start(QStringLiteral(KWARCYT_RUN), arguments);
-  return Finish(runner, input);
-}
-
-RunnerOutcome RunInShell(const QString& folder, const QString& words) {
-  QProcess runner;
-  runner.setWorkingDirectory(folder);
-  runner.start(QStringLiteral("/bin/sh"),
-               {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + words, KWARCYT_RUN});
-  return Finish(runner, {});
 }
 
 RunnerOutcome RunOnFile(const QStringList& arguments, const QByteArray& program) {

@@ -33,8 +33,5 @@ struct RunnerOutcome {
 RunnerOutcome RunOnFile(const QStringList& arguments, const QByteArray& program);
 // Runs kwarcyt-run with exactly these arguments, feeding input to its standard input.
 RunnerOutcome RunWithArguments(const QStringList& arguments, const QByteArray& input = {});
-// Runs kwarcyt-run in the folder through the shell, with the words after it, so that a pattern
-// such as z*.txt passes the bytes of names that are not UTF-8.
-RunnerOutcome RunInShell(const QString& folder, const QString& words);
 
 }  // namespace kwarcyt::testing

@@ -1,11 +1,6 @@
 #include "sourcefile/FileName.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <QTemporaryDir>
-
-#include "sourcefile/ProgramFile.h"
 
 namespace kwarcyt {
 namespace {
@@ -25,17 +20,6 @@ TEST(FileNameTest, KeepsEveryByteAndShowsTheOnesThatAreNotUtf8) {
     EXPECT_EQ(FileNameBytes(name), bytes) << bytes.toHex().toStdString();
     EXPECT_EQ(ShownText(name), shown) << bytes.toHex().toStdString();
   }
-  EXPECT_EQ(LocalFileOf(QUrl::fromEncoded("file:///tmp/zad%B3%C5%82.txt")),
-            FileNameFromBytes("/tmp/zad\xB3\xC5\x82.txt"));
-}
-
-TEST(FileNameTest, ProgramFileWithSuchANameIsWrittenAndRead) {
-  const QTemporaryDir folder;
-  const QString path = FileNameFromBytes(QFile::encodeName(folder.path()) + "/zad\xB3.txt");
-  ASSERT_TRUE(WriteProgramFile(path, {"HLT"}, TextEncoding::Utf8).ok);
-  EXPECT_TRUE(StampOf(path).exists);
-  EXPECT_EQ(ReadProgramFile(path).text.lines, QStringList({"HLT"}));
-  EXPECT_EQ(::unlink(FileNameBytes(path).constData()), 0);
 }
 
 }  // namespace
