@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "displays/DisplayWindows.h"
+#include "sourcefile/FileName.h"
 #include "viewtext/CommandLineTexts.h"
 #include "workbench/KwarcytApplication.h"
 #include "workbench/StartCommandLine.h"
@@ -21,7 +22,9 @@ void NameApplication() {
 }
 
 int ReportBadCommandLine(const QString& message) {
-  std::fputs(("kwarcyt: " + message + "\nOpis opcji: kwarcyt --help\n").toUtf8().constData(),
+  std::fputs(("kwarcyt: " + kwarcyt::ShownText(message) + "\nOpis opcji: kwarcyt --help\n")
+                 .toUtf8()
+                 .constData(),
              stderr);
   return kUsageExitStatus;
 }
@@ -32,7 +35,8 @@ std::optional<int> AnswerOnTerminal(int& argc, char** argv) {
   const QCoreApplication terminal(argc, argv);
   NameApplication();
   kwarcyt::InstallCommandLineTranslations(*QCoreApplication::instance());
-  const QStringList arguments = QCoreApplication::arguments();
+  // Not QCoreApplication::arguments(): it loses the bytes of a file name that is not UTF-8.
+  const QStringList arguments = kwarcyt::CommandLineArguments(argc, argv);
   const kwarcyt::StartRequest request = kwarcyt::ParseStartCommandLine(arguments);
   switch (request.outcome) {
     case kwarcyt::StartRequest::Outcome::Help:
@@ -56,7 +60,7 @@ int main(int argc, char** argv) {
   NameApplication();
   // Read again once Qt has taken its own options (-platform, -style, ...) off the line.
   const kwarcyt::StartRequest request =
-      kwarcyt::ParseStartCommandLine(QCoreApplication::arguments());
+      kwarcyt::ParseStartCommandLine(kwarcyt::CommandLineArguments(argc, argv));
   if (request.outcome == kwarcyt::StartRequest::Outcome::Error) {
     return ReportBadCommandLine(request.text);
   }

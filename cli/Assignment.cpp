@@ -14,6 +14,7 @@
 #include "OptionNumber.h"
 #include "checker/Sprawdzanie.h"
 #include "sourcefile/ProgramFile.h"
+#include "sourcefile/Utf8Bytes.h"
 
 namespace kwarcyt {
 namespace {
@@ -373,14 +374,22 @@ AssignmentLoad ParseAssignment(const QByteArray& json, const QString& defaultNam
 
 AssignmentLoad LoadAssignment(const QString& path) {
   // Read as program files are: only a regular file of bounded size, so a pipe cannot block.
-  const ProgramReadResult read = ReadProgramFile(path);
+  const FileBytesResult read = ReadFileBytes(path);
   if (!read.ok) {
     return {
         std::nullopt,
         QStringLiteral("nie można odczytać pliku zadania %1: %2").arg(Quoted(path), read.error)};
   }
-  AssignmentLoad load =
-      ParseAssignment(read.text.lines.join('\n').toUtf8(), QFileInfo(path).completeBaseName());
+  // Guessing another encoding would turn the names of cases into other words without a sign.
+  if (const std::optional<std::size_t> bad = FirstInvalidUtf8Byte(
+          std::string_view(read.bytes.constData(), static_cast<std::size_t>(read.bytes.size())))) {
+    return {std::nullopt,
+            QStringLiteral("%1: bajt nr %2 (licząc od 0): to nie jest tekst UTF-8; zapisz plik "
+                           "zadania w kodowaniu UTF-8")
+                .arg(path)
+                .arg(*bad)};
+  }
+  AssignmentLoad load = ParseAssignment(read.bytes, QFileInfo(path).completeBaseName());
   if (!load.assignment) load.error = path + ": " + load.error;
   return load;
 }

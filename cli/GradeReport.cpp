@@ -6,14 +6,10 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "TerminalText.h"
+#include "sourcefile/FileName.h"
 
 namespace kwarcyt {
 namespace {
-
-QString Harmless(const QString& text) {
-  return QString::fromStdString(TerminalText(text.toStdString()));
-}
 
 QString Quoted(const QString& text) {
   return QStringLiteral("„%1”").arg(text);
@@ -39,16 +35,16 @@ QString GradeTable(const Assignment& assignment, const std::vector<ProgramGrade>
   QStringList names;
   for (qsizetype i = 0; i < caseCount; ++i) {
     names << QStringLiteral("%1 %2").arg(i + 1).arg(
-        Quoted(Harmless(assignment.cases[static_cast<std::size_t>(i)].name)));
+        Quoted(ShownText(assignment.cases[static_cast<std::size_t>(i)].name)));
   }
-  QStringList out{QStringLiteral("Zadanie: %1").arg(Harmless(assignment.name)),
+  QStringList out{QStringLiteral("Zadanie: %1").arg(ShownText(assignment.name)),
                   QStringLiteral("Przypadki: %1").arg(names.join(QStringLiteral(", "))),
                   {}};
 
   QStringList files;
   qsizetype fileWidth = QStringLiteral("plik").size();
   for (const ProgramGrade& grade : grades) {
-    files << Harmless(grade.file);
+    files << ShownText(grade.file);
     fileWidth = std::max(fileWidth, files.last().size());
   }
   const auto row = [&](const QString& file, const auto& markOf, const QString& end) {
@@ -68,7 +64,7 @@ QString GradeTable(const Assignment& assignment, const std::vector<ProgramGrade>
     const ProgramGrade& grade = grades[p];
     const QString& file = files[static_cast<qsizetype>(p)];
     QString end = Points(grade);
-    if (!grade.refusal.isEmpty()) end += QStringLiteral("  ") + Harmless(grade.refusal);
+    if (!grade.refusal.isEmpty()) end += QStringLiteral("  ") + ShownText(grade.refusal);
     out << row(
         file,
         [&](qsizetype i) {
@@ -80,8 +76,8 @@ QString GradeTable(const Assignment& assignment, const std::vector<ProgramGrade>
     for (std::size_t i = 0; i < grade.cases.size(); ++i) {
       if (grade.cases[i].passed) continue;
       differences << QStringLiteral("%1, przypadek %2: %3")
-                         .arg(file, Quoted(Harmless(assignment.cases[i].name)),
-                              Harmless(grade.cases[i].differences.value(0)));
+                         .arg(file, Quoted(ShownText(assignment.cases[i].name)),
+                              ShownText(grade.cases[i].differences.value(0)));
     }
   }
   out << QString()
@@ -108,7 +104,8 @@ QByteArray GradeJson(const Assignment& assignment, const std::vector<ProgramGrad
           {"run", one.run.isEmpty() ? QJsonValue() : QJsonValue(one.run)},
       });
     }
-    QJsonObject program{{"file", grade.file}, {"points", grade.Points()}, {"cases", cases}};
+    QJsonObject program{
+        {"file", ShownText(grade.file)}, {"points", grade.Points()}, {"cases", cases}};
     if (!grade.refusal.isEmpty()) program.insert("error", grade.refusal);
     programs.append(program);
   }
@@ -121,7 +118,7 @@ QString GradeCsv(const Assignment& assignment, const std::vector<ProgramGrade>& 
   for (const ProgramGrade& grade : grades) {
     for (std::size_t i = 0; i < grade.cases.size(); ++i) {
       const CaseGrade& one = grade.cases[i];
-      out << QStringList{CsvText(grade.file), CsvText(assignment.cases[i].name),
+      out << QStringList{CsvText(ShownText(grade.file)), CsvText(assignment.cases[i].name),
                          one.passed ? QStringLiteral("1") : QStringLiteral("0"),
                          one.ran ? QString::number(one.steps) : QString(),
                          CsvText(one.differences.value(0))}

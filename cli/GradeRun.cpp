@@ -1,12 +1,19 @@
 // kwarcyt-run --zadanie: load the assignment, find the programs, grade each, print the results.
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
-#include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 #include "Assignment.h"
 #include "GradeReport.h"
 #include "Grading.h"
 #include "Runner.h"
+#include "sourcefile/FileName.h"
 
 namespace kwarcyt {
 namespace {
@@ -16,28 +23,47 @@ struct ProgramFile {
   QString refusal;  // why a folder could not be listed
 };
 
-// Each argument that is a folder stands for its *.txt entries, sorted by name. Folders, pipes
-// and broken links among them are listed too: their rows tell the teacher why they were not read.
+bool IsProgramName(const QString& name) {
+  return name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive);
+}
+
+// The *.txt entries of the folder that are not hidden, sorted by name; nothing when it cannot be
+// listed. The system's
+// own listing, not QDir's: QDir leaves out every name that is not valid UTF-8.
+std::optional<QStringList> ProgramNamesIn(const QByteArray& folder) {
+  if (::access(folder.constData(), R_OK | X_OK) != 0) return std::nullopt;
+  const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.constData()), ::closedir);
+  if (!listing) return std::nullopt;
+  QStringList names;
+  while (const dirent* entry = ::readdir(listing.get())) {
+    const QString name = FileNameFromBytes(QByteArrayView(entry->d_name));
+    if (!name.startsWith('.') && IsProgramName(name)) names << name;
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Each argument that is a folder stands for its *.txt entries. Folders, pipes and broken links
+// among them are listed too: their rows tell the teacher why they were not read.
 std::vector<ProgramFile> ProgramFiles(const QStringList& arguments) {
   std::vector<ProgramFile> files;
   for (const QString& argument : arguments) {
-    const QFileInfo info(argument);
-    if (!info.isDir()) {
+    const QByteArray path = FileNameBytes(argument);
+    struct stat status {};
+    if (::stat(path.constData(), &status) != 0 || !S_ISDIR(status.st_mode)) {
       files.push_back({argument, {}});
       continue;
     }
-    const QDir folder(argument);
-    if (!info.isReadable() || !info.isExecutable()) {
+    const std::optional<QStringList> names = ProgramNamesIn(path);
+    if (!names) {
       files.push_back({argument, QStringLiteral("nie można odczytać zawartości folderu")});
       continue;
     }
-    const QStringList names = folder.entryList(
-        {QStringLiteral("*.txt")}, QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot,
-        QDir::Name);
-    if (names.isEmpty()) {
+    if (names->isEmpty()) {
       Complain(QStringLiteral("w folderze „%1” nie ma plików *.txt").arg(argument));
     }
-    for (const QString& name : names) files.push_back({folder.filePath(name), {}});
+    const QDir folder(argument);
+    for (const QString& name : *names) files.push_back({folder.filePath(name), {}});
   }
   return files;
 }

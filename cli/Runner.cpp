@@ -6,9 +6,10 @@
 #include "MachineSettings.h"
 #include "OptionNumber.h"
 #include "RunReport.h"
-#include "TerminalText.h"
 #include "core/MachineFields.h"
+#include "sourcefile/FileName.h"
 #include "sourcefile/ProgramFile.h"
+#include "sourcefile/TerminalText.h"
 #include "sourceimport/ProgramImport.h"
 
 namespace kwarcyt {
@@ -48,7 +49,7 @@ int PrintImported(const std::vector<std::string>& source) {
 
 // The message may name a file, and a file name may come from a student as well.
 void Complain(const QString& message) {
-  const std::string line = "kwarcyt-run: " + TerminalText(message.toStdString()) + '\n';
+  const std::string line = "kwarcyt-run: " + ShownText(message).toStdString() + '\n';
   std::fwrite(line.data(), 1, line.size(), stderr);
 }
 

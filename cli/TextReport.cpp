@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "RunReport.h"
-#include "TerminalText.h"
 #include "core/MachineFields.h"
+#include "sourcefile/TerminalText.h"
 #include "viewtext/ClockTime.h"
 #include "viewtext/ViewFormats.h"
 

@@ -5,7 +5,7 @@
 #include <new>
 
 #include "Runner.h"
-#include "TerminalText.h"
+#include "sourcefile/FileName.h"
 #include "viewtext/CommandLineTexts.h"
 
 int main(int argc, char* argv[]) {
@@ -13,14 +13,16 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("kwarcyt-run"));
   kwarcyt::InstallCommandLineTranslations(application);
 
-  const kwarcyt::ParsedCommandLine parsed = kwarcyt::ParseCommandLine(application.arguments());
+  // Not application.arguments(): it loses the bytes of a file name that is not UTF-8.
+  const kwarcyt::ParsedCommandLine parsed =
+      kwarcyt::ParseCommandLine(kwarcyt::CommandLineArguments(argc, argv));
   switch (parsed.outcome) {
     case kwarcyt::ParsedCommandLine::Outcome::Help:
       std::fputs(parsed.text.toUtf8().constData(), stdout);
       return 0;
     case kwarcyt::ParsedCommandLine::Outcome::Error:
       // The text quotes an argument, which may be the name of a student's file.
-      std::fputs(("kwarcyt-run: " + kwarcyt::TerminalText(parsed.text.toStdString()) +
+      std::fputs(("kwarcyt-run: " + kwarcyt::ShownText(parsed.text).toStdString() +
                   "\nOpis wszystkich opcji: kwarcyt-run --help\n")
                      .c_str(),
                  stderr);

@@ -3,11 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QSaveFile>
 #include <cerrno>
 #include <optional>
 
 #include "FileErrorText.h"
+#include "FileName.h"
+#include "FileReplacement.h"
 #include "RegularFile.h"
 
 namespace kwarcyt {
@@ -22,20 +23,14 @@ QString TooLargeText() {
       .arg(kMaxProgramFileBytes / (1024 * 1024));
 }
 
-// The reason for a failed call on the file: the system's own when it set one.
-QString WriteFailureText(int errorNumber, const QFileDevice& file) {
-  if (errorNumber != 0) return FileErrorText(errorNumber);
-  if (file.error() == QFileDevice::ResourceError) return FileErrorText(ENOSPC);
-  return QStringLiteral("nieznany błąd zapisu");
-}
-
-ProgramWriteResult WriteFailure(int errorNumber, const QFileDevice& file, TextEncoding encoding) {
-  return {false, encoding, WriteFailureText(errorNumber, file)};
+ProgramReadResult DecodedProgram(const FileBytesResult& read) {
+  if (!read.ok) return ReadFailure(read.error);
+  return {true, DecodeProgramText(read.bytes), {}};
 }
 
 }  // namespace
 
-ProgramReadResult ReadProgram(QFile& file) {
+FileBytesResult ReadAll(QFile& file) {
   constexpr qint64 kChunk = 64 * 1024;
   QByteArray bytes;
   for (;;) {
@@ -44,27 +39,35 @@ ProgramReadResult ReadProgram(QFile& file) {
     errno = 0;
     const qint64 read = file.read(bytes.data() + size, kChunk);
     if (read < 0) {
-      return ReadFailure(errno != 0 ? FileErrorText(errno) : QStringLiteral("błąd odczytu"));
+      return {false, {}, errno != 0 ? FileErrorText(errno) : QStringLiteral("błąd odczytu")};
     }
     bytes.resize(size + read);
     if (read == 0) break;
-    if (bytes.size() > kMaxProgramFileBytes) return ReadFailure(TooLargeText());
+    if (bytes.size() > kMaxProgramFileBytes) return {false, {}, TooLargeText()};
   }
-  return {true, DecodeProgramText(bytes), {}};
+  return {true, bytes, {}};
+}
+
+FileBytesResult ReadFileBytes(const QString& path) {
+  QFile file;
+  if (const std::optional<QString> refusal = OpenRegularFile(path, file)) {
+    return {false, {}, *refusal};
+  }
+  if (file.size() > kMaxProgramFileBytes) return {false, {}, TooLargeText()};
+  return ReadAll(file);
+}
+
+ProgramReadResult ReadProgram(QFile& file) {
+  return DecodedProgram(ReadAll(file));
 }
 
 ProgramReadResult ReadProgramFile(const QString& path) {
-  QFile file;
-  if (const std::optional<QString> refusal = OpenRegularFile(path, file)) {
-    return ReadFailure(*refusal);
-  }
-  if (file.size() > kMaxProgramFileBytes) return ReadFailure(TooLargeText());
-  return ReadProgram(file);
+  return DecodedProgram(ReadFileBytes(path));
 }
 
 FileStamp StampOf(const QString& path) {
   struct stat status {};
-  if (::stat(QFile::encodeName(path).constData(), &status) != 0) return {};
+  if (::stat(FileNameBytes(path).constData(), &status) != 0) return {};
   return {true, status.st_size,
           qint64{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec,
           static_cast<quint64>(status.st_ino)};
@@ -73,23 +76,9 @@ FileStamp StampOf(const QString& path) {
 ProgramWriteResult WriteProgramFile(const QString& path, const QStringList& lines,
                                     TextEncoding encoding) {
   const EncodedProgram encoded = EncodeProgramText(lines, encoding);
-  QSaveFile file(path);
-  // Unbuffered, so that a full disk fails write() itself: an error that appears only when
-  // commit() flushes a buffer goes unreported, and the file would be replaced by a cut copy.
-  errno = 0;
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return WriteFailure(errno, file, encoding);
+  if (const std::optional<QString> error = ReplaceFileContents(path, encoded.bytes)) {
+    return {false, encoding, *error};
   }
-  errno = 0;
-  const bool written = file.write(encoded.bytes) == encoded.bytes.size();
-  // Some file systems report a lack of space only when the data reaches the disk.
-  if (!written || ::fsync(file.handle()) != 0) {
-    const int errorNumber = errno;
-    file.cancelWriting();
-    return WriteFailure(errorNumber, file, encoding);
-  }
-  errno = 0;
-  if (!file.commit()) return WriteFailure(errno, file, encoding);
   return {true, encoded.encoding, {}};
 }
 

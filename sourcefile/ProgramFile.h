@@ -19,6 +19,19 @@ struct ProgramReadResult {
   QString error;  // why reading failed, in Polish, for the user; empty when ok
 };
 
+struct FileBytesResult {
+  bool ok = false;
+  QByteArray bytes;
+  QString error;  // as in ProgramReadResult
+};
+
+// Reads the whole file as it is, refusing what ReadProgramFile refuses. The name is kept byte
+// for byte (see FileNameFromBytes), as in every function here that takes one.
+FileBytesResult ReadFileBytes(const QString& path);
+// Reads everything that is left in an already open file, refusing more than
+// kMaxProgramFileBytes.
+FileBytesResult ReadAll(QFile& file);
+
 // Reads the whole file (see DecodeProgramText for line breaks and encodings). Only a regular
 // file of at most kMaxProgramFileBytes is read: a folder, device, pipe or socket is refused
 // before it is opened, so reading never blocks or runs without end.
@@ -43,7 +56,8 @@ struct FileStamp {
 };
 FileStamp StampOf(const QString& path);
 
-// Replaces the file atomically: when anything fails, the old file stays whole.
+// Replaces the file's contents as ReplaceFileContents does: when anything fails, the old ones
+// stay whole, and the file keeps its owner, group and permissions.
 ProgramWriteResult WriteProgramFile(const QString& path, const QStringList& lines,
                                     TextEncoding encoding);
 

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "FileErrorText.h"
+#include "FileName.h"
 
 namespace kwarcyt {
 namespace {
@@ -22,7 +23,7 @@ std::optional<QString> RefusalOf(const struct stat& status) {
 }  // namespace
 
 std::optional<QString> OpenRegularFile(const QString& path, QFile& file) {
-  const QByteArray name = QFile::encodeName(path);
+  const QByteArray name = FileNameBytes(path);
   // Looked at first, so that a device is not even opened: opening some has effects of its own.
   struct stat status {};
   if (::stat(name.constData(), &status) != 0) return FileErrorText(errno);

@@ -7,6 +7,7 @@
 #include "EditorLines.h"
 #include "RecoveryKeeper.h"
 #include "checker/Sprawdzanie.h"
+#include "sourcefile/FileName.h"
 #include "sourceimport/ProgramImport.h"
 
 namespace kwarcyt {
@@ -32,7 +33,7 @@ ProgramDocument::ProgramDocument(QPlainTextEdit& editor, const QString& recovery
 }
 
 QString ProgramDocument::Title() const {
-  return QStringLiteral("Kwarcyt - ") + QFileInfo(fileName_).fileName();
+  return QStringLiteral("Kwarcyt - ") + ShownText(QFileInfo(fileName_).fileName());
 }
 
 bool ProgramDocument::IsModified() const {

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "sourcefile/FileName.h"
+
 namespace kwarcyt {
 
 namespace {
@@ -17,8 +19,8 @@ QString Normalised(const QString& path) {
 // "&3 suma.txt (/home/ala/programy)": a menu shows a lone "&" as an accelerator mark.
 QString ItemText(qsizetype index, const QString& path) {
   const QFileInfo file(path);
-  QString text =
-      QStringLiteral("%1 (%2)").arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
+  QString text = QStringLiteral("%1 (%2)").arg(
+      ShownText(file.fileName()), ShownText(QDir::toNativeSeparators(file.absolutePath())));
   text.replace(QLatin1Char('&'), QStringLiteral("&&"));
   return QStringLiteral("&%1 ").arg(index + 1) + text;
 }
@@ -67,7 +69,7 @@ void RecentFiles::Rebuild() {
   }
   for (qsizetype i = 0; i < paths_.size(); ++i) {
     QAction* item = menu_->addAction(ItemText(i, paths_[i]));
-    item->setToolTip(paths_[i]);
+    item->setToolTip(ShownText(paths_[i]));
     connect(item, &QAction::triggered, this, [this, path = paths_[i]] { emit chosen(path); });
   }
   UpdateEnabled();

@@ -2,23 +2,24 @@
 // opened, and what it remembers between runs.
 #include <QDir>
 #include <QDragEnterEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QSlider>
 
 #include "RecentFiles.h"
 #include "TFormKwarcyt.h"
 #include "WindowSettings.h"
+#include "sourcefile/FileName.h"
+#include "sourcefile/ProgramFile.h"
 
 namespace kwarcyt {
 
 void TFormKwarcyt::OpenRecentFile(const QString& path) {
-  if (!QFileInfo(path).isFile()) {
+  if (!StampOf(path).exists) {
     recent_->Remove(path);
     dialogs_->ShowMessage(this, QStringLiteral("Plik „%1” nie istnieje: został usunięty lub "
                                                "przeniesiony. Usunięto go z listy ostatnio "
                                                "otwieranych plików.")
-                                    .arg(QDir::toNativeSeparators(path)));
+                                    .arg(ShownText(path)));
     return;
   }
   OpenFile(path);
@@ -27,7 +28,7 @@ void TFormKwarcyt::OpenRecentFile(const QString& path) {
 QString TFormKwarcyt::DraggedFile(const QDropEvent& event) const {
   if (!Action(Command::Otworz)->isEnabled() || !event.mimeData()->hasUrls()) return {};
   for (const QUrl& url : event.mimeData()->urls()) {
-    if (url.isLocalFile()) return url.toLocalFile();
+    if (url.isLocalFile()) return LocalFileOf(url);
   }
   return {};
 }

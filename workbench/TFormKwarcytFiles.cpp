@@ -10,6 +10,7 @@
 #include "RecentFiles.h"
 #include "TFormKwarcyt.h"
 #include "WindowSettings.h"
+#include "sourcefile/FileName.h"
 
 namespace kwarcyt {
 
@@ -91,7 +92,7 @@ bool TFormKwarcyt::OverwriteAllows() {
              this, windowTitle(),
              QStringLiteral("Plik „%1” został zmieniony przez inny program od czasu, gdy został "
                             "tu otwarty lub zapisany.\nCzy zastąpić go programem z edytora?")
-                 .arg(QFileInfo(document_->FileName()).fileName())) == QMessageBox::Yes;
+                 .arg(ShownText(QFileInfo(document_->FileName()).fileName()))) == QMessageBox::Yes;
 }
 
 bool TFormKwarcyt::WriteProgram(const QString& path) {
@@ -110,7 +111,7 @@ void TFormKwarcyt::OfferRecovery() {
     const QString question =
         QStringLiteral(
             "Kwarcyt został zamknięty bez zapisania programu „%1” (ostatnia zmiana: %2).")
-            .arg(QFileInfo(copy.program.fileName).fileName(),
+            .arg(ShownText(QFileInfo(copy.program.fileName).fileName()),
                  QLocale(QLocale::Polish).toString(copy.program.changed, QLocale::ShortFormat)) +
         FileSinceCopyText(FileSince(copy.program)) +
         QStringLiteral(

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "core/RunControl.h"
+#include "sourcefile/FileName.h"
 
 namespace kwarcyt {
 
@@ -72,6 +73,31 @@ std::optional<QPoint> ReadPosition(const QSettings& settings, const QString& key
   return position;
 }
 
+// A file name that is not UTF-8 is stored as its bytes: as text, the settings file would lose
+// them.
+QVariantList StoredPaths(const QStringList& paths) {
+  QVariantList stored;
+  for (const QString& path : paths) {
+    const QByteArray bytes = FileNameBytes(path);
+    stored << (QString::fromUtf8(bytes) == path ? QVariant(path) : QVariant(bytes));
+  }
+  return stored;
+}
+
+QStringList PathsFrom(const QVariant& stored) {
+  // A list of one is read back as its only item.
+  const QVariantList items =
+      stored.typeId() == QMetaType::QStringList || stored.typeId() == QMetaType::QVariantList
+          ? stored.toList()
+          : QVariantList{stored};
+  QStringList paths;
+  for (const QVariant& item : items) {
+    paths << (item.typeId() == QMetaType::QByteArray ? FileNameFromBytes(item.toByteArray())
+                                                     : item.toString());
+  }
+  return paths;
+}
+
 RememberedState Read(const QSettings& settings) {
   RememberedState state;
   if (const std::optional<int> speed = ReadInt(settings, kSpeed);
@@ -90,7 +116,7 @@ RememberedState Read(const QSettings& settings) {
   if (const QString folder = settings.value(kLastFolder).toString(); QFileInfo(folder).isDir()) {
     state.lastFolder = folder;
   }
-  state.recentFiles = settings.value(kRecentFiles).toStringList();
+  state.recentFiles = PathsFrom(settings.value(kRecentFiles));
   return state;
 }
 
@@ -144,7 +170,7 @@ bool WindowSettings::Store(const RememberedState& state) {
   }
   if (state.position) settings.setValue(kPosition, *state.position);
   settings.setValue(kLastFolder, state.lastFolder);
-  settings.setValue(kRecentFiles, state.recentFiles);
+  settings.setValue(kRecentFiles, StoredPaths(state.recentFiles));
   for (auto it = toolWindows_.cbegin(); it != toolWindows_.cend(); ++it) {
     if (it.value() && shownToolWindows_.contains(it.value())) {
       settings.setValue(kToolWindows + it.key(), it.value()->pos());

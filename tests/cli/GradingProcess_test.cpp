@@ -1,6 +1,8 @@
 // kwarcyt-run --zadanie as a teacher calls it: options it refuses, files it cannot read, the CSV.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -67,7 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                           {},
                           R"({"cases": [{"expect": {"out": {"1": 300}}}]})",
                           "zadanie.json: cases[0].expect.out.1: „300” nie jest liczbą z zakresu "
-                          "0..255\n"}));
+                          "0..255\n"},
+                      RefusedCommand{"AssignmentNotUtf8",
+                                     {},
+                                     "{\"name\": \"Zadanie \xB3\", \"cases\": [{}]}",
+                                     "zadanie.json: bajt nr 18 (licząc od 0): to nie jest tekst "
+                                     "UTF-8; zapisz plik zadania w kodowaniu UTF-8\n"}));
 
 TEST(GradingCommandTest, RefusesCsvWithoutAnAssignmentAndAnAssignmentWithoutPrograms) {
   EXPECT_EQ(RunOnFile({"--csv"}, "HLT").err.toStdString(),
@@ -107,6 +114,26 @@ TEST(GradingCommandTest, EveryEntryOfAFolderIsARowWithItsReason) {
           "\"%2\",\"wynik\",0,,\"nie można odczytać pliku: plik lub folder nie istnieje\"\n")
           .arg(folder.Path("prace/"), folder.Path("brak.txt"));
   EXPECT_EQ(QString::fromUtf8(run.out).toStdString(), expected.toStdString());
+}
+
+// A name from an archive made on Windows, "zadłą.txt" in Windows-1250: a folder's listing holds
+// it, and it is read, graded and shown with its bytes that are not UTF-8 escaped.
+TEST(GradingCommandTest, NamesThatAreNotUtf8AreReadAndShown) {
+  const GradingFolder folder;
+  const QByteArray name = QFile::encodeName(folder.Path({})) + "/zad\xB3\xB9.txt";
+  const QByteArray program = "MVI A,3\nOUT 2\nHLT\n";
+  const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT, 0644);
+  ASSERT_EQ(::write(descriptor, program.constData(), program.size()), program.size());
+  ::close(descriptor);
+
+  for (const auto& [form, shown] : {std::pair{"--csv", "/zad\\xB3\\xB9.txt\",\"wynik\",1,3,\"\"\n"},
+                                    std::pair{"--json", "/zad\\\\xB3\\\\xB9.txt\",\"points\":1"}}) {
+    const RunnerOutcome run =
+        RunWithArguments({form, "--zadanie", folder.Path("zadanie.json"), folder.Path({})});
+    EXPECT_EQ(run.exitCode, 0) << form << ": " << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(shown)) << form << ": " << run.out.toStdString();
+  }
+  ::unlink(name.constData());  // QTemporaryDir cannot remove it either
 }
 
 }  // namespace

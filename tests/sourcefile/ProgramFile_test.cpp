@@ -1,8 +1,10 @@
 #include "sourcefile/ProgramFile.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -156,6 +158,64 @@ TEST_F(ProgramFileTest, WriteCutShortFailsAndKeepsTheOldFile) {
   EXPECT_EQ(ContentsOf(path), "NOP\r\nHLT");
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"program.txt"}));
 }
+
+// A save into a shared folder: the file stays its owner's. The superuser may give it back; a user
+// who may not is forked off and writes in place, even when the write is cut short.
+struct OwnedFileCase {
+  const char* name;
+  uid_t saver;  // 0: this process, the superuser; another: a child that becomes that user
+  rlim_t sizeLimit;
+  bool saved;
+};
+
+class OwnedFileTest : public ProgramFileTest, public ::testing::WithParamInterface<OwnedFileCase> {
+ protected:
+  bool SaveAs(uid_t user, rlim_t sizeLimit, const QString& path, const QStringList& lines) {
+    if (user == 0) return WriteProgramFile(path, lines, TextEncoding::Utf8).ok;
+    const pid_t child = ::fork();
+    if (child == 0) {
+      const FileSizeLimit limit(sizeLimit);
+      const bool dropped =
+          ::setgroups(0, nullptr) == 0 && ::setgid(user) == 0 && ::setuid(user) == 0;
+      ::_exit(dropped && WriteProgramFile(path, lines, TextEncoding::Utf8).ok ? 0 : 1);
+    }
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  }
+};
+
+TEST_P(OwnedFileTest, KeepsOwnerGroupAndModeAndNeverHalfWrites) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only the superuser can give a file to another user";
+  const OwnedFileCase& c = GetParam();
+  ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0777), 0);
+  const QString path = PathOf("wspolny.txt");
+  const QByteArray name = QFile::encodeName(path);
+  CreateFile(path, "NOP\nHLT\n");
+  const uid_t owner = 12345;
+  const mode_t mode = c.saver == 0 ? 0640 : 0666;  // the saver must be able to write it
+  ASSERT_EQ(::chown(name.constData(), owner, owner), 0);
+  ASSERT_EQ(::chmod(name.constData(), mode), 0);
+  struct stat before {};
+  ASSERT_EQ(::stat(name.constData(), &before), 0);
+
+  const QStringList program(200, QStringLiteral("MVI A,12h"));
+  EXPECT_EQ(SaveAs(c.saver, c.sizeLimit, path, program), c.saved);
+  struct stat after {};
+  ASSERT_EQ(::stat(name.constData(), &after), 0);
+  EXPECT_EQ(after.st_uid, owner);
+  EXPECT_EQ(after.st_gid, owner);
+  EXPECT_EQ(after.st_mode & 07777, mode);
+  EXPECT_EQ(ReadProgramFile(path).text.lines,
+            (c.saved ? program : QStringList({"NOP", "HLT", ""})));
+  EXPECT_TRUE(c.saver == 0 || after.st_ino == before.st_ino) << "written in place";
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"wspolny.txt"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Savers, OwnedFileTest,
+                         ::testing::Values(OwnedFileCase{"Superuser", 0, RLIM_INFINITY, true},
+                                           OwnedFileCase{"OtherUser", 23456, RLIM_INFINITY, true},
+                                           OwnedFileCase{"OtherUserCutShort", 23456, 1000, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ProgramFileTest, WriteIntoMissingFolderFails) {
   const ProgramWriteResult written =

@@ -1,6 +1,7 @@
 // The window among the desktop's programs: a file named at start, dropped on it or chosen
 // among the recent ones; what it remembers between runs; what a screen reader hears.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAccessible>
 #include <QFile>
@@ -11,6 +12,8 @@
 
 #include "WindowFixture.h"
 #include "displays/DisplayWindows.h"
+#include "sourcefile/FileName.h"
+#include "sourcefile/ProgramFile.h"
 #include "workbench/StartCommandLine.h"
 #include "workbench/WindowSettings.h"
 
@@ -38,9 +41,9 @@ class DesktopTest : public QObject, public WindowFixture {
   QString SettingsPath() { return Path(QStringLiteral("kwarcyt.conf")); }
 
   // Drags the file onto a control and lets it go there.
-  void DropFile(QWidget* target, const QString& path) {
+  void DropFile(QWidget* target, const QUrl& url) {
     QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(path)});
+    mime.setUrls({url});
     const QPoint at = target->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
@@ -104,12 +107,12 @@ class DesktopTest : public QObject, public WindowFixture {
     WriteText(Path("petla.txt"), "NOP");
     TypeByKeys("MVI B,2");
     Script().answers << QMessageBox::Cancel;
-    DropFile(Memo()->viewport(), Path("petla.txt"));
+    DropFile(Memo()->viewport(), QUrl::fromLocalFile(Path("petla.txt")));
     QCOMPARE(Script().shown, QStringList{kQuestion});
     QCOMPARE(Memo()->toPlainText(), QString("MVI B,2"));
 
     Script().answers << QMessageBox::No;
-    DropFile(Child("GroupBoxRejestry8"), Path("petla.txt"));
+    DropFile(Child("GroupBoxRejestry8"), QUrl::fromLocalFile(Path("petla.txt")));
     QCOMPARE(Memo()->toPlainText(), QString("NOP"));
     QCOMPARE(Window().windowTitle(), QString("Kwarcyt - petla.txt"));
   }
@@ -136,6 +139,25 @@ class DesktopTest : public QObject, public WindowFixture {
     QCOMPARE(Window().windowTitle(), QString("Kwarcyt - p5.txt"));
     Action("OstatnioOtwierane")->menu()->actions()[1]->trigger();
     QCOMPARE(Window().windowTitle(), QString("Kwarcyt - p8.txt"));
+  }
+
+  // A name from an archive made on Windows, "zadł.txt" in Windows-1250: dropped, saved and
+  // remembered, the file keeps its name's bytes; the window shows the one that is not UTF-8.
+  void fileNameThatIsNotUtf8() {
+    const QByteArray name = QFile::encodeName(Path({})) + "/zad\xB3.txt";
+    const QString path = FileNameFromBytes(name);
+    QVERIFY(WriteProgramFile(path, {"NOP"}, TextEncoding::Utf8).ok);
+    DropFile(Memo()->viewport(), QUrl::fromEncoded("file://" + name.toPercentEncoding("/")));
+    QCOMPARE(Window().windowTitle(), QString("Kwarcyt - zad\\xB3.txt"));
+    TypeByKeys("HLT\n");
+    Action("Zapisz")->trigger();
+    QCOMPARE(ReadProgramFile(path).text.lines.join('\n'), Memo()->toPlainText());
+    QVERIFY(RecentItems().value(0).startsWith("&1 zad\\xB3.txt ("));
+    RememberedState state;
+    state.recentFiles = QStringList{path};
+    QVERIFY(WindowSettings(SettingsPath()).Store(state));
+    QCOMPARE(WindowSettings(SettingsPath()).Remembered().recentFiles, state.recentFiles);
+    QCOMPARE(::unlink(name.constData()), 0);
   }
 
   // The speed, the recent files and the dialogs' folder come back at the next start; the
