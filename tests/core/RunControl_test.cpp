@@ -444,6 +444,39 @@ TEST_F(RunControlTest, RunToCursorPausesThereOnce) {
   EXPECT_EQ(machine.A, 10);
 }
 
+// A mark on a label line pauses at every arrival at the label: before the label line when the
+// run falls into it, before the line after it when a jump, call or RST to the label is taken.
+TEST_F(RunControlTest, LabelMarkPausesAtEveryArrival) {
+  struct ArrivalCase {
+    int startPc;
+    bool runToCursor;
+    std::vector<int> pauses;
+  };
+  for (const ArrivalCase& c : {ArrivalCase{0, false, {1, 2, 2, 2}},
+                               ArrivalCase{2, false, {2, 2, 2}}, ArrivalCase{2, true, {2}}}) {
+    host.lines = {"NOP",     "RST_1:", "DCR B",     "JZ KONIEC",  "MOV A,B", "CPI 3",
+                  "JZ TRZY", "CPI 2",  "JNZ JEDEN", "CALL RST_1", "TRZY:",   "JMP RST_1",
+                  "JEDEN:",  "RST 1",  "KONIEC:",   "HLT"};
+    host.breakpoints = {0, c.runToCursor ? std::uint8_t{0} : std::uint8_t{1}};
+    run.Reset();
+    machine.DelayCount = 1;
+    machine.B = 4;
+    machine.PC = c.startPc;
+    if (c.runToCursor) {
+      run.UruchomDoKursoraExecute(1);
+    } else {
+      run.StartExecute();
+    }
+    std::vector<int> pauses;
+    for (RunContinuations(100); machine.Running; RunContinuations(100)) {
+      pauses.push_back(machine.PC);
+      run.PauzaExecute();
+    }
+    EXPECT_EQ(pauses, c.pauses) << c.startPc << c.runToCursor;
+    EXPECT_EQ(machine.B, 0);
+  }
+}
+
 TEST_F(RunControlTest, StepBackAfterTheRunEndedReopensItsList) {
   host.lines = {"MVI A,1", "INR A", "HLT"};
   machine.DelayCount = 1;
