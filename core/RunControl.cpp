@@ -152,7 +152,7 @@ void RunControl::EndRun() {
 
 void RunControl::Reset() {
   machine_.ResetMachine();
-  history_.Clear();
+  ForgetHistory();
   host_.ShowMachineState();
   if (host_.ProgramLineCount() > 0) {
     errors_.clear();
