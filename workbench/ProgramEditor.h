@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "BreakpointLines.h"
 #include "LineGutter.h"
 
 namespace kwarcyt {
@@ -17,8 +18,8 @@ class ProgramEditor : public QPlainTextEdit {
  public:
   explicit ProgramEditor(QWidget* parent = nullptr);
 
-  // Breakpoints belong to the editor's lines: they move with their line while the text is
-  // edited and leave with a deleted line. They are never part of the text.
+  // Breakpoints belong to the editor's lines: they move with their line's text while the text
+  // is edited and leave with a deleted line. They are never part of the text.
   void ToggleBreakpoint(int line);
   void ClearBreakpoints();
   bool HasBreakpoint(int line) const;
@@ -36,6 +37,8 @@ class ProgramEditor : public QPlainTextEdit {
   void FitGutter();
   std::vector<LineGutter::VisibleLine> VisibleLines() const;
 
+  // Owned by the document, so that it sees every change of the text.
+  BreakpointLines* breakpoints_;
   LineGutter* gutter_ = nullptr;
 };
 
