@@ -97,7 +97,7 @@ class RunControl {
   // Takes the last executed step back, while paused or after a run ended with its state kept.
   void KrokWsteczExecute();
   bool CanStepBack() const { return !history_.Empty() && !ContinuousRunActive(); }
-  // The program was edited, so the steps before cannot be taken back.
+  // The program was edited or the machine reset, so the steps before cannot be taken back.
   void ForgetHistory() {
     history_.Clear();
     historyFromHandEdit_ = false;

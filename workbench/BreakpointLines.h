@@ -12,8 +12,6 @@ class QTextDocument;
 namespace kwarcyt {
 
 class BreakpointLines : public QObject {
-  Q_OBJECT
-
  public:
   explicit BreakpointLines(QTextDocument& document);
 

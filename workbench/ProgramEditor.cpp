@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QTextBlock>
 
+#include "BreakpointLines.h"
+
 namespace kwarcyt {
 
 ProgramEditor::ProgramEditor(QWidget* parent)

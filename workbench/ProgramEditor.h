@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "BreakpointLines.h"
 #include "LineGutter.h"
 
 namespace kwarcyt {
+
+class BreakpointLines;
 
 class ProgramEditor : public QPlainTextEdit {
   Q_OBJECT
