@@ -1,6 +1,7 @@
 #include "HeadlessRun.h"
 
 #include <string>
+#include <utility>
 
 #include "checker/Sprawdzanie.h"
 #include "core/RunEngine.h"
@@ -88,6 +89,7 @@ RunResult StartProgram(const std::vector<std::string>& lines, MachineState& mach
       breakpoints[static_cast<std::size_t>(line)] = 1;
     }
   }
+  breakpoints = WithLabelArrivals(std::move(breakpoints), program);
   RunEngine engine(machine, program, errors);
   const StepsRun run = engine.Run(
       {.steps = maxSteps, .breakpoints = breakpoints},

@@ -106,8 +106,10 @@ struct Options {
   QCommandLineOption breakAt{
       "break",
       "Zatrzymuje przebieg przed wykonaniem wiersza N (numer jak w liście błędów, od 0); opcję "
-      "można podać wiele razy. Pierwszy krok wykonuje się zawsze. Zakończenie: break, kod "
-      "wyjścia 0.",
+      "można podać wiele razy. Pierwszy krok wykonuje się zawsze. Wiersz z etykietą zatrzymuje "
+      "przebieg przy każdym dojściu do niej: przed sobą, gdy przebieg do niego dochodzi, i przed "
+      "następnym wierszem, gdy prowadzi do niej skok, wywołanie albo RST. Zakończenie: break, "
+      "kod wyjścia 0.",
       "N"};
   QCommandLineOption import{"import",
                             "Przekształca PLIK ze zwykłej składni asemblerów 8085 na składnię "

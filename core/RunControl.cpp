@@ -40,16 +40,20 @@ bool RunControl::BeginRun() {
 void RunControl::RefreshBreakpoints() {
   breakpoints_ = host_.Breakpoints();
   for (std::uint8_t& mark : breakpoints_) mark = mark != 0 ? kUserBreakpoint : 0;
-  if (!pausePoint_ || pausePoint_->line < 0) return;
-  const auto line = static_cast<std::size_t>(pausePoint_->line);
-  if (breakpoints_.size() <= line) breakpoints_.resize(line + 1);
-  breakpoints_[line] |= kPausePoint;
+  if (pausePoint_ && pausePoint_->line >= 0) {
+    const auto line = static_cast<std::size_t>(pausePoint_->line);
+    if (breakpoints_.size() <= line) breakpoints_.resize(line + 1);
+    breakpoints_[line] |= kPausePoint;
+  }
+  breakpoints_ = WithLabelArrivals(std::move(breakpoints_), program_);
 }
 
 bool RunControl::PassesPausePoint() const {
   const auto pc = static_cast<std::size_t>(machine_.PC);
   if (!pausePoint_ || pc >= breakpoints_.size()) return false;
-  const std::uint8_t mark = breakpoints_[pc];
+  // Stopped after a jump to a label: the label line's mark is the one that counts.
+  const std::uint8_t mark =
+      breakpoints_[pc] == kLabelArrival ? breakpoints_[pc - 1] : breakpoints_[pc];
   return mark == kPausePoint && pausePoint_->sp && *pausePoint_->sp != machine_.SP;
 }
 
@@ -148,7 +152,7 @@ void RunControl::EndRun() {
 
 void RunControl::Reset() {
   machine_.ResetMachine();
-  history_.Clear();
+  ForgetHistory();
   host_.ShowMachineState();
   if (host_.ProgramLineCount() > 0) {
     errors_.clear();

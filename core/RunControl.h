@@ -97,8 +97,19 @@ class RunControl {
   // Takes the last executed step back, while paused or after a run ended with its state kept.
   void KrokWsteczExecute();
   bool CanStepBack() const { return !history_.Empty() && !ContinuousRunActive(); }
-  // The machine was changed other than by a step, so the steps before cannot be taken back.
-  void ForgetHistory() { history_.Clear(); }
+  // The program was edited or the machine reset, so the steps before cannot be taken back.
+  void ForgetHistory() {
+    history_.Clear();
+    historyFromHandEdit_ = false;
+  }
+  // A value was set by hand: the steps before cannot be taken back, and the way back now
+  // begins at that change.
+  void MachineSetByHand() {
+    history_.Clear();
+    historyFromHandEdit_ = true;
+  }
+  // Whether the oldest state the steps can be taken back to is one a hand edit left.
+  bool HistoryStartsAtHandEdit() const { return historyFromHandEdit_; }
   const StepHistory& History() const { return history_; }
   // The speed takes effect at once, also in the middle of a pause between two instructions.
   void CzestotliwoscChange(int position);
@@ -147,6 +158,7 @@ class RunControl {
   // A step over runs at the top speed whatever the speed setting.
   bool SteppingOver() const { return pausePoint_ && pausePoint_->sp; }
   StepHistory history_;
+  bool historyFromHandEdit_ = false;
   // The first step of a Start, a resume or a Krok executes even on a breakpoint, so that a run
   // can go on from one.
   bool commandStepPending_ = false;

@@ -28,6 +28,21 @@ std::string LeftOutLine(std::size_t leftOut) {
   return "Pominięto dalsze komunikaty: " + std::to_string(leftOut);
 }
 
+std::vector<std::uint8_t> WithLabelArrivals(std::vector<std::uint8_t> marks,
+                                            const Program& program) {
+  const auto& lines = program.DecodedLines();
+  for (const DecodedLine& line : lines) {
+    if (line.op != Op::Jump && line.op != Op::Call && line.op != Op::Rst) continue;
+    // A jump to the last line ends the program: there is no line to pause before.
+    const auto label = static_cast<std::size_t>(line.value);
+    if (label + 1 >= lines.size() || label >= marks.size()) continue;
+    if ((marks[label] & ~kLabelArrival) == 0) continue;
+    if (marks.size() <= label + 1) marks.resize(label + 2);
+    marks[label + 1] |= kLabelArrival;
+  }
+  return marks;
+}
+
 RunEngine::RunEngine(MachineState& machine, const Program& program, ErrorList& errors)
     : machine_(machine), program_(program), errors_(errors) {}
 
@@ -68,9 +83,12 @@ StepsRun RunEngine::Recorded(const RunBudget& budget, const CompletedStep& compl
 // breakpoints compiled in only where there are some.
 template <bool kObserved, bool kBreakpoints>
 StepsRun RunEngine::Steps(const RunBudget& budget, const CompletedStep& completed) {
-  const auto atBreakpoint = [&budget, this] {
-    const auto line = static_cast<std::size_t>(machine_.PC);
-    return line < budget.breakpoints.size() && budget.breakpoints[line] != 0;
+  // The line the last step executed: it tells a label arrival mark how the run came to PC.
+  int line = lastExecuted_;
+  const auto atBreakpoint = [&budget, &line, this] {
+    const auto pc = static_cast<std::size_t>(machine_.PC);
+    if (pc >= budget.breakpoints.size() || budget.breakpoints[pc] == 0) return false;
+    return budget.breakpoints[pc] != kLabelArrival || JumpedToLabelBeforePc(line);
   };
   StepsRun run;
   run.errorsChangedFrom = errors_.size();
@@ -84,7 +102,7 @@ StepsRun RunEngine::Steps(const RunBudget& budget, const CompletedStep& complete
         break;
       }
     }
-    const int line = machine_.PC;
+    line = machine_.PC;
     const StepOutcome outcome = WykonajRozkaz(machine_, program_, errors_);
     ++executed;
     if (outcome == StepOutcome::Continued || outcome == StepOutcome::EndOfProgram) {
@@ -112,7 +130,17 @@ StepsRun RunEngine::Steps(const RunBudget& budget, const CompletedStep& complete
   }
   run.executed = executed;
   run.lastCompleted = lastCompleted;
+  lastExecuted_ = line;
   return run;
+}
+
+bool RunEngine::JumpedToLabelBeforePc(int from) const {
+  const auto& lines = program_.DecodedLines();
+  if (from < 0 || static_cast<std::size_t>(from) >= lines.size()) return false;
+  const DecodedLine& step = lines[static_cast<std::size_t>(from)];
+  // A jump not taken goes on to the line after its own, never a label line's successor.
+  return (step.op == Op::Jump || step.op == Op::Call || step.op == Op::Rst) &&
+         step.value == machine_.PC - 1;
 }
 
 std::size_t RunEngine::LeaveOutFloodedReports() {

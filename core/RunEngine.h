@@ -7,6 +7,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "MachineState.h"
 #include "Program.h"
@@ -25,12 +26,25 @@ enum class StopReason : std::uint8_t {
   RuntimeError,  // PC stays on the failing line
 };
 
+// A breakpoint mark that WithLabelArrivals puts on the line after a marked label line: the run
+// pauses there only when a taken jump, call or RST to that label brought it there, since a jump
+// to a label continues after the label line.
+inline constexpr std::uint8_t kLabelArrival = 0x80;
+
+// The breakpoints a run checks, from marks on the program's lines: a mark on a label line that
+// a jump, call or RST names stands also on the line after it, as kLabelArrival, so that every
+// arrival at the label pauses, falling into it or jumping to it. Built when a run starts or its
+// breakpoints change, so that the steps pay nothing for it.
+std::vector<std::uint8_t> WithLabelArrivals(std::vector<std::uint8_t> marks,
+                                            const Program& program);
+
 struct RunBudget {
   std::int64_t steps = 1;
   // The window shows each report as it comes; the runner lets them gather.
   bool stopAfterReport = false;
-  // A non-zero entry at a line's index: the run pauses before it executes that line. Empty for
-  // none; lines past its end hold none.
+  // A non-zero entry at a line's index: the run pauses before it executes that line (for
+  // kLabelArrival alone, only when it came there by a jump). Empty for none; lines past its end
+  // hold none.
   std::span<const std::uint8_t> breakpoints{};
   // The first step of a Start, a resume or a Krok executes even on a breakpoint, so that a run
   // can go on from one; later slices of the same run check their first step too.
@@ -81,11 +95,16 @@ class RunEngine {
   StepsRun Steps(const RunBudget& budget, const CompletedStep& completed);
   // Keeps the list within its bound; returns the first line it rewrote, if any.
   std::size_t LeaveOutFloodedReports();
+  // Whether the step of line `from` was a jump, call or RST taken to the label line before PC.
+  bool JumpedToLabelBeforePc(int from) const;
 
   MachineState& machine_;
   const Program& program_;
   ErrorList& errors_;
   std::size_t leftOut_ = 0;
+  // The line of the last step executed, through all calls of Run: a slice that begins on a
+  // label arrival mark needs to know how the run came there.
+  int lastExecuted_ = -1;
 };
 
 }  // namespace kwarcyt

@@ -410,4 +410,9 @@ std::string ExplainStep(const MachineState& before, const Program& program) {
   return text + ClockText(seen);
 }
 
+std::string NoStepToExplain(bool afterHandEdit) {
+  return afterHandEdit ? "Historia kroków zaczyna się od ręcznej zmiany wartości."
+                       : "Nie wykonano jeszcze żadnego kroku.";
+}
+
 }  // namespace kwarcyt

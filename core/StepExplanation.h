@@ -15,4 +15,8 @@ namespace kwarcyt {
 // ports it changed, and its clock states. Lines are separated by '\n'.
 std::string ExplainStep(const MachineState& before, const Program& program);
 
+// The text in place of an explanation when there is no step to explain: none was executed, or
+// the way back begins at a value set by hand.
+std::string NoStepToExplain(bool afterHandEdit);
+
 }  // namespace kwarcyt

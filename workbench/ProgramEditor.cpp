@@ -4,16 +4,12 @@
 #include <QMouseEvent>
 #include <QTextBlock>
 
+#include "BreakpointLines.h"
+
 namespace kwarcyt {
 
-namespace {
-
-// A block's user state marks its breakpoint; nothing else in the program sets it.
-constexpr int kBreakpointState = 1;
-
-}  // namespace
-
-ProgramEditor::ProgramEditor(QWidget* parent) : QPlainTextEdit(parent) {
+ProgramEditor::ProgramEditor(QWidget* parent)
+    : QPlainTextEdit(parent), breakpoints_(new BreakpointLines(*document())) {
   gutter_ = new LineGutter(*this, QStringLiteral("MemoGutter"),
                            {.visible = [this] { return VisibleLines(); },
                             .hasBreakpoint = [this](int line) { return HasBreakpoint(line); },
@@ -53,33 +49,25 @@ std::vector<LineGutter::VisibleLine> ProgramEditor::VisibleLines() const {
 }
 
 void ProgramEditor::ToggleBreakpoint(int line) {
-  QTextBlock block = document()->findBlockByNumber(line);
-  if (!block.isValid()) return;
-  block.setUserState(block.userState() == kBreakpointState ? -1 : kBreakpointState);
+  breakpoints_->Toggle(line);
   gutter_->update();
 }
 
 void ProgramEditor::ClearBreakpoints() {
-  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-    block.setUserState(-1);
-  }
+  breakpoints_->Clear();
   gutter_->update();
 }
 
 bool ProgramEditor::HasBreakpoint(int line) const {
-  return document()->findBlockByNumber(line).userState() == kBreakpointState;
+  return breakpoints_->Has(line);
 }
 
 std::vector<std::uint8_t> ProgramEditor::Breakpoints() const {
-  std::vector<std::uint8_t> lines;
-  bool any = false;
-  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-    const bool marked = block.userState() == kBreakpointState;
-    lines.push_back(marked ? 1 : 0);
-    any = any || marked;
-  }
+  const std::vector<int> marked = breakpoints_->Lines();
   // None at all: an empty list, so that a run checks nothing before its steps.
-  if (!any) lines.clear();
+  if (marked.empty()) return {};
+  std::vector<std::uint8_t> lines(static_cast<std::size_t>(blockCount()), 0);
+  for (const int line : marked) lines[static_cast<std::size_t>(line)] = 1;
   return lines;
 }
 

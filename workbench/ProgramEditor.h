@@ -11,14 +11,16 @@
 
 namespace kwarcyt {
 
+class BreakpointLines;
+
 class ProgramEditor : public QPlainTextEdit {
   Q_OBJECT
 
  public:
   explicit ProgramEditor(QWidget* parent = nullptr);
 
-  // Breakpoints belong to the editor's lines: they move with their line while the text is
-  // edited and leave with a deleted line. They are never part of the text.
+  // Breakpoints belong to the editor's lines: they move with their line's text while the text
+  // is edited and leave with a deleted line. They are never part of the text.
   void ToggleBreakpoint(int line);
   void ClearBreakpoints();
   bool HasBreakpoint(int line) const;
@@ -36,6 +38,8 @@ class ProgramEditor : public QPlainTextEdit {
   void FitGutter();
   std::vector<LineGutter::VisibleLine> VisibleLines() const;
 
+  // Owned by the document, so that it sees every change of the text.
+  BreakpointLines* breakpoints_;
   LineGutter* gutter_ = nullptr;
 };
 

@@ -279,7 +279,8 @@ void TFormKwarcyt::PokazObjasnienie() {
   auto before = std::make_unique<MachineState>(machine_);
   const RunControl& control = run_->Control();
   if (!control.History().StateBeforeLastStep(*before)) {
-    objasnienie_->SetText(QStringLiteral("Nie wykonano jeszcze żadnego kroku."));
+    objasnienie_->SetText(
+        QString::fromStdString(NoStepToExplain(control.HistoryStartsAtHandEdit())));
     return;
   }
   objasnienie_->SetText(QString::fromStdString(ExplainStep(*before, control.CurrentProgram())));

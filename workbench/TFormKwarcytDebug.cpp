@@ -48,7 +48,7 @@ void TFormKwarcyt::KrokWsteczExecute() {
 }
 
 void TFormKwarcyt::MachineSetByHand() {
-  run_->Control().ForgetHistory();
+  run_->Control().MachineSetByHand();
   marks_.Forget(machine_);
   UpdateStepBack();
   PokazWszystko();

@@ -115,6 +115,17 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 "Wykonano rozkaz: ",
                 {}},
+        // A jump to a label goes on after the label line, and a breakpoint on the label
+        // pauses there.
+        EndCase{"BreakOnALabelAJumpTargets",
+                "JMP CEL\nNOP\nCEL:\nHLT",
+                {"--break", "2"},
+                "break",
+                0,
+                1,
+                3,
+                "Wykonano rozkaz: JMP CEL",
+                {}},
         EndCase{"BreakOnHlt",
                 "NOP\nHLT",
                 {"--break", "1"},

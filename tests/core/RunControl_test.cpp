@@ -460,6 +460,29 @@ TEST_F(RunControlTest, RunToCursorPausesThereOnce) {
   EXPECT_EQ(machine.A, 10);
 }
 
+// A mark on a label line pauses at every arrival at the label: before the label line when the
+// run falls into it, before the line after it when a jump, call or RST to the label is taken.
+TEST_F(RunControlTest, LabelMarkPausesAtEveryArrival) {
+  host.lines = {"NOP",     "RST_1:", "DCR B",     "JZ KONIEC",  "MOV A,B", "CPI 3",
+                "JZ TRZY", "CPI 2",  "JNZ JEDEN", "CALL RST_1", "TRZY:",   "JMP RST_1",
+                "JEDEN:",  "RST 1",  "KONIEC:",   "HLT"};
+  for (const bool runToCursor : {false, true}) {
+    host.breakpoints = {0, static_cast<std::uint8_t>(runToCursor ? 0 : 1)};
+    run.Reset();
+    machine.DelayCount = 1;
+    machine.B = 4;
+    // Run to cursor from the label's first instruction: its first arrival is the jump.
+    machine.PC = runToCursor ? 2 : 0;
+    runToCursor ? run.UruchomDoKursoraExecute(1) : run.StartExecute();
+    std::vector<int> pauses;
+    for (RunContinuations(100); machine.Running; RunContinuations(100)) {
+      pauses.push_back(machine.PC);
+      run.PauzaExecute();
+    }
+    EXPECT_EQ(pauses, (runToCursor ? std::vector<int>{2} : std::vector<int>{1, 2, 2, 2}));
+  }
+}
+
 TEST_F(RunControlTest, StepBackAfterTheRunEndedReopensItsList) {
   host.lines = {"MVI A,1", "INR A", "HLT"};
   machine.DelayCount = 1;

@@ -68,6 +68,35 @@ class EditorLinesTest : public QObject {
     QCOMPARE(editor.toPlainText(), QString("HLT\nNOP"));
   }
 
+  // A breakpoint keeps to its line's text: a line break typed before the text, or removed after
+  // the previous line, takes it along; it leaves with the whole line.
+  void breakpointFollowsItsText_data() {
+    using Keys = QList<QKeyCombination>;
+    QTest::addColumn<Keys>("keys");
+    QTest::addColumn<QStringList>("marked");
+    const Keys enter{Qt::Key_Return};
+    QTest::newRow("break before") << enter << QStringList{"DCR B"};
+    QTest::newRow("break removed")
+        << enter + Keys{Qt::Key_Backspace, Qt::Key_Backspace} << QStringList{"DALEJ:DCR B"};
+    QTest::newRow("undone") << enter + Keys{Qt::CTRL | Qt::Key_Z} << QStringList{"DCR B"};
+    QTest::newRow("deleted") << Keys{Qt::SHIFT | Qt::Key_Down, Qt::Key_Delete} << QStringList{};
+  }
+  void breakpointFollowsItsText() {
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(QStringList, marked);
+    ProgramEditor editor;
+    editor.setPlainText("DALEJ:\nDCR B\nJNZ DALEJ");
+    editor.ToggleBreakpoint(1);
+    editor.setTextCursor(QTextCursor(editor.document()->findBlockByNumber(1)));
+    for (const QKeyCombination key : keys)
+      QTest::keyClick(&editor, key.key(), key.keyboardModifiers());
+    QStringList shown;
+    for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next()) {
+      if (editor.HasBreakpoint(block.blockNumber())) shown << block.text();
+    }
+    QCOMPARE(shown, marked);
+  }
+
   void cacheFollowsEdits_data() {
     QTest::addColumn<int>("line");
     QTest::addColumn<int>("column");

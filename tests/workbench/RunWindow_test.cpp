@@ -336,6 +336,9 @@ class RunWindowTest : public QObject, public WindowFixture {
     QVERIFY2(shown.startsWith("Wiersz 2: ADD B\nADD B: A = A + B = 07h + 06h = 0Dh\n"),
              qPrintable(shown));
     QVERIFY(shown.contains(QString::fromUtf8("P=0, bo wynik ma nieparzystą liczbę jedynek (3)")));
+    Child<QCheckBox>("CheckBoxFlagaZ")->click();
+    QCOMPARE(text->toPlainText(),
+             QString::fromUtf8("Historia kroków zaczyna się od ręcznej zmiany wartości."));
 
     window->close();
     QVERIFY(!command->isChecked());
