@@ -16,15 +16,18 @@ const QString kNewFileName = QStringLiteral("Nowy.txt");
 
 ProgramDocument::ProgramDocument(QPlainTextEdit& editor, const QString& recoveryFolder)
     : editor_(editor), fileName_(kNewFileName) {
-  // Owned by the editor, so that it goes with the text it watches.
-  recovery_ = new RecoveryKeeper(
+  // Owned here, not by the editor: it reads this document's name and encoding, and the window
+  // destroys this document before its editor.
+  recovery_ = std::make_unique<RecoveryKeeper>(
       *editor_.document(),
       [this] {
         return RecoveredProgram{
             EditorTextLines(*editor_.document()), fileName_, hasFileName_, encoding_, {}};
       },
-      recoveryFolder, &editor_);
+      recoveryFolder, nullptr);
 }
+
+ProgramDocument::~ProgramDocument() = default;
 
 QString ProgramDocument::Title() const {
   return QStringLiteral("Kwarcyt - ") + QFileInfo(fileName_).fileName();
