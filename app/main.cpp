@@ -3,7 +3,6 @@
 #include <exception>
 #include <optional>
 
-#include "displays/DisplayWindows.h"
 #include "sourcefile/FileName.h"
 #include "viewtext/CommandLineTexts.h"
 #include "workbench/KwarcytApplication.h"
@@ -65,12 +64,11 @@ int main(int argc, char** argv) {
     return ReportBadCommandLine(request.text);
   }
   try {
-    // The main window first: it owns the machine state and the display settings that the
-    // display windows, created next and hidden until shown, read.
+    // The main window owns the machine state and the display settings that the display windows,
+    // created next and hidden until shown, read.
     kwarcyt::TFormKwarcyt formKwarcyt;
     formKwarcyt.UseSettingsFile(kwarcyt::WindowSettings::DefaultPath());
-    kwarcyt::DisplayWindows displays(formKwarcyt.Machine(), formKwarcyt.Settings(), &formKwarcyt);
-    formKwarcyt.SetDisplayWindows(&displays);
+    formKwarcyt.CreateDisplayWindows();
     formKwarcyt.show();
     // Asked to end from outside (a kill, a closed terminal, a logout): no question can be
     // answered then, so unsaved work goes into its recovery copy and the program ends.

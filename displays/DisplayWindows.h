@@ -1,5 +1,6 @@
 // The three display windows of the program, created together in the order alphanumeric,
-// monochrome, grayscale, hidden until shown, and destroyed together.
+// monochrome, grayscale, hidden until shown, and destroyed together, before the machine state
+// and the settings they read.
 #pragma once
 
 #include <memory>

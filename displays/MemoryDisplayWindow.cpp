@@ -41,6 +41,11 @@ MemoryDisplayWindow::MemoryDisplayWindow(const MachineState& machine,
   Timer1->start();
 }
 
+// The timer's ticks read the memory and the settings of a main window that may be going too.
+MemoryDisplayWindow::~MemoryDisplayWindow() {
+  Timer1->stop();
+}
+
 bool MemoryDisplayWindow::ToggleVisibility() {
   setVisible(!isVisible());
   return isVisible();

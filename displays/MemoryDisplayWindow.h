@@ -21,6 +21,7 @@ class MemoryDisplayWindow : public QWidget {
   MemoryDisplayWindow(const MachineState& machine, const DisplaySettings& settings,
                       QWidget* mainWindow, const QString& caption, const QString& hint,
                       QSize clientSize);
+  ~MemoryDisplayWindow() override;
 
   // Shows a hidden window or hides a shown one; returns the new visibility.
   bool ToggleVisibility();

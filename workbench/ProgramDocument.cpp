@@ -18,8 +18,9 @@ const QString kNewFileName = QStringLiteral("Nowy.txt");
 
 ProgramDocument::ProgramDocument(QPlainTextEdit& editor, const QString& recoveryFolder)
     : editor_(editor), fileName_(kNewFileName) {
-  // Owned by the editor, so that it goes with the text it watches.
-  recovery_ = new RecoveryKeeper(
+  // Owned here, not by the editor: it reads this document's name and encoding, and the window
+  // destroys this document before its editor.
+  recovery_ = std::make_unique<RecoveryKeeper>(
       *editor_.document(),
       [this] {
         return RecoveredProgram{EditorTextLines(*editor_.document()),
@@ -29,8 +30,10 @@ ProgramDocument::ProgramDocument(QPlainTextEdit& editor, const QString& recovery
                                 {},
                                 diskStamp_};
       },
-      recoveryFolder, &editor_);
+      recoveryFolder, nullptr);
 }
+
+ProgramDocument::~ProgramDocument() = default;
 
 QString ProgramDocument::Title() const {
   return QStringLiteral("Kwarcyt - ") + ShownText(QFileInfo(fileName_).fileName());

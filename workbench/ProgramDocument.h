@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -21,6 +22,7 @@ class RecoveryKeeper;
 class ProgramDocument {
  public:
   ProgramDocument(QPlainTextEdit& editor, const QString& recoveryFolder);
+  ~ProgramDocument();
 
   // The file the program was last opened from or saved to ("Nowy.txt" before that), and whether
   // it names a real file, so that Save writes without asking.
@@ -62,7 +64,7 @@ class ProgramDocument {
   bool hasFileName_ = false;
   TextEncoding encoding_ = TextEncoding::Utf8;
   FileStamp diskStamp_;  // the file as it was when last read or written here
-  RecoveryKeeper* recovery_ = nullptr;
+  std::unique_ptr<RecoveryKeeper> recovery_;
   QStringList importNotes_;
 };
 

@@ -51,9 +51,9 @@ const QString kColumnPanel = QStringLiteral("Kolumna: ");
 
 TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
     : QMainWindow(parent),
-      run_(new RunController(
-          machine_, errors_, *this,
-          [this](const std::string* statusText) { ShowMachine(statusText); }, this)),
+      run_(std::make_unique<RunController>(
+          machine_, errors_, static_cast<RunHost&>(*this),
+          [this](const std::string* statusText) { ShowMachine(statusText); }, nullptr)),
       dialogs_(std::make_unique<QtDialogs>()) {
   setObjectName(QStringLiteral("FormKwarcyt"));
   setWindowTitle(QStringLiteral("Kwarcyt - Nowy.txt"));
@@ -78,9 +78,12 @@ bool TFormKwarcyt::HasFileName() const {
   return document_->HasFileName();
 }
 
-// The editing commands watch the focus and the text controls; they go before either does.
+// The editing commands watch the focus and the text controls; they go before either does. The
+// display windows are not this window's children (the desktop stacks them above it), so they are
+// destroyed here, while the machine and the settings they read still exist.
 TFormKwarcyt::~TFormKwarcyt() {
   delete editActions_;
+  displays_.reset();
 }
 
 void TFormKwarcyt::ConnectCommands() {
@@ -131,14 +134,15 @@ void TFormKwarcyt::ConnectCommands() {
   setAcceptDrops(true);
 }
 
-void TFormKwarcyt::SetDisplayWindows(DisplayWindows* displays) {
-  displays_ = displays;
+DisplayWindows& TFormKwarcyt::CreateDisplayWindows() {
+  displays_ = std::make_unique<DisplayWindows>(machine_, settings_, this);
   FollowDisplay(displays_->FormAlfanumeryczny.get(), Command::ActionAlfanumeryczny);
   FollowDisplay(displays_->FormMonochromatyczny.get(), Command::ActionMonochromatyczny);
   FollowDisplay(displays_->FormSkalaSzarosci.get(), Command::ActionSkalaSzarosci);
   RememberToolWindow(QStringLiteral("alphanumericDisplay"), displays_->FormAlfanumeryczny.get());
   RememberToolWindow(QStringLiteral("monochromeDisplay"), displays_->FormMonochromatyczny.get());
   RememberToolWindow(QStringLiteral("grayscaleDisplay"), displays_->FormSkalaSzarosci.get());
+  return *displays_;
 }
 
 void TFormKwarcyt::FollowDisplay(MemoryDisplayWindow* display, Command command) {
@@ -191,6 +195,29 @@ void TFormKwarcyt::ActionWygaszaczExecute() {
   dialogs_->Exec(dialog);
 }
 
+void TFormKwarcyt::setVisible(bool visible) {
+  const bool firstShowing = visible && !shown_ && !isVisible();
+  if (firstShowing) PlaceAtFirstShowing();
+  QMainWindow::setVisible(visible);
+  if (firstShowing) KeepInsideScreenOnceFramed(*this);
+}
+
+void TFormKwarcyt::PlaceAtFirstShowing() {
+  const QScreen* screen = this->screen();
+  resize(InitialWindowSize(screen->geometry().width()));
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+  MoveToRememberedPlace();
+}
+
+void TFormKwarcyt::MoveToRememberedPlace() {
+  if (!windowSettings_) return;
+  if (const std::optional<QPoint> place = windowSettings_->Remembered().position) {
+    MoveInsideScreen(*this, *place);
+  }
+}
+
 void TFormKwarcyt::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!shown_) {
@@ -201,15 +228,10 @@ void TFormKwarcyt::showEvent(QShowEvent* event) {
 
 void TFormKwarcyt::FormShow() {
   run_->Control().CzestotliwoscChange(czestotliwosc_->value());
-  const QScreen* screen = this->screen();
-  resize(InitialWindowSize(screen->geometry().width()));
   settings_.SetDefaults();
   machine_.StopRequested = false;
   machine_.Running = false;
   Reset();
-  QRect frame = frameGeometry();
-  frame.moveCenter(screen->availableGeometry().center());
-  move(frame.topLeft());
   if (windowSettings_) ApplyRemembered(windowSettings_->Remembered());
 }
 

@@ -52,9 +52,10 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
 
   MachineState& Machine() { return machine_; }
   const DisplaySettings& Settings() const { return settings_; }
-  // The display windows are created after this window, at start-up; their actions show and
-  // hide them from then on.
-  void SetDisplayWindows(DisplayWindows* displays);
+  // The display windows, created once at start-up after the settings file is named, so that
+  // they come back where they stood. They read this window's machine and display settings, so
+  // this window owns them and they go before it does; their actions show and hide them.
+  DisplayWindows& CreateDisplayWindows();
   const ErrorList& Errors() const { return errors_; }
   QAction* Action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
   // Replaces the desktop dialogs, e.g. by scripted answers in tests.
@@ -128,6 +129,9 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void PokazPortyWej();
   void PokazPortyWyj();
 
+  // Places the window on its first showing, before it appears.
+  void setVisible(bool visible) override;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -169,6 +173,11 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void ShowDebugCommandStates(const CommandStates& states);
   void EnableStepCommands(bool enabled);
   void FormShow();
+  // The size for the screen, centred on it or where the window was left in the last run. The
+  // place is given before the window first appears, so that the desktop puts the frame's corner
+  // there, not the client area's.
+  void PlaceAtFirstShowing();
+  void MoveToRememberedPlace();
   void PokazWszystko();
   // The clock states in the status bar, with their time at 3.072 MHz as the tool tip.
   void PokazTakty();
@@ -212,10 +221,11 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
 
   MachineState machine_;
   DisplaySettings settings_;
-  DisplayWindows* displays_ = nullptr;
+  std::unique_ptr<DisplayWindows> displays_;
   ErrorList errors_;
   ChangeMarks marks_;
-  RunController* run_ = nullptr;
+  // Declared after what it runs on, so that it goes first.
+  std::unique_ptr<RunController> run_;
   std::unique_ptr<Dialogs> dialogs_;
   bool shown_ = false;
 

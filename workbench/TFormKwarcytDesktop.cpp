@@ -63,7 +63,9 @@ QString TFormKwarcyt::InLastFolder(const QString& name) const {
 
 void TFormKwarcyt::UseSettingsFile(const QString& path) {
   windowSettings_ = std::make_unique<WindowSettings>(path);
-  if (shown_) ApplyRemembered(windowSettings_->Remembered());
+  if (!shown_) return;
+  ApplyRemembered(windowSettings_->Remembered());
+  MoveToRememberedPlace();
 }
 
 void TFormKwarcyt::RememberToolWindow(const QString& key, QWidget* window) {
@@ -71,13 +73,13 @@ void TFormKwarcyt::RememberToolWindow(const QString& key, QWidget* window) {
 }
 
 RememberedState TFormKwarcyt::Remembered() const {
-  return {czestotliwosc_->value(), settings_, pos(), lastFolder_, recent_->Paths()};
+  return {czestotliwosc_->value(), settings_, frameGeometry().topLeft(), lastFolder_,
+          recent_->Paths()};
 }
 
 void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
   if (state.speed) czestotliwosc_->setValue(*state.speed);
   settings_ = state.displays;
-  if (state.position) move(*state.position);
   lastFolder_ = state.lastFolder;
   recent_->SetPaths(state.recentFiles);
 }

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include "WindowGeometry.h"
 #include "core/RunControl.h"
 #include "sourcefile/FileName.h"
 
@@ -64,7 +65,8 @@ std::optional<int> ReadInt(const QSettings& settings, const QString& key) {
   return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// A place kept from another screen arrangement may lie where no screen is now.
+// A place kept from another screen arrangement may lie where no screen is now. Places are the
+// top-left corners of the windows' frames.
 std::optional<QPoint> ReadPosition(const QSettings& settings, const QString& key) {
   const QVariant value = settings.value(key);
   if (value.typeId() != QMetaType::QPoint) return std::nullopt;
@@ -146,12 +148,20 @@ void WindowSettings::AddToolWindow(const QString& key, QWidget* window) {
   toolWindows_.insert(key, window);
   window->installEventFilter(this);
   if (const auto kept = toolPositions_.constFind(key); kept != toolPositions_.cend()) {
-    window->move(*kept);
+    MoveInsideScreen(*window, *kept);
   }
 }
 
 bool WindowSettings::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Show) shownToolWindows_.insert(watched);
+  if (event->type() != QEvent::Show) return QObject::eventFilter(watched, event);
+  for (auto it = toolWindows_.cbegin(); it != toolWindows_.cend(); ++it) {
+    if (it.value().data() != watched) continue;
+    // A window going back to a kept place is checked once more with its frame on.
+    if (!shownToolWindows_.contains(it.key()) && toolPositions_.contains(it.key())) {
+      KeepInsideScreenOnceFramed(*it.value());
+    }
+    shownToolWindows_.insert(it.key());
+  }
   return QObject::eventFilter(watched, event);
 }
 
@@ -172,8 +182,8 @@ bool WindowSettings::Store(const RememberedState& state) {
   settings.setValue(kLastFolder, state.lastFolder);
   settings.setValue(kRecentFiles, StoredPaths(state.recentFiles));
   for (auto it = toolWindows_.cbegin(); it != toolWindows_.cend(); ++it) {
-    if (it.value() && shownToolWindows_.contains(it.value())) {
-      settings.setValue(kToolWindows + it.key(), it.value()->pos());
+    if (it.value() && shownToolWindows_.contains(it.key())) {
+      settings.setValue(kToolWindows + it.key(), it.value()->frameGeometry().topLeft());
     }
   }
   settings.sync();

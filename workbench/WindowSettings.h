@@ -21,7 +21,7 @@ namespace kwarcyt {
 struct RememberedState {
   std::optional<int> speed;        // position of the speed track bar
   DisplaySettings displays;        // the defaults where nothing usable was kept
-  std::optional<QPoint> position;  // of the main window
+  std::optional<QPoint> position;  // of the main window's frame
   QString lastFolder;              // of the file dialogs; empty for none
   QStringList recentFiles;         // newest first
 };
@@ -37,8 +37,8 @@ class WindowSettings : public QObject {
   static QString DefaultPath();
 
   const RememberedState& Remembered() const { return remembered_; }
-  // A secondary window goes back where it stood, and its place is kept from now on. A window
-  // that was never shown keeps the place it had before.
+  // A secondary window goes back where it stood, whole on a screen, and its place is kept from
+  // now on. A window that was never shown keeps the place it had before.
   void AddToolWindow(const QString& key, QWidget* window);
   // Writes the state and the secondary windows' places; false when the file cannot be written.
   bool Store(const RememberedState& state);
@@ -51,7 +51,7 @@ class WindowSettings : public QObject {
   RememberedState remembered_;
   QHash<QString, QPoint> toolPositions_;
   QHash<QString, QPointer<QWidget>> toolWindows_;
-  QSet<const QObject*> shownToolWindows_;
+  QSet<QString> shownToolWindows_;  // keys
 };
 
 }  // namespace kwarcyt

@@ -164,9 +164,8 @@ class DesktopTest : public QObject, public WindowFixture {
   // displays, shown when the window closed, stay hidden.
   void settingsComeBackAtTheNextStart() {
     WriteText(Path("suma.txt"), "NOP");
-    DisplayWindows displays(Machine(), Window().Settings(), &Window());
     Window().UseSettingsFile(SettingsPath());
-    Window().SetDisplayWindows(&displays);
+    DisplayWindows& displays = Window().CreateDisplayWindows();
     Child<QSlider>("Czestotliwosc")->setValue(27);
     Script().openNames << Path("suma.txt");
     Action("Otworz")->trigger();
@@ -175,9 +174,8 @@ class DesktopTest : public QObject, public WindowFixture {
     QVERIFY(Window().close());
 
     Reopen();
-    DisplayWindows next(Machine(), Window().Settings(), &Window());
     Window().UseSettingsFile(SettingsPath());
-    Window().SetDisplayWindows(&next);
+    DisplayWindows& next = Window().CreateDisplayWindows();
     QCOMPARE(Child<QSlider>("Czestotliwosc")->value(), 27);
     QCOMPARE(RecentItems().size(), 1);
     QVERIFY(!next.FormAlfanumeryczny->isVisible());
@@ -198,7 +196,7 @@ class DesktopTest : public QObject, public WindowFixture {
 
   void unusableSettingsAreIgnored_data() {
     QTest::addColumn<QByteArray>("contents");
-    QTest::newRow("binary") << QByteArray("\x00\xff\xfe[[[\x01=\x02\n", 12);
+    QTest::newRow("binary") << QByteArray("\x00\xff\xfe[[[\x01=\x02\n", 10);
     QTest::newRow("values out of range") << QByteArray(
         "speed=99\n[displays]\nalphanumericBase=4097\nmonochromeRate=7\n"
         "grayscaleBorder=@Point(1 2)\n[window]\nposition=@Point(-90000 5)\n");

@@ -26,6 +26,28 @@ class LayoutTest : public QObject {
     QCOMPARE(InitialWindowSize(screenWidth), size);
   }
 
+  // A 902 x 725 frame on a 1920 x 1080 screen whose top 30 px are a panel, and a second screen
+  // to its right.
+  void keptInside_data() {
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QPoint>("topLeft");
+    const QRect first(0, 30, 1920, 1050), second(1920, 0, 1280, 1024);
+    QTest::newRow("inside stays") << QRect(100, 200, 902, 725) << first << QPoint(100, 200);
+    QTest::newRow("touching the edges") << QRect(1018, 355, 902, 725) << first << QPoint(1018, 355);
+    QTest::newRow("near the corner") << QRect(1832, 1048, 902, 725) << first << QPoint(1018, 355);
+    QTest::newRow("under the panel") << QRect(-40, 10, 902, 725) << first << QPoint(0, 30);
+    QTest::newRow("second screen") << QRect(3000, -5, 902, 725) << second << QPoint(2298, 0);
+    QTest::newRow("larger than the area")
+        << QRect(700, 90, 902, 725) << QRect(0, 0, 800, 600) << QPoint(0, 0);
+  }
+  void keptInside() {
+    QFETCH(QRect, frame);
+    QFETCH(QRect, area);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(KeptInside(frame, area), topLeft);
+  }
+
   void anchoredRect_data() {
     QTest::addColumn<int>("anchors");
     QTest::addColumn<QRect>("rect");

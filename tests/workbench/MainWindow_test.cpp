@@ -263,8 +263,7 @@ class MainWindowTest : public QObject, public WindowFixture {
   }
 
   void displayCommandsFollowTheirWindows() {
-    DisplayWindows displays(Machine(), Window().Settings(), &Window());
-    Window().SetDisplayWindows(&displays);
+    DisplayWindows& displays = Window().CreateDisplayWindows();
     QAction* alpha = Action("ActionAlfanumeryczny");
     alpha->trigger();
     QVERIFY(displays.FormAlfanumeryczny->isVisible());
