@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 #include "core/RunEngine.h"
 #include "core/StepHistory.h"
 

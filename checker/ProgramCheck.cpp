@@ -1,3 +1,5 @@
+#include "ProgramCheck.h"
+
 #include <string>
 
 #include "CheckerMessages.h"

@@ -12,7 +12,7 @@
 
 #include "FieldNames.h"
 #include "OptionNumber.h"
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 #include "sourcefile/ProgramFile.h"
 #include "sourcefile/Utf8Bytes.h"
 

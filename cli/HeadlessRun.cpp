@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 #include "core/RunEngine.h"
 
 namespace kwarcyt {

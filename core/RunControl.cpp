@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 
 namespace kwarcyt {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 #include "cli/Assignment.h"
 #include "cli/MachineSettings.h"
 

@@ -4,6 +4,7 @@
 
 #include "FuzzInput.h"
 #include "checker/Mojefunkcje.h"
+#include "checker/ProgramCheck.h"
 #include "checker/Sprawdzanie.h"
 
 using namespace kwarcyt;

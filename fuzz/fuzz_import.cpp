@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 #include "sourceimport/ProgramImport.h"
 
 using namespace kwarcyt;

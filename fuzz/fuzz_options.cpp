@@ -6,7 +6,7 @@
 
 #include <QCoreApplication>
 
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 #include "cli/MachineSettings.h"
 #include "cli/RunnerOptions.h"
 

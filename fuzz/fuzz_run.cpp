@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "FuzzInput.h"
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 #include "core/RunEngine.h"
 #include "core/StepHistory.h"
 

@@ -11,7 +11,7 @@
 #include "SourceStatement.h"
 #include "checker/InstructionSet.h"
 #include "checker/Mojefunkcje.h"
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 
 namespace kwarcyt {
 namespace {

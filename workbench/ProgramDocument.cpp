@@ -6,7 +6,7 @@
 
 #include "EditorLines.h"
 #include "RecoveryKeeper.h"
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 #include "sourcefile/FileName.h"
 #include "sourceimport/ProgramImport.h"
 

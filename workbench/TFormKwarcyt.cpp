@@ -32,7 +32,7 @@
 #include "accessories/TFormAutor.h"
 #include "accessories/TFormPomoc.h"
 #include "accessories/TFormWygaszacz.h"
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 #include "core/StepExplanation.h"
 #include "displays/DisplayWindows.h"
 #include "displays/TFormUstawieniaWyswietlaczy.h"

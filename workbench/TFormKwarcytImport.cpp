@@ -5,7 +5,7 @@
 
 #include "ProgramDocument.h"
 #include "TFormKwarcyt.h"
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 
 namespace kwarcyt {
 

@@ -11,7 +11,7 @@
 
 #include "accessories/InstructionList.h"
 #include "checker/InstructionSet.h"
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 #include "core/DecodedLine.h"
 
 using namespace kwarcyt;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "checker/LabelTable.h"
-#include "checker/Sprawdzanie.h"
+#include "checker/ProgramCheck.h"
 
 namespace kwarcyt {
 namespace {
