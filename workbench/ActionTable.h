@@ -44,7 +44,6 @@ enum class Command : std::uint8_t {
   Importuj,
   OstatnioOtwierane,
 };
-inline constexpr std::size_t kCommandCount = 31;
 
 struct ActionRow {
   Command command;
@@ -58,7 +57,7 @@ struct ActionRow {
   bool checkable;
 };
 
-inline constexpr std::array<ActionRow, kCommandCount> kActions{{
+inline constexpr auto kActions = std::to_array<ActionRow>({
     {Command::Nowy, "Nowy", "Plik", "&Nowy", "Nowy", "Ctrl+N", 0, true, false},
     {Command::Otworz, "Otworz", "Plik", "&Otwórz...", "Otwórz", "Ctrl+O", 1, true, false},
     {Command::Zapisz, "Zapisz", "Plik", "Zapi&sz", "Zapisz", "Ctrl+S", 2, true, false},
@@ -104,7 +103,8 @@ inline constexpr std::array<ActionRow, kCommandCount> kActions{{
     // Carries the submenu of the files last opened or saved.
     {Command::OstatnioOtwierane, "OstatnioOtwierane", "Plik", "Ostatnio otwierane", "", "", -1,
      false, false},
-}};
+});
+inline constexpr std::size_t kCommandCount = kActions.size();
 
 // Each command's row stands at the command's own index.
 static_assert([] {
