@@ -9,6 +9,7 @@
 
 #include "checker/ErrorList.h"
 #include "core/MachineState.h"
+#include "core/Program.h"
 
 namespace kwarcyt {
 
@@ -32,7 +33,7 @@ struct RunResult {
   RunEnd end = RunEnd::Idle;
   bool checked = false;  // ProgramChecked right after the check
   int steps = 0;
-  std::string status = "Wykonano rozkaz:";  // the status bar after the last completed step
+  std::string status{kExecutedCaption};  // the status bar after the last completed step
 };
 
 // The line index and the status bar text of each completed step (not of a step that halts or

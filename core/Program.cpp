@@ -15,7 +15,7 @@ Program::Program(std::vector<std::string> lines, const LabelTable& labels)
 }
 
 std::string Program::StatusText(int i) const {
-  return "Wykonano rozkaz: " + InstructionText(i);
+  return std::string(kExecutedCaption) + " " + InstructionText(i);
 }
 
 std::string Program::InstructionText(int i) const {

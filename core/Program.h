@@ -4,12 +4,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DecodedLine.h"
 #include "checker/LabelTable.h"
 
 namespace kwarcyt {
+
+// The status bar before the first step; each step's text follows it after a space.
+inline constexpr std::string_view kExecutedCaption = "Wykonano rozkaz:";
 
 class Program {
  public:
@@ -21,8 +25,8 @@ class Program {
   const std::vector<std::string>& Lines() const { return lines_; }
   const std::vector<DecodedLine>& DecodedLines() const { return decoded_; }
 
-  // The status bar text after line i was executed: "Wykonano rozkaz: " and the upper-case
-  // instruction (a MessageExcerpt of it), or "Wykonano rozkaz: " alone for a label, comment or
+  // The status bar text after line i was executed: kExecutedCaption, a space and the upper-case
+  // instruction (a MessageExcerpt of it), or nothing after the space for a label, comment or
   // blank line.
   std::string StatusText(int i) const;
   // The upper-case instruction of line i as the status bar shows it; empty for a label, comment

@@ -20,6 +20,7 @@
 #include "RegisterGroup.h"
 #include "TFormKwarcyt.h"
 #include "WindowGeometry.h"
+#include "core/Program.h"
 #include "look/Fonts.h"
 #include "resources/CommandIcons.h"
 #include "viewtext/ClockTime.h"
@@ -203,7 +204,7 @@ void TFormKwarcyt::CreateControls() {
   status->setAccessibleName(QStringLiteral("Pasek stanu"));
   status->setSizeGripEnabled(true);
   const std::array<int, 4> widths{80, 90, 300, 150};
-  const std::array<QString, 4> texts{QString(), QString(), QStringLiteral("Wykonano rozkaz:"),
+  const std::array<QString, 4> texts{QString(), QString(), QString::fromUtf8(kExecutedCaption),
                                      ClockStatesText(0)};
   for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
     statusPanels_[i] = new QLabel(texts[i], status);
