@@ -19,6 +19,9 @@ namespace kwarcyt {
 
 class RecoveryKeeper;
 
+// The headline above the reason when Open or Import cannot read a file.
+inline const QString kOpenErrorText = QStringLiteral("Wystąpił błąd podczas próby otwarcia pliku");
+
 class ProgramDocument {
  public:
   ProgramDocument(QPlainTextEdit& editor, const QString& recoveryFolder);

@@ -56,7 +56,6 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
           [this](const std::string* statusText) { ShowMachine(statusText); }, nullptr)),
       dialogs_(std::make_unique<QtDialogs>()) {
   setObjectName(QStringLiteral("FormKwarcyt"));
-  setWindowTitle(QStringLiteral("Kwarcyt - Nowy.txt"));
   setFont(CaptionFont());
   setMinimumSize(kMinimumWindowSize);
 
@@ -67,6 +66,7 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
   CreateValueTargets();
   document_ = std::make_unique<ProgramDocument>(
       *memo_, recoveryFolder.isEmpty() ? RecoveryCopy::DefaultFolder() : recoveryFolder);
+  setWindowTitle(document_->Title());
   MemoChange();
 }
 

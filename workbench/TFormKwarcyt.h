@@ -90,8 +90,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void KrokNadExecute();
   void KrokWsteczExecute();
   const RunControl& Run() const { return run_->Control(); }
-  // The file the program was last opened from or saved to ("Nowy.txt" before that), and whether
-  // it names a real file, so that Save writes without asking.
+  // The program's file and whether it names a real file, as ProgramDocument keeps them.
   const QString& CurrentFileName() const;
   bool HasFileName() const;
 

@@ -62,7 +62,7 @@ void TFormKwarcyt::OpenFile(const QString& path) {
 void TFormKwarcyt::LoadFile(const QString& path) {
   lastOpened_ = path;
   if (const std::optional<QString> error = document_->Open(path)) {
-    dialogs_->ShowError(this, QStringLiteral("Wystąpił błąd podczas próby otwarcia pliku"), *error);
+    dialogs_->ShowError(this, kOpenErrorText, *error);
     return;
   }
   recent_->Add(path);

@@ -19,7 +19,7 @@ void TFormKwarcyt::ImportujExecute() {
   lastImported_ = path;
   lastFolder_ = QFileInfo(path).absolutePath();
   if (const std::optional<QString> error = document_->Import(path)) {
-    dialogs_->ShowError(this, QStringLiteral("Wystąpił błąd podczas próby otwarcia pliku"), *error);
+    dialogs_->ShowError(this, kOpenErrorText, *error);
     return;
   }
   setWindowTitle(document_->Title());
