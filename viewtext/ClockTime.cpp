@@ -5,10 +5,10 @@
 namespace kwarcyt {
 namespace {
 
-// One decimal after a comma and the thousands apart, as Polish writes numbers: "1 234,5". The
+// Decimals after a comma and the thousands apart, as Polish writes numbers: "1 234,5". The
 // space does not break, so a tool tip never splits a number.
-QString PolishNumber(double value) {
-  QString text = QString::number(value, 'f', 1);
+QString PolishNumber(double value, int decimals) {
+  QString text = QString::number(value, 'f', decimals);
   const qsizetype point = text.indexOf(QLatin1Char('.'));
   text[point] = QLatin1Char(',');
   for (qsizetype at = point - 3; at > 0; at -= 3) text.insert(at, QChar(0x00A0));
@@ -33,8 +33,10 @@ QString ClockTimeText(std::uint64_t tstates) {
       break;
     }
   }
-  return PolishNumber(seconds / unit->seconds) + QChar(0x00A0) + QString::fromUtf16(unit->name) +
-         QStringLiteral(" przy 3,072 MHz");
+  // The clock in MHz to the kilohertz: "3,072".
+  static const QString kClockText = PolishNumber(kClockHertz / 1e6, 3);
+  return PolishNumber(seconds / unit->seconds, 1) + QChar(0x00A0) + QString::fromUtf16(unit->name) +
+         QStringLiteral(" przy ") + kClockText + QStringLiteral(" MHz");
 }
 
 }  // namespace kwarcyt

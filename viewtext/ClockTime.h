@@ -1,5 +1,5 @@
 // The clock-state count, and how long a number of the 8085's clock states takes on a processor
-// clocked at 3.072 MHz, in Polish units: "1 234,5 µs przy 3,072 MHz".
+// clocked at kClockHertz, in Polish units and followed by that clock: "1 234,5 µs przy ... MHz".
 #pragma once
 
 #include <QString>

@@ -178,7 +178,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void PlaceAtFirstShowing();
   void MoveToRememberedPlace();
   void PokazWszystko();
-  // The clock states in the status bar, with their time at 3.072 MHz as the tool tip.
+  // The clock states in the status bar, with their time at kClockHertz as the tool tip.
   void PokazTakty();
   // The explanation of the last executed step, built only while its window is shown.
   void PokazObjasnienie();
