@@ -2,21 +2,32 @@
 // switch on an enum instead of text comparisons.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 #include "checker/InstructionSet.h"
 #include "checker/LabelTable.h"
+#include "checker/Operands.h"
 
 namespace kwarcyt {
 
 // 8-bit operands in the 8085's own register order; M is the memory cell at HL.
 enum Register : std::uint8_t { RegB, RegC, RegD, RegE, RegH, RegL, RegM, RegA };
-inline constexpr std::array<std::string_view, 8> kMachineRegisters = {"B", "C", "D", "E",
-                                                                      "H", "L", "M", "A"};
-// 16-bit operands; the fourth is SP for most instructions and PSW for PUSH and POP.
+// The words of the source language in that order: the 8085 numbers the registers as students
+// see them listed, with A moved from the front to the end.
+inline constexpr std::array<std::string_view, kByteRegisters.size()> kMachineRegisters = [] {
+  std::array<std::string_view, kByteRegisters.size()> words{};
+  std::ranges::rotate_copy(kByteRegisters, kByteRegisters.begin() + 1, words.begin());
+  return words;
+}();
+static_assert(kMachineRegisters[RegB] == "B" && kMachineRegisters[RegM] == "M" &&
+              kMachineRegisters[RegA] == "A");
+// 16-bit operands, in the order of the pair words; the fourth is SP for most instructions and
+// PSW for PUSH and POP.
 enum Pair : std::uint8_t { PairBC, PairDE, PairHL, PairSPorPSW };
+static_assert(kPairRegisters[PairHL] == "H" && kStackRegisters[PairSPorPSW] == "PSW");
 
 struct DecodedLine {
   Op op = Op::None;

@@ -8,14 +8,13 @@
 #include "MemoryView.h"
 #include "RegisterGroup.h"
 #include "TFormKwarcyt.h"
+#include "checker/Operands.h"
 #include "core/MachineFields.h"
 #include "workbench/podaj/TFormPodaj.h"
 
 namespace kwarcyt {
 
 namespace {
-
-constexpr int kByteMaximum = 255;
 
 // What the entry's title calls each register, pair, SP and PC.
 struct RegisterTarget {
