@@ -1,5 +1,7 @@
 #include "HelpPages.h"
 
+#include "checker/Mojefunkcje.h"
+
 namespace kwarcyt {
 
 namespace {
@@ -138,9 +140,9 @@ HelpPage CodePage() {
       QStringLiteral("&Kod"),
       {{
           Line(K::Text, "Komentarze w kodzie: rozpoczynamy znakiem ukośnika, np. /komentarz"),
-          Line(K::Text,
-               "Etykiety: długość do 32 znaków, dozwolone litery A..Z, cyfry 0..9 oraz znak "
-               "podkreślenia"),
+          HelpLine{K::Text, QString::fromUtf8("Etykiety: długość do %1 znaków, dozwolone litery "
+                                              "A..Z, cyfry 0..9 oraz znak podkreślenia")
+                                .arg(kMaxLabelLength)},
           Line(K::Continuation, "(pierwszym znakiem musi być litera)"),
           Line(K::Heading, "Składnia rozkazów:"),
           Line(K::Text, "[r] - rejestr 8-bitowy A,B,C,D,E,H,L lub M"),

@@ -30,8 +30,9 @@ inline constexpr std::string_view kInvalidRoutine = ": Nieprawidłowy numer proc
 inline constexpr std::string_view kInvalidRoutineTail = "], należy podać numer z zakresu {0..7}";
 inline constexpr std::string_view kUndefinedRoutine =
     ": Brak zdefiniowanej etykiety do procedury [RST_";
-inline constexpr std::string_view kTooManyLabels =
-    ": Przekroczono maksymalną liczbę etykiet (1024)";
+// ": Przekroczono maksymalną liczbę etykiet (N)".
+inline constexpr std::string_view kTooManyLabels = ": Przekroczono maksymalną liczbę etykiet (";
+inline constexpr std::string_view kTooManyLabelsTail = ")";
 inline constexpr std::string_view kRepeatedLabel = ": Etykieta powtarza się [";
 inline constexpr std::string_view kEmptyProgram = "Program jest pusty";
 // "Program ma za dużo wierszy (N), najwięcej M".
@@ -41,8 +42,10 @@ inline constexpr std::string_view kTooManyLinesTail = "), najwięcej ";
 // Help lines.
 inline constexpr std::string_view kLabelCharacters =
     "Dozwolone tylko litery, cyfry oraz znak podkreślenia";
+// "Pierwszym znakiem musi być litera, maksymalna długość N znaki".
 inline constexpr std::string_view kLabelFirstCharacter =
-    "Pierwszym znakiem musi być litera, maksymalna długość 32 znaki";
+    "Pierwszym znakiem musi być litera, maksymalna długość ";
+inline constexpr std::string_view kLabelFirstCharacterTail = " znaki";
 inline constexpr std::string_view kHelpRegister =
     "W miejsce [r] należy podać jeden z 8-bitowych rejestrów: A,B,C,D,E,H,L lub M";
 inline constexpr std::string_view kHelpByte =

@@ -124,7 +124,7 @@ bool IsMnemonic(std::string_view word) {
 }
 
 bool IsLabelName(std::string_view text) {
-  if (text.empty() || text.size() > 32 || !IsUpperLetter(text.front())) return false;
+  if (text.empty() || text.size() > kMaxLabelLength || !IsUpperLetter(text.front())) return false;
   for (char c : text.substr(1)) {
     if (!IsUpperLetter(c) && !IsDigit(c) && c != '_') return false;
   }

@@ -6,6 +6,7 @@
 // carried through untouched and can never form a label name, a mnemonic or a usable literal.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,6 +41,9 @@ struct LineParts {
 LineParts SplitLine(std::string_view normalized);
 
 bool IsMnemonic(std::string_view word);
+// A label name: an upper-case letter first, then letters, digits and "_", at most
+// kMaxLabelLength characters.
+inline constexpr std::size_t kMaxLabelLength = 32;
 bool IsLabelName(std::string_view text);
 
 // The value of a number literal, -1 when the text is not a number, -2 when the value is above

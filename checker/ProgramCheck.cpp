@@ -55,7 +55,9 @@ LabelProblems CollectLabels(const std::vector<std::string>& lines, LabelScan sca
 void ReportLabelProblems(const LabelProblems& problems, ErrorList& errors, bool& programChecked) {
   if (problems.invalidName) programChecked = false;
   if (problems.overflowLine >= 0) {
-    LineReport(problems.overflowLine, errors, programChecked).Message(messages::kTooManyLabels);
+    LineReport(problems.overflowLine, errors, programChecked)
+        .Message(std::string(messages::kTooManyLabels) + std::to_string(LabelTable::kMaxLabels) +
+                 std::string(messages::kTooManyLabelsTail));
   }
   if (problems.repeatedLine >= 0) {
     LineReport(problems.repeatedLine, errors, programChecked)

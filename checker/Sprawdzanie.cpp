@@ -38,7 +38,8 @@ struct Operands {
 void ReportInvalidLabelName(LineReport& report) {
   report.Message(msg::kInvalidLabelName);
   report.Help(msg::kLabelCharacters);
-  report.Help(msg::kLabelFirstCharacter);
+  report.Help(std::string(msg::kLabelFirstCharacter) + std::to_string(kMaxLabelLength) +
+              std::string(msg::kLabelFirstCharacterTail));
 }
 
 // The rules of one instruction class applied to one line.
