@@ -20,7 +20,7 @@ ProgramReadResult ReadFailure(const QString& reason) {
 
 QString TooLargeText() {
   return QStringLiteral("plik jest za duży, program może mieć najwyżej %1 MB")
-      .arg(kMaxProgramFileBytes / (1024 * 1024));
+      .arg(kMaxProgramFileMegabytes);
 }
 
 ProgramReadResult DecodedProgram(const FileBytesResult& read) {

@@ -11,7 +11,8 @@
 namespace kwarcyt {
 
 // No program comes near this size; anything larger is refused before it can exhaust memory.
-inline constexpr qint64 kMaxProgramFileBytes = 16 * 1024 * 1024;
+inline constexpr qint64 kMaxProgramFileMegabytes = 16;
+inline constexpr qint64 kMaxProgramFileBytes = kMaxProgramFileMegabytes * 1024 * 1024;
 
 struct ProgramReadResult {
   bool ok = false;
