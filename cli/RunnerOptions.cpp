@@ -4,10 +4,10 @@
 #include <limits>
 #include <map>
 
-#include "FieldNames.h"
 #include "MachineSettings.h"
-#include "OptionNumber.h"
-#include "RunReport.h"
+#include "internal/FieldNames.h"
+#include "internal/OptionNumber.h"
+#include "internal/RunReport.h"
 #include "viewtext/CommandLineTexts.h"
 
 namespace kwarcyt {
