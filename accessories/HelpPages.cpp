@@ -1,4 +1,4 @@
-#include "HelpPages.h"
+#include "internal/HelpPages.h"
 
 #include "checker/Mojefunkcje.h"
 

@@ -1,7 +1,7 @@
 #include "TFormPomoc.h"
 
-#include "HelpPages.h"
 #include "InstructionList.h"
+#include "internal/HelpPages.h"
 #include "look/CompactTabStyle.h"
 #include "look/Fonts.h"
 

@@ -10,9 +10,9 @@
 #include <initializer_list>
 #include <limits>
 
-#include "FieldNames.h"
-#include "OptionNumber.h"
 #include "checker/ProgramCheck.h"
+#include "internal/FieldNames.h"
+#include "internal/OptionNumber.h"
 #include "sourcefile/ProgramFile.h"
 #include "sourcefile/Utf8Bytes.h"
 

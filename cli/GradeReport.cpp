@@ -1,4 +1,4 @@
-#include "GradeReport.h"
+#include "internal/GradeReport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

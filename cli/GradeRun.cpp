@@ -10,9 +10,9 @@
 #include <optional>
 
 #include "Assignment.h"
-#include "GradeReport.h"
 #include "Grading.h"
 #include "Runner.h"
+#include "internal/GradeReport.h"
 #include "sourcefile/FileName.h"
 
 namespace kwarcyt {

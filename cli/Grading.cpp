@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "MachineSettings.h"
-#include "RunReport.h"
 #include "Runner.h"
+#include "internal/RunReport.h"
 #include "sourcefile/ProgramFile.h"
 #include "viewtext/ViewFormats.h"
 

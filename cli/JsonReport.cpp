@@ -3,8 +3,8 @@
 #include <QJsonObject>
 #include <span>
 
-#include "RunReport.h"
 #include "core/MachineFields.h"
+#include "internal/RunReport.h"
 
 namespace kwarcyt {
 namespace {

@@ -3,9 +3,9 @@
 #include <QStringList>
 #include <array>
 
-#include "FieldNames.h"
-#include "OptionNumber.h"
 #include "core/MachineFields.h"
+#include "internal/FieldNames.h"
+#include "internal/OptionNumber.h"
 
 namespace kwarcyt {
 namespace {

@@ -1,4 +1,4 @@
-#include "OptionNumber.h"
+#include "internal/OptionNumber.h"
 
 #include "checker/Mojefunkcje.h"
 

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "MachineSettings.h"
-#include "OptionNumber.h"
-#include "RunReport.h"
 #include "core/MachineFields.h"
+#include "internal/OptionNumber.h"
+#include "internal/RunReport.h"
 #include "sourcefile/FileName.h"
 #include "sourcefile/ProgramFile.h"
 #include "sourcefile/TerminalText.h"

@@ -4,11 +4,11 @@
 #include <limits>
 #include <map>
 
-#include "FieldNames.h"
 #include "MachineSettings.h"
-#include "OptionNumber.h"
-#include "RunReport.h"
 #include "checker/ProgramCheck.h"
+#include "internal/FieldNames.h"
+#include "internal/OptionNumber.h"
+#include "internal/RunReport.h"
 #include "sourcefile/ProgramFile.h"
 #include "viewtext/CommandLineTexts.h"
 

@@ -1,8 +1,8 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "RunReport.h"
 #include "core/MachineFields.h"
+#include "internal/RunReport.h"
 #include "sourcefile/TerminalText.h"
 #include "viewtext/ClockTime.h"
 #include "viewtext/ViewFormats.h"

@@ -1,4 +1,4 @@
-#include "FlagReasons.h"
+#include "internal/FlagReasons.h"
 
 #include <array>
 #include <bit>

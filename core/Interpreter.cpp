@@ -1,6 +1,6 @@
 #include "Interpreter.h"
 
-#include "StepExecution.h"
+#include "internal/StepExecution.h"
 
 namespace kwarcyt {
 

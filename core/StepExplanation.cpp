@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "FlagReasons.h"
 #include "MachineFields.h"
-#include "StepExecution.h"
 #include "checker/Operands.h"
+#include "internal/FlagReasons.h"
+#include "internal/StepExecution.h"
 
 namespace kwarcyt {
 namespace {

@@ -1,6 +1,6 @@
 #include "TFormMonochromatyczny.h"
 
-#include "PixelGrid.h"
+#include "internal/PixelGrid.h"
 
 namespace kwarcyt {
 

@@ -1,6 +1,6 @@
 #include "TFormSkalaSzarosci.h"
 
-#include "PixelGrid.h"
+#include "internal/PixelGrid.h"
 
 namespace kwarcyt {
 

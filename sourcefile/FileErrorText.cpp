@@ -1,4 +1,4 @@
-#include "FileErrorText.h"
+#include "internal/FileErrorText.h"
 
 #include <cerrno>
 

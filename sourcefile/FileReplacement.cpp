@@ -1,4 +1,4 @@
-#include "FileReplacement.h"
+#include "internal/FileReplacement.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "FileErrorText.h"
 #include "FileName.h"
+#include "internal/FileErrorText.h"
 
 namespace kwarcyt {
 namespace {

@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <optional>
 
-#include "FileErrorText.h"
 #include "FileName.h"
-#include "FileReplacement.h"
-#include "RegularFile.h"
+#include "internal/FileErrorText.h"
+#include "internal/FileReplacement.h"
+#include "internal/RegularFile.h"
 
 namespace kwarcyt {
 namespace {

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "RegularFile.h"
+#include "internal/RegularFile.h"
 
 namespace kwarcyt {
 namespace {

@@ -1,4 +1,4 @@
-#include "RegularFile.h"
+#include "internal/RegularFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,8 +6,8 @@
 
 #include <cerrno>
 
-#include "FileErrorText.h"
 #include "FileName.h"
+#include "internal/FileErrorText.h"
 
 namespace kwarcyt {
 namespace {

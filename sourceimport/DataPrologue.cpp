@@ -1,6 +1,6 @@
-#include "DataPrologue.h"
+#include "internal/DataPrologue.h"
 
-#include "ImportValues.h"
+#include "internal/ImportValues.h"
 
 namespace kwarcyt {
 

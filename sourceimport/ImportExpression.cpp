@@ -1,10 +1,10 @@
-#include "ImportExpression.h"
+#include "internal/ImportExpression.h"
 
 #include <array>
 #include <cstdlib>
 
-#include "SourceStatement.h"
 #include "checker/Mojefunkcje.h"
+#include "internal/SourceStatement.h"
 
 namespace kwarcyt {
 namespace {

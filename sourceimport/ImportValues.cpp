@@ -1,4 +1,4 @@
-#include "ImportValues.h"
+#include "internal/ImportValues.h"
 
 #include <algorithm>
 #include <climits>

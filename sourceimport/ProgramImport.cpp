@@ -5,13 +5,13 @@
 #include <optional>
 #include <set>
 
-#include "DataPrologue.h"
-#include "ImportValues.h"
-#include "ProgramLayout.h"
-#include "SourceStatement.h"
 #include "checker/InstructionSet.h"
 #include "checker/Mojefunkcje.h"
 #include "checker/ProgramCheck.h"
+#include "internal/DataPrologue.h"
+#include "internal/ImportValues.h"
+#include "internal/ProgramLayout.h"
+#include "internal/SourceStatement.h"
 
 namespace kwarcyt {
 namespace {

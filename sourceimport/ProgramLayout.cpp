@@ -1,4 +1,4 @@
-#include "ProgramLayout.h"
+#include "internal/ProgramLayout.h"
 
 #include "checker/InstructionSet.h"
 #include "checker/Mojefunkcje.h"

@@ -1,4 +1,4 @@
-#include "SourceStatement.h"
+#include "internal/SourceStatement.h"
 
 #include <algorithm>
 #include <array>

@@ -63,11 +63,12 @@ void RunController::ScheduleContinuation(std::chrono::milliseconds delay) {
 void RunController::ContinuationDue() {
   if (QApplication::activeModalWidget() != nullptr) {
     continuation_.start(kModalPoll);
-    return;
+  } else {
+    inContinuation_ = true;
+    control_.Continue();
+    inContinuation_ = false;
   }
-  inContinuation_ = true;
-  control_.Continue();
-  inContinuation_ = false;
+  emit ContinuationHandled();
 }
 
 }  // namespace kwarcyt

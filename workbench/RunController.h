@@ -36,6 +36,14 @@ class RunController : public QObject {
   // Shows what waits for the next frame, if anything does: before the run changes its state,
   // so that a paused or ended run never shows an older state than the one it stopped in.
   void Refresh();
+  // Nothing waits: no continuation for its time and no refresh for its frame, so what the
+  // machine and the views hold now stays until the next command.
+  bool AtRest() const { return !continuation_.isActive() && !frame_.isActive(); }
+
+ signals:
+  // A continuation fell due and was handled: the run went on, found itself paused or ended, or
+  // waited for a modal window to close. Lets a test wait for the run's turn, not for a time.
+  void ContinuationHandled();
 
  private:
   void ContinuationDue();

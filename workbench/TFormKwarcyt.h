@@ -90,6 +90,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void KrokNadExecute();
   void KrokWsteczExecute();
   const RunControl& Run() const { return run_->Control(); }
+  // How the run is paced in the event loop: what a test waits on instead of a time.
+  const RunController& RunPacing() const { return *run_; }
   // The program's file and whether it names a real file, as ProgramDocument keeps them.
   const QString& CurrentFileName() const;
   bool HasFileName() const;

@@ -395,7 +395,7 @@ class FileCommandsTest : public QObject, public WindowFixture {
     }
     QVERIFY(!Action("Pauza")->isEnabled());
     const int held = Machine().HL();
-    QTest::qWait(30);
+    QVERIFY(RunComesToRest());
     QCOMPARE(Machine().HL(), held);
     QVERIFY(held > 0);  // the machine is kept, as after one Stop
   }

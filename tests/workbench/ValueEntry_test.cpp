@@ -362,12 +362,11 @@ class ValueEntryTest : public QObject, public WindowFixture {
     QTRY_VERIFY(Machine().HL() > 0);
     int heldAtOpening = -1;
     int heldLater = -2;
-    QTimer::singleShot(20, this, [&] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      QVERIFY(dialog != nullptr);
+    QTimer::singleShot(0, this, [&] {
+      QDialog* dialog = nullptr;
+      QTRY_VERIFY((dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) != nullptr);
       heldAtOpening = Machine().HL();
-      QTest::qWait(50);
-      heldLater = Machine().HL();
+      if (ContinuationsFallDue(2)) heldLater = Machine().HL();
       auto* liczba = dialog->findChild<QLineEdit*>("Liczba");
       liczba->selectAll();
       QTest::keyClicks(liczba, "42");

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -125,6 +126,16 @@ class WindowFixture {
       QApplication::sendEvent(Memo(), &press);
       QApplication::sendEvent(Memo(), &release);
     }
+  }
+  // A run is waited for by its own timer, never for a time, which a loaded build may overrun:
+  // until nothing is left waiting, so that what the machine holds then is where the run rests;
+  // or until `count` continuations fell due, each going on or finding that it must not.
+  bool RunComesToRest() {
+    return QTest::qWaitFor([this] { return window_->RunPacing().AtRest(); });
+  }
+  bool ContinuationsFallDue(int count) {
+    QSignalSpy due(&window_->RunPacing(), &RunController::ContinuationHandled);
+    return QTest::qWaitFor([&] { return due.count() >= count; });
   }
   bool Modified() { return Memo()->document()->isModified(); }
   const QStringList& DialogsShown() const { return script_.shown; }

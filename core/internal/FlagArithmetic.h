@@ -4,9 +4,9 @@
 // observer which rule gave each flag its value, right after setting it.
 #pragma once
 
-#include "MachineState.h"
 #include "StepObserver.h"
 #include "checker/Mojefunkcje.h"
+#include "core/MachineState.h"
 
 namespace kwarcyt {
 

@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "DecodedLine.h"
-#include "MachineFields.h"
-#include "MachineState.h"
+#include "core/DecodedLine.h"
+#include "core/MachineFields.h"
+#include "core/MachineState.h"
 
 namespace kwarcyt {
 

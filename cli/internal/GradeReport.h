@@ -6,8 +6,8 @@
 #include <QString>
 #include <vector>
 
-#include "Assignment.h"
-#include "Grading.h"
+#include "cli/Assignment.h"
+#include "cli/Grading.h"
 
 namespace kwarcyt {
 

@@ -6,9 +6,9 @@
 #include <QString>
 #include <vector>
 
-#include "HeadlessRun.h"
-#include "RunnerOptions.h"
 #include "checker/ErrorList.h"
+#include "cli/HeadlessRun.h"
+#include "cli/RunnerOptions.h"
 #include "core/MachineFields.h"
 #include "core/MachineState.h"
 

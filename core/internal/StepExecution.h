@@ -7,11 +7,11 @@
 #include <utility>
 
 #include "FlagArithmetic.h"
-#include "Interpreter.h"
 #include "MachineAccess.h"
 #include "StepObserver.h"
 #include "checker/CheckerMessages.h"
 #include "checker/MessageExcerpt.h"
+#include "core/Interpreter.h"
 
 namespace kwarcyt::step {
 

@@ -3,7 +3,7 @@
 
 #include <QPainter>
 
-#include "DisplayPixels.h"
+#include "displays/DisplayPixels.h"
 
 namespace kwarcyt {
 
