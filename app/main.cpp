@@ -5,11 +5,11 @@
 
 #include "sourcefile/FileName.h"
 #include "viewtext/CommandLineTexts.h"
-#include "workbench/KwarcytApplication.h"
-#include "workbench/StartCommandLine.h"
-#include "workbench/TFormKwarcyt.h"
-#include "workbench/TerminationSignals.h"
-#include "workbench/WindowSettings.h"
+#include "workbench/window/KwarcytApplication.h"
+#include "workbench/window/StartCommandLine.h"
+#include "workbench/window/TFormKwarcyt.h"
+#include "workbench/window/TerminationSignals.h"
+#include "workbench/window/WindowSettings.h"
 
 namespace {
 

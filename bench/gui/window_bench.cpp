@@ -14,7 +14,7 @@
 #include <QTextBlock>
 #include <QTimer>
 
-#include "workbench/TFormKwarcyt.h"
+#include "workbench/window/TFormKwarcyt.h"
 
 using kwarcyt::TFormKwarcyt;
 

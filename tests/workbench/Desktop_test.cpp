@@ -14,8 +14,8 @@
 #include "displays/DisplayWindows.h"
 #include "sourcefile/FileName.h"
 #include "sourcefile/ProgramFile.h"
-#include "workbench/StartCommandLine.h"
-#include "workbench/WindowSettings.h"
+#include "workbench/window/StartCommandLine.h"
+#include "workbench/window/WindowSettings.h"
 
 using namespace kwarcyt;
 

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include "workbench/KwarcytApplication.h"
+#include "workbench/window/KwarcytApplication.h"
 
 #include "viewtext/QtPolish.h"
-#include "workbench/Dialogs.h"
+#include "workbench/window/Dialogs.h"
 
 using namespace kwarcyt;
 

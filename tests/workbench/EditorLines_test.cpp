@@ -3,9 +3,9 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "workbench/EditorLineCache.h"
-#include "workbench/EditorLines.h"
-#include "workbench/ProgramEditor.h"
+#include "workbench/editor/EditorLineCache.h"
+#include "workbench/editor/EditorLines.h"
+#include "workbench/editor/ProgramEditor.h"
 
 using namespace kwarcyt;
 

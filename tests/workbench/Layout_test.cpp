@@ -1,8 +1,8 @@
 #include <QTest>
 
-#include "workbench/AnchorLayout.h"
-#include "workbench/ListFollow.h"
-#include "workbench/WindowGeometry.h"
+#include "workbench/views/ListFollow.h"
+#include "workbench/window/AnchorLayout.h"
+#include "workbench/window/WindowGeometry.h"
 
 using namespace kwarcyt;
 

@@ -3,7 +3,7 @@
 #include <QTextBlock>
 
 #include "WindowFixture.h"
-#include "workbench/ProgramEditor.h"
+#include "workbench/editor/ProgramEditor.h"
 
 using namespace kwarcyt;
 

@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-#include "workbench/TFormKwarcyt.h"
+#include "workbench/window/TFormKwarcyt.h"
 
 namespace kwarcyt {
 

@@ -1,0 +1,46 @@
+#include "workbench/views/ProgramList.h"
+
+#include <QScrollBar>
+
+namespace kwarcyt {
+
+ProgramList::ProgramList(QWidget* parent, std::function<bool(int line)> hasBreakpoint,
+                         std::function<void(int line)> toggleBreakpoint)
+    : QListWidget(parent) {
+  gutter_ = new LineGutter(*this, QStringLiteral("ListGutter"),
+                           {.visible = [this] { return VisibleLines(); },
+                            .hasBreakpoint = std::move(hasBreakpoint),
+                            .toggleBreakpoint = std::move(toggleBreakpoint)});
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, gutter_, qOverload<>(&QWidget::update));
+  UpdateGutter();
+}
+
+void ProgramList::UpdateGutter() {
+  const int width = gutter_->WidthFor(count());
+  if (width != gutter_->width()) {
+    setViewportMargins(width, 0, 0, 0);
+    const QRect area = contentsRect();
+    gutter_->setGeometry(area.left(), area.top(), width, area.height());
+  }
+  gutter_->update();
+}
+
+void ProgramList::resizeEvent(QResizeEvent* event) {
+  QListWidget::resizeEvent(event);
+  const QRect area = contentsRect();
+  gutter_->setGeometry(area.left(), area.top(), gutter_->WidthFor(count()), area.height());
+}
+
+std::vector<LineGutter::VisibleLine> ProgramList::VisibleLines() const {
+  std::vector<LineGutter::VisibleLine> lines;
+  const int bottom = viewport()->height();
+  // Rows lie in the viewport's coordinates, which start where the gutter's do.
+  for (int row = std::max(0, indexAt(QPoint(0, 0)).row()); row < count(); ++row) {
+    const QRect rect = visualItemRect(item(row));
+    if (rect.top() > bottom) break;
+    lines.push_back({row, rect.top(), rect.height()});
+  }
+  return lines;
+}
+
+}  // namespace kwarcyt

@@ -1,0 +1,33 @@
+// The program list shown in the editor's place during a run: one row a line, with the same
+// gutter of line numbers and breakpoint marks as the editor. The breakpoints stay the editor's;
+// the list only shows them and asks for them to be toggled.
+#pragma once
+
+#include <QListWidget>
+#include <functional>
+#include <vector>
+
+#include "workbench/views/LineGutter.h"
+
+namespace kwarcyt {
+
+class ProgramList : public QListWidget {
+  Q_OBJECT
+
+ public:
+  ProgramList(QWidget* parent, std::function<bool(int line)> hasBreakpoint,
+              std::function<void(int line)> toggleBreakpoint);
+
+  // After the rows were replaced, or a breakpoint changed.
+  void UpdateGutter();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  std::vector<LineGutter::VisibleLine> VisibleLines() const;
+
+  LineGutter* gutter_ = nullptr;
+};
+
+}  // namespace kwarcyt
