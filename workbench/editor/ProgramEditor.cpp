@@ -9,12 +9,13 @@
 namespace kwarcyt {
 
 ProgramEditor::ProgramEditor(QWidget* parent)
-    : QPlainTextEdit(parent), breakpoints_(new BreakpointLines(*document())) {
+    : QPlainTextEdit(parent), breakpoints_(&BreakpointLines::Of(*document())) {
   gutter_ = new LineGutter(*this, QStringLiteral("MemoGutter"),
                            {.visible = [this] { return VisibleLines(); },
                             .hasBreakpoint = [this](int line) { return HasBreakpoint(line); },
                             .toggleBreakpoint = [this](int line) { ToggleBreakpoint(line); }});
   connect(this, &QPlainTextEdit::blockCountChanged, this, &ProgramEditor::FitGutter);
+  connect(breakpoints_, &BreakpointLines::changed, gutter_, qOverload<>(&QWidget::update));
   connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
     if (dy != 0) {
       gutter_->scroll(0, dy);
@@ -50,25 +51,14 @@ std::vector<LineGutter::VisibleLine> ProgramEditor::VisibleLines() const {
 
 void ProgramEditor::ToggleBreakpoint(int line) {
   breakpoints_->Toggle(line);
-  gutter_->update();
 }
 
 void ProgramEditor::ClearBreakpoints() {
   breakpoints_->Clear();
-  gutter_->update();
 }
 
 bool ProgramEditor::HasBreakpoint(int line) const {
   return breakpoints_->Has(line);
-}
-
-std::vector<std::uint8_t> ProgramEditor::Breakpoints() const {
-  const std::vector<int> marked = breakpoints_->Lines();
-  // None at all: an empty list, so that a run checks nothing before its steps.
-  if (marked.empty()) return {};
-  std::vector<std::uint8_t> lines(static_cast<std::size_t>(blockCount()), 0);
-  for (const int line : marked) lines[static_cast<std::size_t>(line)] = 1;
-  return lines;
 }
 
 bool ProgramEditor::canInsertFromMimeData(const QMimeData* source) const {

@@ -24,8 +24,6 @@ class ProgramEditor : public QPlainTextEdit {
   void ToggleBreakpoint(int line);
   void ClearBreakpoints();
   bool HasBreakpoint(int line) const;
-  // A non-zero entry for each line that holds one; empty when no line does.
-  std::vector<std::uint8_t> Breakpoints() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -11,6 +11,12 @@ BreakpointLines::BreakpointLines(QTextDocument& document)
   connect(&document_, &QTextDocument::contentsChange, this, &BreakpointLines::ContentsChange);
 }
 
+BreakpointLines& BreakpointLines::Of(QTextDocument& document) {
+  if (auto* lines = document.findChild<BreakpointLines*>(QString(), Qt::FindDirectChildrenOnly))
+    return *lines;
+  return *new BreakpointLines(document);
+}
+
 void BreakpointLines::Toggle(int line) {
   const QTextBlock block = document_.findBlockByNumber(line);
   if (!block.isValid()) return;
@@ -21,10 +27,12 @@ void BreakpointLines::Toggle(int line) {
   } else {
     marks_.insert(at, {block.position(), block.length() - 1});
   }
+  emit changed();
 }
 
 void BreakpointLines::Clear() {
   marks_.clear();
+  emit changed();
 }
 
 bool BreakpointLines::Has(int line) const {

@@ -12,8 +12,12 @@ class QTextDocument;
 namespace kwarcyt {
 
 class BreakpointLines : public QObject {
+  Q_OBJECT
+
  public:
-  explicit BreakpointLines(QTextDocument& document);
+  // The marks of the document's lines: one set per document, kept by the document itself, so
+  // that its editor's gutter and the session read and change the same marks.
+  static BreakpointLines& Of(QTextDocument& document);
 
   void Toggle(int line);
   void Clear();
@@ -21,7 +25,12 @@ class BreakpointLines : public QObject {
   // The numbers of the marked lines, in ascending order.
   std::vector<int> Lines() const;
 
+ signals:
+  // A mark was set or cleared by Toggle or Clear.
+  void changed();
+
  private:
+  explicit BreakpointLines(QTextDocument& document);
   void ContentsChange(int position, int charsRemoved, int charsAdded);
   // Whether an edit that removed [position, removedEnd) took the marked line away with it.
   bool LineRemoved(int lineStart, int lineEnd, int position, int removedEnd) const;

@@ -2,7 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include "checker/ProgramCheck.h"
 #include "sourcefile/FileName.h"
@@ -16,19 +16,17 @@ namespace {
 const QString kNewFileName = QStringLiteral("Nowy.txt");
 }  // namespace
 
-ProgramDocument::ProgramDocument(QPlainTextEdit& editor, const QString& recoveryFolder)
-    : editor_(editor), fileName_(kNewFileName) {
-  // Owned here, not by the editor: it reads this document's name and encoding, and the window
-  // destroys this document before its editor.
+ProgramDocument::ProgramDocument(QTextDocument& text,
+                                 std::function<void(const QString&)> replaceText,
+                                 const QString& recoveryFolder)
+    : text_(text), replaceText_(std::move(replaceText)), fileName_(kNewFileName) {
+  // Owned here, not by the text: it reads this document's name and encoding, and the session
+  // destroys this document before the editor that holds the text.
   recovery_ = std::make_unique<RecoveryKeeper>(
-      *editor_.document(),
+      text_,
       [this] {
-        return RecoveredProgram{EditorTextLines(*editor_.document()),
-                                fileName_,
-                                hasFileName_,
-                                encoding_,
-                                {},
-                                diskStamp_};
+        return RecoveredProgram{
+            EditorTextLines(text_), fileName_, hasFileName_, encoding_, {}, diskStamp_};
       },
       recoveryFolder, nullptr);
 }
@@ -40,12 +38,12 @@ QString ProgramDocument::Title() const {
 }
 
 bool ProgramDocument::IsModified() const {
-  return editor_.document()->isModified();
+  return text_.isModified();
 }
 
 void ProgramDocument::ReplaceText(const QStringList& lines) {
-  editor_.setPlainText(lines.join(QLatin1Char('\n')));
-  editor_.document()->setModified(false);
+  replaceText_(lines.join(QLatin1Char('\n')));
+  text_.setModified(false);
   importNotes_.clear();
 }
 
@@ -82,7 +80,7 @@ std::optional<QString> ProgramDocument::Import(const QString& path) {
   QStringList lines;
   for (const std::string& line : program.lines) lines << QString::fromStdString(line);
   ReplaceText(lines);
-  editor_.document()->setModified(true);
+  text_.setModified(true);
   const QFileInfo file(path);
   fileName_ = file.dir().filePath(file.completeBaseName() + QStringLiteral(".txt"));
   hasFileName_ = false;
@@ -93,15 +91,14 @@ std::optional<QString> ProgramDocument::Import(const QString& path) {
 }
 
 std::optional<QString> ProgramDocument::SaveTo(const QString& path) {
-  const ProgramWriteResult written =
-      WriteProgramFile(path, EditorTextLines(*editor_.document()), encoding_);
+  const ProgramWriteResult written = WriteProgramFile(path, EditorTextLines(text_), encoding_);
   if (!written.ok) return written.error;
   // Only a program that is really in the file takes its name.
   encoding_ = written.encoding;
   diskStamp_ = StampOf(path);
   fileName_ = path;
   hasFileName_ = true;
-  editor_.document()->setModified(false);
+  text_.setModified(false);
   return std::nullopt;
 }
 
@@ -116,7 +113,7 @@ std::vector<LeftCopy> ProgramDocument::LeftBehind() const {
 
 void ProgramDocument::Restore(const RecoveredProgram& program) {
   ReplaceText(program.lines);
-  editor_.document()->setModified(true);
+  text_.setModified(true);
   fileName_ = program.fileName;
   hasFileName_ = program.hasFileName;
   encoding_ = program.encoding;

@@ -1,10 +1,11 @@
 // The program as a file: the editor's text with the name of its file, the encoding it is
 // written in, the file's version on disk and the copy of unsaved work kept for recovery. The
-// window's commands ask the questions; this class keeps the facts.
+// file commands ask the questions; this class keeps the facts.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -13,7 +14,7 @@
 #include "sourcefile/RecoveryCopy.h"
 #include "sourcefile/TextEncoding.h"
 
-class QPlainTextEdit;
+class QTextDocument;
 
 namespace kwarcyt {
 
@@ -24,7 +25,9 @@ inline const QString kOpenErrorText = QStringLiteral("Wystąpił błąd podczas 
 
 class ProgramDocument {
  public:
-  ProgramDocument(QPlainTextEdit& editor, const QString& recoveryFolder);
+  // replaceText puts a whole new text into the document, as its editor takes one.
+  ProgramDocument(QTextDocument& text, std::function<void(const QString&)> replaceText,
+                  const QString& recoveryFolder);
   ~ProgramDocument();
 
   // The file the program was last opened from or saved to ("Nowy.txt" before that), and whether
@@ -62,7 +65,8 @@ class ProgramDocument {
  private:
   void ReplaceText(const QStringList& lines);
 
-  QPlainTextEdit& editor_;
+  QTextDocument& text_;
+  std::function<void(const QString&)> replaceText_;
   QString fileName_;
   bool hasFileName_ = false;
   TextEncoding encoding_ = TextEncoding::Utf8;

@@ -1,6 +1,6 @@
 // Drives a run from the window's event loop: it owns run control and the timer that brings each
-// continuation, and lets the window redraw the views at most once a screen frame, however many
-// slices of a fast run went by. The window stays run control's host and hands it the pacing.
+// continuation, and lets the views be redrawn at most once a screen frame, however many slices of
+// a fast run went by. The session is run control's host and hands it the pacing.
 #pragma once
 
 #include <QElapsedTimer>

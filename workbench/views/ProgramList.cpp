@@ -2,7 +2,13 @@
 
 #include <QScrollBar>
 
+#include "workbench/views/ListFollow.h"
+
 namespace kwarcyt {
+
+namespace {
+constexpr int kListRowHeight = 16;
+}  // namespace
 
 ProgramList::ProgramList(QWidget* parent, std::function<bool(int line)> hasBreakpoint,
                          std::function<void(int line)> toggleBreakpoint)
@@ -13,6 +19,38 @@ ProgramList::ProgramList(QWidget* parent, std::function<bool(int line)> hasBreak
                             .toggleBreakpoint = std::move(toggleBreakpoint)});
   connect(verticalScrollBar(), &QScrollBar::valueChanged, gutter_, qOverload<>(&QWidget::update));
   UpdateGutter();
+}
+
+void ProgramList::ShowProgram(const std::vector<std::string>& lines, int pc) {
+  setUpdatesEnabled(false);
+  clear();
+  for (const std::string& line : lines) {
+    QString text = QString::fromStdString(line);
+    // Far more than the list can show; laying out a megabyte-long row would stall the start.
+    constexpr qsizetype kMostShown = 1000;
+    if (text.size() > kMostShown) text = text.left(kMostShown) + QChar(0x2026);
+    auto* row = new QListWidgetItem(text, this);
+    row->setSizeHint(QSize(0, kListRowHeight));
+  }
+  UpdateGutter();
+  show();
+  doItemsLayout();
+  setUpdatesEnabled(true);
+  setCurrentRow(pc);
+  scrollToItem(item(pc));
+}
+
+void ProgramList::FollowPc(int pc) {
+  if (pc < 0 || pc >= count()) return;
+  QScrollBar* bar = verticalScrollBar();
+  const int visibleRows = viewport()->height() / kListRowHeight;
+  const int top = FollowedTopRow(bar->value(), pc, visibleRows);
+  // Turning updates back on repaints the whole list: not for a highlight that stayed put.
+  if (pc == currentRow() && top == bar->value()) return;
+  setUpdatesEnabled(false);
+  setCurrentRow(pc);
+  bar->setValue(top);
+  setUpdatesEnabled(true);
 }
 
 void ProgramList::UpdateGutter() {

@@ -1,10 +1,11 @@
 // The program list shown in the editor's place during a run: one row a line, with the same
-// gutter of line numbers and breakpoint marks as the editor. The breakpoints stay the editor's;
+// gutter of line numbers and breakpoint marks as the editor. The breakpoints stay the session's;
 // the list only shows them and asks for them to be toggled.
 #pragma once
 
 #include <QListWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "workbench/views/LineGutter.h"
@@ -18,6 +19,10 @@ class ProgramList : public QListWidget {
   ProgramList(QWidget* parent, std::function<bool(int line)> hasBreakpoint,
               std::function<void(int line)> toggleBreakpoint);
 
+  // The lines of a run beginning, row pc current.
+  void ShowProgram(const std::vector<std::string>& lines, int pc);
+  // Keeps the row of PC highlighted and in sight, scrolling as little as it can.
+  void FollowPc(int pc);
   // After the rows were replaced, or a breakpoint changed.
   void UpdateGutter();
 

@@ -3,12 +3,14 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "core/StepExplanation.h"
 #include "look/Fonts.h"
+#include "workbench/session/Session.h"
 
 namespace kwarcyt {
 
-TFormObjasnienie::TFormObjasnienie(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool), text_(new QPlainTextEdit(this)) {
+TFormObjasnienie::TFormObjasnienie(const Session& session, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Tool), session_(session), text_(new QPlainTextEdit(this)) {
   setObjectName(QStringLiteral("FormObjasnienie"));
   setWindowTitle(QStringLiteral("Kwarcyt - Objaśnienie"));
   text_->setObjectName(QStringLiteral("Objasnienie"));
@@ -19,15 +21,24 @@ TFormObjasnienie::TFormObjasnienie(QWidget* mainWindow)
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(text_);
   resize(720, 340);
+  connect(&session, &Session::machineChanged, this, &TFormObjasnienie::ExplainLastStep);
 }
 
-void TFormObjasnienie::SetText(const QString& text) {
+void TFormObjasnienie::ExplainLastStep() {
+  if (!isVisible()) return;
+  auto before = std::make_unique<MachineState>(session_.Machine());
+  const RunControl& control = session_.Run();
+  const QString text =
+      QString::fromStdString(control.History().StateBeforeLastStep(*before)
+                                 ? ExplainStep(*before, control.CurrentProgram())
+                                 : NoStepToExplain(control.HistoryStartsAtHandEdit()));
   // A run at speed asks once a frame; an unchanged text keeps the reader's scroll position.
   if (text_->toPlainText() != text) text_->setPlainText(text);
 }
 
 void TFormObjasnienie::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  ExplainLastStep();
   emit visibilityChanged(true);
 }
 

@@ -1,5 +1,5 @@
-// The tool window that explains the last executed step in Polish. It only shows a text; the
-// main window decides when a new one is due and builds it only while this window is shown.
+// The tool window that explains the last executed step in Polish. It follows the session's
+// machine and builds the explanation only while it is shown.
 #pragma once
 
 #include <QWidget>
@@ -8,13 +8,13 @@ class QPlainTextEdit;
 
 namespace kwarcyt {
 
+class Session;
+
 class TFormObjasnienie : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TFormObjasnienie(QWidget* mainWindow);
-
-  void SetText(const QString& text);
+  TFormObjasnienie(const Session& session, QWidget* mainWindow);
 
  signals:
   void visibilityChanged(bool visible);
@@ -24,6 +24,9 @@ class TFormObjasnienie : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  void ExplainLastStep();
+
+  const Session& session_;
   QPlainTextEdit* text_;
 };
 

@@ -18,20 +18,16 @@
 #include "accessories/TFormAutor.h"
 #include "accessories/TFormPomoc.h"
 #include "accessories/TFormWygaszacz.h"
-#include "checker/ProgramCheck.h"
-#include "core/StepExplanation.h"
 #include "displays/DisplayWindows.h"
 #include "displays/TFormUstawieniaWyswietlaczy.h"
 #include "look/Fonts.h"
-#include "sourceimport/ProgramImport.h"
 #include "viewtext/ClockTime.h"
 #include "workbench/editor/EditActions.h"
-#include "workbench/editor/EditorLineCache.h"
-#include "workbench/editor/EditorLines.h"
 #include "workbench/editor/ProgramEditor.h"
 #include "workbench/session/ProgramDocument.h"
 #include "workbench/session/RecentFiles.h"
 #include "workbench/views/CellWindowView.h"
+#include "workbench/views/ErrorListView.h"
 #include "workbench/views/FlagsView.h"
 #include "workbench/views/MemoryView.h"
 #include "workbench/views/RegisterGroup.h"
@@ -50,32 +46,27 @@ const QString kColumnPanel = QStringLiteral("Kolumna: ");
 }  // namespace
 
 TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
-    : QMainWindow(parent),
-      run_(std::make_unique<RunController>(
-          machine_, errors_, static_cast<RunHost&>(*this),
-          [this](const std::string* statusText) { ShowMachine(statusText); }, nullptr)),
-      dialogs_(std::make_unique<QtDialogs>()) {
+    : QMainWindow(parent), dialogs_(std::make_unique<QtDialogs>()) {
   setObjectName(QStringLiteral("FormKwarcyt"));
   setFont(CaptionFont());
   setMinimumSize(kMinimumWindowSize);
 
   CreateActions();
   CreateMenusAndToolBar();
-  CreateControls();
+  CreateControls(recoveryFolder);
+  ConnectSession();
   ConnectCommands();
   CreateValueTargets();
-  document_ = std::make_unique<ProgramDocument>(
-      *memo_, recoveryFolder.isEmpty() ? RecoveryCopy::DefaultFolder() : recoveryFolder);
-  setWindowTitle(document_->Title());
+  setWindowTitle(session_->Document().Title());
   MemoChange();
 }
 
 const QString& TFormKwarcyt::CurrentFileName() const {
-  return document_->FileName();
+  return session_->Document().FileName();
 }
 
 bool TFormKwarcyt::HasFileName() const {
-  return document_->HasFileName();
+  return session_->Document().HasFileName();
 }
 
 // The editing commands watch the focus and the text controls; they go before either does. The
@@ -103,8 +94,7 @@ void TFormKwarcyt::ConnectCommands() {
   connect(Action(Command::Zapiszjako), &QAction::triggered, this, &TFormKwarcyt::ZapiszjakoExecute);
   connect(Action(Command::Zakoncz), &QAction::triggered, this, &TFormKwarcyt::ZakonczExecute);
   connect(Action(Command::Importuj), &QAction::triggered, this, &TFormKwarcyt::ImportujExecute);
-  connect(czestotliwosc_, &QSlider::valueChanged, this,
-          [this](int position) { run_->Control().CzestotliwoscChange(position); });
+  connect(czestotliwosc_, &QSlider::valueChanged, session_.get(), &Session::SetSpeed);
   connect(memo_, &QPlainTextEdit::textChanged, this, &TFormKwarcyt::MemoChange);
   // An undo or a redo moves the caret only after the text changed: the line to check is the
   // one the caret lands on.
@@ -135,7 +125,7 @@ void TFormKwarcyt::ConnectCommands() {
 }
 
 DisplayWindows& TFormKwarcyt::CreateDisplayWindows() {
-  displays_ = std::make_unique<DisplayWindows>(machine_, settings_, this);
+  displays_ = std::make_unique<DisplayWindows>(session_->Machine(), settings_, this);
   FollowDisplay(displays_->FormAlfanumeryczny.get(), Command::ActionAlfanumeryczny);
   FollowDisplay(displays_->FormMonochromatyczny.get(), Command::ActionMonochromatyczny);
   FollowDisplay(displays_->FormSkalaSzarosci.get(), Command::ActionSkalaSzarosci);
@@ -227,10 +217,10 @@ void TFormKwarcyt::showEvent(QShowEvent* event) {
 }
 
 void TFormKwarcyt::FormShow() {
-  run_->Control().CzestotliwoscChange(czestotliwosc_->value());
+  session_->SetSpeed(czestotliwosc_->value());
   settings_.SetDefaults();
-  machine_.StopRequested = false;
-  machine_.Running = false;
+  session_->Machine().StopRequested = false;
+  session_->Machine().Running = false;
   Reset();
   if (windowSettings_) ApplyRemembered(windowSettings_->Remembered());
 }
@@ -254,70 +244,45 @@ void TFormKwarcyt::MemoChange() {
     QMetaObject::invokeMethod(
         this, [this] { caretFollowsChange_ = false; }, Qt::QueuedConnection);
   }
-  const bool hasLines = CheckWhileEditing(memoLines_->Lines(), checkedCaretLine_,
-                                          machine_.LabelTable, errors_, machine_.ProgramChecked);
-  ShowErrors(0);
-  Action(Command::Pauza)->setEnabled(false);
-  Action(Command::Start)->setEnabled(hasLines);
-  EnableStepCommands(hasLines);
+  session_->CheckEdit(checkedCaretLine_);
 }
 
+// Every view follows the session; these ask it to have them all read the machine again.
 void TFormKwarcyt::PokazFlagi() {
-  flagi_->PokazFlagi();
+  session_->ShowMachine();
 }
 
 void TFormKwarcyt::PokazRejestry() {
-  rejestry8_->Pokaz(machine_);
-  rejestry16_->Pokaz(machine_);
+  session_->ShowMachine();
 }
 
 void TFormKwarcyt::PokazPamiec() {
-  pamiec_->Pokaz();
-}
-void TFormKwarcyt::PokazPortyWej() {
-  portyWej_->Pokaz();
-}
-void TFormKwarcyt::PokazPortyWyj() {
-  portyWyj_->Pokaz();
+  session_->ShowMachine();
 }
 
-void TFormKwarcyt::PokazWszystko() {
-  PokazFlagi();
-  PokazPamiec();
-  PokazPortyWej();
-  PokazPortyWyj();
-  PokazRejestry();
-  PokazTakty();
-  PokazObjasnienie();
+void TFormKwarcyt::PokazPortyWej() {
+  session_->ShowMachine();
+}
+
+void TFormKwarcyt::PokazPortyWyj() {
+  session_->ShowMachine();
 }
 
 void TFormKwarcyt::PokazTakty() {
-  statusPanels_[3]->setText(ClockStatesText(machine_.TStates));
-  statusPanels_[3]->setToolTip(ClockTimeText(machine_.TStates));
-}
-
-void TFormKwarcyt::PokazObjasnienie() {
-  if (objasnienie_ == nullptr || !objasnienie_->isVisible()) return;
-  auto before = std::make_unique<MachineState>(machine_);
-  const RunControl& control = run_->Control();
-  if (!control.History().StateBeforeLastStep(*before)) {
-    objasnienie_->SetText(
-        QString::fromStdString(NoStepToExplain(control.HistoryStartsAtHandEdit())));
-    return;
-  }
-  objasnienie_->SetText(QString::fromStdString(ExplainStep(*before, control.CurrentProgram())));
+  const MachineState& machine = session_->Machine();
+  statusPanels_[3]->setText(ClockStatesText(machine.TStates));
+  statusPanels_[3]->setToolTip(ClockTimeText(machine.TStates));
 }
 
 void TFormKwarcyt::ObjasnienieKrokuExecute() {
   QAction* action = Action(Command::ObjasnienieKroku);
   if (objasnienie_ == nullptr) {
-    objasnienie_ = new TFormObjasnienie(this);
+    objasnienie_ = new TFormObjasnienie(*session_, this);
     connect(objasnienie_, &TFormObjasnienie::visibilityChanged, action, &QAction::setChecked);
     RememberToolWindow(QStringLiteral("stepExplanation"), objasnienie_);
   }
   objasnienie_->setVisible(!objasnienie_->isVisible());
   action->setChecked(objasnienie_->isVisible());
-  PokazObjasnienie();
 }
 
 bool TFormKwarcyt::IsWindowShortcut(const QKeyEvent& key) const {
@@ -356,31 +321,16 @@ bool TFormKwarcyt::eventFilter(QObject* watched, QEvent* event) {
       // A file goes to the window; text dropped on the editor stays the editor's.
       if (TakeFileDrop(*static_cast<QDropEvent*>(event))) return true;
       break;
-    case QEvent::MouseButtonDblClick:
-      if (watched == listaBledow_->viewport()) {
-        ShowErrorLine(static_cast<QMouseEvent*>(event)->position().toPoint());
-        return true;
-      }
-      break;
     default:
       break;
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
-// A message that begins with a line number ("3: Nieprawidłowy rejestr [X]", also after
-// "Import: ") leads to that line.
-void TFormKwarcyt::ShowErrorLine(const QPoint& at) {
-  if (!memo_->isVisible()) return;
-  QString message = listaBledow_->cursorForPosition(at).block().text();
-  const QString importNote = QString::fromUtf8(kImportNotePrefix);
-  if (message.startsWith(importNote)) message.remove(0, importNote.size());
-  const qsizetype colon = message.indexOf(QLatin1Char(':'));
-  if (colon <= 0) return;
-  bool isNumber = false;
-  const int line = message.left(colon).toInt(&isNumber);
+// A row of the error list that concerns a line leads to it while the editor is shown.
+void TFormKwarcyt::ShowErrorLine(int line) {
   const QTextBlock target = memo_->document()->findBlockByNumber(line);
-  if (!isNumber || !target.isValid()) return;
+  if (!memo_->isVisible() || !target.isValid()) return;
   memo_->setTextCursor(QTextCursor(target));
   memo_->setFocus();
   UpdateCaretPanels();

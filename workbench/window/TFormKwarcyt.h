@@ -1,6 +1,7 @@
 // The main window: the source editor, the program list shown in its place during a run, the
 // error list, the state views, the speed track bar, the status bar, the menus, the tool bar and
-// every command. It owns the one machine state of the program.
+// every command. It builds the widgets and connects them to the session, which owns the machine
+// and the program; its commands hand over to the session.
 #pragma once
 
 #include <QHash>
@@ -9,13 +10,11 @@
 #include <array>
 #include <memory>
 
-#include "checker/ErrorList.h"
-#include "core/MachineState.h"
 #include "displays/DisplaySettings.h"
 #include "workbench/commands/ValueTarget.h"
 #include "workbench/editor/ProgramEditor.h"
-#include "workbench/session/ChangeMarks.h"
 #include "workbench/session/RunController.h"
+#include "workbench/session/Session.h"
 #include "workbench/window/ActionTable.h"
 #include "workbench/window/Dialogs.h"
 
@@ -30,18 +29,17 @@ class CellWindowView;
 class DisplayWindows;
 class MemoryDisplayWindow;
 class EditActions;
-class EditorLineCache;
 class FlagsView;
 class MemoryView;
-class ProgramDocument;
 class ProgramList;
 class RecentFiles;
 class RegisterGroup;
 class TFormObjasnienie;
+class ErrorListView;
 class WindowSettings;
 struct RememberedState;
 
-class TFormKwarcyt : public QMainWindow, private RunHost {
+class TFormKwarcyt : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -50,23 +48,24 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   explicit TFormKwarcyt(QWidget* parent = nullptr, const QString& recoveryFolder = {});
   ~TFormKwarcyt() override;
 
-  MachineState& Machine() { return machine_; }
+  MachineState& Machine() { return session_->Machine(); }
+  Session& CurrentSession() { return *session_; }
   const DisplaySettings& Settings() const { return settings_; }
   // The display windows, created once at start-up after the settings file is named, so that
   // they come back where they stood. They read this window's machine and display settings, so
   // this window owns them and they go before it does; their actions show and hide them.
   DisplayWindows& CreateDisplayWindows();
-  const ErrorList& Errors() const { return errors_; }
+  const ErrorList& Errors() const { return session_->Errors(); }
   QAction* Action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
   // Replaces the desktop dialogs, e.g. by scripted answers in tests.
   void SetDialogs(std::unique_ptr<Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
   Dialogs& ModalDialogs() { return *dialogs_; }
 
   // Run commands.
-  void StartExecute() { run_->Control().StartExecute(); }
-  void KrokExecute() { run_->Control().KrokExecute(); }
-  void PauzaExecute() { run_->Control().PauzaExecute(); }
-  void StopExecute() { run_->Control().StopExecute(); }
+  void StartExecute() { session_->Start(); }
+  void KrokExecute() { session_->Step(); }
+  void PauzaExecute() { session_->Pause(); }
+  void StopExecute() { session_->Stop(); }
   void PrzyspieszExecute();
   void ZwolnijExecute();
 
@@ -89,9 +88,9 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void UruchomDoKursoraExecute();
   void KrokNadExecute();
   void KrokWsteczExecute();
-  const RunControl& Run() const { return run_->Control(); }
+  const RunControl& Run() const { return session_->Run(); }
   // How the run is paced in the event loop: what a test waits on instead of a time.
-  const RunController& RunPacing() const { return *run_; }
+  const RunController& RunPacing() const { return session_->Pacing(); }
   // The program's file and whether it names a real file, as ProgramDocument keeps them.
   const QString& CurrentFileName() const;
   bool HasFileName() const;
@@ -121,9 +120,9 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
 
   // The editor's change handler: error list, run command states, the caret line's faults.
   void MemoChange();
-  void Reset() { run_->Control().Reset(); }
+  void Reset() { session_->Reset(); }
 
-  // Views, each rewritten as a whole from the machine.
+  // Views, each rewritten as a whole from the machine (they all follow the session).
   void PokazFlagi();
   void PokazRejestry();
   void PokazPamiec();
@@ -142,51 +141,28 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // RunHost
-  std::vector<std::string> ProgramLines() const override;
-  int ProgramLineCount() const override;
-  void SetCommandStates(const CommandStates& states) override;
-  void ShowProgramList(const std::vector<std::string>& lines, int pc) override;
-  void ShowEditor() override;
-  void ShowErrors(std::size_t from) override;
-  void ShowStep(const std::string& statusText) override { run_->ShowStep(statusText); }
-  void ShowMachineState() override { run_->ShowMachineState(); }
-  void ResetWindow() override;
-  void ScheduleContinuation(std::chrono::milliseconds delay) override {
-    run_->ScheduleContinuation(delay);
-  }
-  std::vector<std::uint8_t> Breakpoints() const override;
-  // Redraws the views; with a status text, after executed steps.
-  void ShowMachine(const std::string* statusText);
-
   void CreateActions();
   void CreateMenusAndToolBar();
-  void CreateControls();
+  void CreateControls(const QString& recoveryFolder);
   void ConnectCommands();
   void ConnectDebugCommands();
   // The caret's line in the editor, or the highlighted line of the list during a run.
   int ChosenLine() const;
-  void ToggleBreakpointAt(int line);
-  // Value entry, a flag's check box or a cleared bank changed the machine: the steps before
-  // cannot be taken back, and nothing is marked as changed by them.
-  void MachineSetByHand();
-  void UpdateStepBack();
-  void ShowDebugCommandStates(const CommandStates& states);
+  void ConnectSession();
+  void ShowCommandStates(const CommandStates& states);
   void EnableStepCommands(bool enabled);
+  void ShowProgramList(const std::vector<std::string>& lines, int pc);
+  void ShowEditor();
   void FormShow();
   // The size for the screen, centred on it or where the window was left in the last run. The
   // place is given before the window first appears, so that the desktop puts the frame's corner
   // there, not the client area's.
   void PlaceAtFirstShowing();
   void MoveToRememberedPlace();
-  void PokazWszystko();
   // The clock states in the status bar, with their time at kClockHertz as the tool tip.
   void PokazTakty();
-  // The explanation of the last executed step, built only while its window is shown.
-  void PokazObjasnienie();
-  void FollowPc();
   void UpdateCaretPanels();
-  void ShowErrorLine(const QPoint& at);
+  void ShowErrorLine(int line);
   void ToggleDisplay(MemoryDisplayWindow* display, QAction* action);
   // The action's check mark and its tool button follow the window's visibility.
   void FollowDisplay(MemoryDisplayWindow* display, Command command);
@@ -211,8 +187,6 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // Save would replace a file that another program changed since it was read or written here:
   // true when it may, that is when the file is unchanged or the user agrees to replace it.
   bool OverwriteAllows();
-  // Exit and the close end a run completely before they ask anything.
-  void EndRunForClosing();
 
   // Value entry: each value of the views that a click or double-click edits with TFormPodaj.
   void CreateValueTargets();
@@ -220,17 +194,13 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   bool OpenValueEntry(const QObject* control, const QEvent& event);
   void EditValue(const ValueTarget& target);
 
-  MachineState machine_;
   DisplaySettings settings_;
-  std::unique_ptr<DisplayWindows> displays_;
-  ErrorList errors_;
-  ChangeMarks marks_;
-  // Declared after what it runs on, so that it goes first.
-  std::unique_ptr<RunController> run_;
   std::unique_ptr<Dialogs> dialogs_;
   bool shown_ = false;
+  // Created with the editor that holds the program's text; goes before the widgets.
+  std::unique_ptr<Session> session_;
+  std::unique_ptr<DisplayWindows> displays_;
 
-  std::unique_ptr<ProgramDocument> document_;
   QString lastOpened_;
   QString lastImported_;
   QString lastFolder_;
@@ -247,10 +217,9 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
 
   std::array<QAction*, kCommandCount> actions_{};
   EditActions* editActions_ = nullptr;
-  EditorLineCache* memoLines_ = nullptr;
   ProgramEditor* memo_ = nullptr;
   ProgramList* list_ = nullptr;
-  QPlainTextEdit* listaBledow_ = nullptr;
+  ErrorListView* listaBledow_ = nullptr;
   QSlider* czestotliwosc_ = nullptr;
   FlagsView* flagi_ = nullptr;
   RegisterGroup* rejestry8_ = nullptr;

@@ -15,8 +15,8 @@
 #include "resources/CommandIcons.h"
 #include "viewtext/ClockTime.h"
 #include "viewtext/ViewFormats.h"
-#include "workbench/editor/EditorLineCache.h"
 #include "workbench/editor/ProgramEditor.h"
+#include "workbench/views/ErrorListView.h"
 #include "workbench/views/FlagsView.h"
 #include "workbench/views/MemoryView.h"
 #include "workbench/views/ProgramList.h"
@@ -96,7 +96,7 @@ void TFormKwarcyt::CreateMenusAndToolBar() {
   }
 }
 
-void TFormKwarcyt::CreateControls() {
+void TFormKwarcyt::CreateControls(const QString& recoveryFolder) {
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("Client"));
   auto* layout = new AnchorLayout(kDesignCentralSize, central);
@@ -117,12 +117,14 @@ void TFormKwarcyt::CreateControls() {
   memo_->setTabChangesFocus(true);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memoLines_ = new EditorLineCache(*memo_->document());
+  session_ = std::make_unique<Session>(
+      *memo_->document(), [this](const QString& text) { memo_->setPlainText(text); },
+      recoveryFolder);
   layout->addAnchored(memo_, Design(2, 32, 272, 440), kAllEdges);
 
   list_ = new ProgramList(
-      central, [this](int line) { return memo_->HasBreakpoint(line); },
-      [this](int line) { ToggleBreakpointAt(line); });
+      central, [this](int line) { return session_->HasBreakpoint(line); },
+      [this](int line) { session_->ToggleBreakpoint(line); });
   list_->setObjectName(QStringLiteral("List"));
   list_->setAccessibleName(QStringLiteral("Wykonywany program"));
   list_->setFont(ValueFont());
@@ -153,7 +155,8 @@ void TFormKwarcyt::CreateControls() {
   const QString registerHint = QStringLiteral("Kliknij na wybrany rejestr aby go zmodyfikować");
   rejestry8_->setToolTip(registerHint);
   rejestry16_->setToolTip(registerHint);
-  flagi_ = new FlagsView(machine_, central);
+  MachineState& machine = session_->Machine();
+  flagi_ = new FlagsView(machine, central);
 
   auto* speedGroup = new QGroupBox(QStringLiteral("Częstotliwość:"), central);
   speedGroup->setObjectName(QStringLiteral("GroupBoxCzestotliwosc"));
@@ -167,9 +170,9 @@ void TFormKwarcyt::CreateControls() {
   czestotliwosc_->setPageStep(1);
   czestotliwosc_->setGeometry(2, 14, 81, 22);
 
-  pamiec_ = new MemoryView(machine_, central);
-  portyWej_ = MakeInputPortsView(machine_, central);
-  portyWyj_ = MakeOutputPortsView(machine_, central);
+  pamiec_ = new MemoryView(machine, central);
+  portyWej_ = MakeInputPortsView(machine, central);
+  portyWyj_ = MakeOutputPortsView(machine, central);
 
   auto* logo =
       new QLabel(QStringLiteral(". .::010101010101010101010::. .     Kwarcyt v2004"), central);
@@ -179,10 +182,9 @@ void TFormKwarcyt::CreateControls() {
 
   auto* errorGroup = new QGroupBox(QStringLiteral("Lista błędów:"), central);
   errorGroup->setObjectName(QStringLiteral("GroupBoxListaBledow"));
-  listaBledow_ = new QPlainTextEdit(errorGroup);
+  listaBledow_ = new ErrorListView(*session_, errorGroup);
   listaBledow_->setObjectName(QStringLiteral("ListaBledow"));
   listaBledow_->setAccessibleName(QStringLiteral("Lista błędów"));
-  listaBledow_->setReadOnly(true);
   listaBledow_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   listaBledow_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   auto* errorLayout = new QVBoxLayout(errorGroup);

@@ -35,14 +35,12 @@ QString FileSinceCopyText(FileSinceCopy since) {
 }  // namespace
 
 void TFormKwarcyt::NowyExecute() {
-  const bool asked = document_->IsModified() && ProgramLineCount() > 0;
+  const bool asked = session_->Document().IsModified() && session_->LineCount() > 0;
   if (!SaveQuestionAllows()) return;
-  document_->New();
   // Reports the empty program and turns Start, Krok and Pauza off, also when the editor was
   // empty already and so saw no change.
-  MemoChange();
+  session_->New();
   if (asked) Reset();
-  setWindowTitle(document_->Title());
 }
 
 void TFormKwarcyt::OtworzExecute() {
@@ -61,25 +59,23 @@ void TFormKwarcyt::OpenFile(const QString& path) {
 
 void TFormKwarcyt::LoadFile(const QString& path) {
   lastOpened_ = path;
-  if (const std::optional<QString> error = document_->Open(path)) {
+  if (const std::optional<QString> error = session_->Open(path)) {
     dialogs_->ShowError(this, kOpenErrorText, *error);
     return;
   }
   recent_->Add(path);
-  setWindowTitle(document_->Title());
-  MemoChange();
-  Reset();
 }
 
 bool TFormKwarcyt::ZapiszExecute() {
-  if (!document_->HasFileName()) return ZapiszjakoExecute();
-  return OverwriteAllows() && WriteProgram(document_->FileName());
+  if (!session_->Document().HasFileName()) return ZapiszjakoExecute();
+  return OverwriteAllows() && WriteProgram(session_->Document().FileName());
 }
 
 bool TFormKwarcyt::ZapiszjakoExecute() {
   const QString path = dialogs_->SaveFileName(
       this, {QStringLiteral("Kwarcyt - Zapisz program"),
-             document_->HasFileName() ? document_->FileName() : InLastFolder(document_->FileName()),
+             session_->Document().HasFileName() ? session_->Document().FileName()
+                                                : InLastFolder(session_->Document().FileName()),
              kFileFilter, kDefaultSuffix});
   if (path.isEmpty()) return false;
   lastFolder_ = QFileInfo(path).absolutePath();
@@ -87,27 +83,27 @@ bool TFormKwarcyt::ZapiszjakoExecute() {
 }
 
 bool TFormKwarcyt::OverwriteAllows() {
-  if (!document_->ChangedOnDisk()) return true;
+  if (!session_->Document().ChangedOnDisk()) return true;
   return dialogs_->AskYesNo(
              this, windowTitle(),
              QStringLiteral("Plik „%1” został zmieniony przez inny program od czasu, gdy został "
                             "tu otwarty lub zapisany.\nCzy zastąpić go programem z edytora?")
-                 .arg(ShownText(QFileInfo(document_->FileName()).fileName()))) == QMessageBox::Yes;
+                 .arg(ShownText(QFileInfo(session_->Document().FileName()).fileName()))) ==
+         QMessageBox::Yes;
 }
 
 bool TFormKwarcyt::WriteProgram(const QString& path) {
-  if (const std::optional<QString> error = document_->SaveTo(path)) {
+  if (const std::optional<QString> error = session_->SaveTo(path)) {
     dialogs_->ShowError(this, QStringLiteral("Wystąpił błąd podczas próby zapisania pliku"),
                         *error);
     return false;
   }
   recent_->Add(path);
-  setWindowTitle(document_->Title());
   return true;
 }
 
 void TFormKwarcyt::OfferRecovery() {
-  for (LeftCopy& copy : document_->LeftBehind()) {
+  for (LeftCopy& copy : session_->Document().LeftBehind()) {
     const QString question =
         QStringLiteral(
             "Kwarcyt został zamknięty bez zapisania programu „%1” (ostatnia zmiana: %2).")
@@ -120,11 +116,8 @@ void TFormKwarcyt::OfferRecovery() {
     switch (dialogs_->AskYesNoCancel(this, QStringLiteral("Kwarcyt - odzyskiwanie programu"),
                                      question)) {
       case QMessageBox::Yes:
-        document_->Restore(copy.program);
+        session_->Restore(copy.program);
         RecoveryCopy::Discard(copy);
-        setWindowTitle(document_->Title());
-        MemoChange();
-        Reset();
         return;
       case QMessageBox::No:
         RecoveryCopy::Discard(copy);
@@ -136,11 +129,11 @@ void TFormKwarcyt::OfferRecovery() {
 }
 
 void TFormKwarcyt::KeepUnsavedWork() {
-  document_->KeepUnsavedWork();
+  session_->Document().KeepUnsavedWork();
 }
 
 bool TFormKwarcyt::SaveQuestionAllows() {
-  if (!document_->IsModified() || ProgramLineCount() == 0) return true;
+  if (!session_->Document().IsModified() || session_->LineCount() == 0) return true;
   switch (dialogs_->AskYesNoCancel(this, windowTitle(),
                                    QStringLiteral("Program został zmieniony, zapisać?"))) {
     case QMessageBox::Yes:
@@ -148,22 +141,15 @@ bool TFormKwarcyt::SaveQuestionAllows() {
       // the command as Cancel would.
       return ZapiszExecute();
     case QMessageBox::No:
-      document_->DiscardUnsavedWork();
+      session_->Document().DiscardUnsavedWork();
       return true;
     default:
       return false;
   }
 }
 
-void TFormKwarcyt::EndRunForClosing() {
-  // A run stopped here is stopped for good, so that a cancelled Exit leaves the window ready
-  // for editing rather than half in the run layout.
-  if (machine_.Running) StopExecute();
-  run_->Abandon();
-}
-
 void TFormKwarcyt::ZakonczExecute() {
-  EndRunForClosing();
+  session_->EndRunForClosing();
   if (!SaveQuestionAllows()) return;
   closeApproved_ = true;
   close();
@@ -173,7 +159,7 @@ void TFormKwarcyt::ZakonczExecute() {
 // FormCloseQuery
 void TFormKwarcyt::closeEvent(QCloseEvent* event) {
   if (!closeApproved_) {
-    EndRunForClosing();
+    session_->EndRunForClosing();
     if (!SaveQuestionAllows()) {
       event->ignore();
       return;

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QFileInfo>
 
-#include "checker/ProgramCheck.h"
 #include "workbench/session/ProgramDocument.h"
 #include "workbench/window/TFormKwarcyt.h"
 
@@ -18,17 +17,9 @@ void TFormKwarcyt::ImportujExecute() {
   if (path.isEmpty()) return;
   lastImported_ = path;
   lastFolder_ = QFileInfo(path).absolutePath();
-  if (const std::optional<QString> error = document_->Import(path)) {
+  if (const std::optional<QString> error = session_->Import(path)) {
     dialogs_->ShowError(this, kOpenErrorText, *error);
-    return;
   }
-  setWindowTitle(document_->Title());
-  MemoChange();
-  Reset();
-  // Every fault of the converted program at once, not only the caret line's: the student did
-  // not type it and has to see what is left to do.
-  Kompiluj(ProgramLines(), machine_.LabelTable, errors_, machine_.ProgramChecked);
-  ShowErrors(0);
 }
 
 }  // namespace kwarcyt

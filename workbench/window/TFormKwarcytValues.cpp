@@ -57,9 +57,9 @@ void TFormKwarcyt::CreateValueTargets() {
          EntryGesture::Click,
          Utf8(r.name),
          // The limit of PC follows the editor as it stands, not the program of a run.
-         [this, &field] { return std::max(field.Maximum(ProgramLineCount()), 0); },
-         [this, &field] { return field.read(machine_); },
-         [this, &field](int value) { field.write(machine_, value); },
+         [this, &field] { return std::max(field.Maximum(session_->LineCount()), 0); },
+         [this, &field] { return field.read(session_->Machine()); },
+         [this, &field](int value) { field.write(session_->Machine(), value); },
          [this, addressesMemory = r.addressesMemory] {
            PokazRejestry();
            if (addressesMemory) PokazPamiec();
@@ -72,9 +72,10 @@ void TFormKwarcyt::CreateValueTargets() {
          EntryGesture::DoubleClick,
          QStringLiteral("pamięci"),
          byte,
-         [this, row] { return int{machine_.Memory[pamiec_->FirstAddress() + row - 1]}; },
+         [this, row] { return int{session_->Machine().Memory[pamiec_->FirstAddress() + row - 1]}; },
          [this, row](int value) {
-           machine_.Memory[pamiec_->FirstAddress() + row - 1] = static_cast<std::uint8_t>(value);
+           session_->Machine().Memory[pamiec_->FirstAddress() + row - 1] =
+               static_cast<std::uint8_t>(value);
          },
          [this] { PokazPamiec(); }});
   }
@@ -83,8 +84,10 @@ void TFormKwarcyt::CreateValueTargets() {
        EntryGesture::DoubleClick,
        QStringLiteral("pamięci"),
        byte,
-       [this] { return int{machine_.Memory[machine_.HL()]}; },
-       [this](int value) { machine_.Memory[machine_.HL()] = static_cast<std::uint8_t>(value); },
+       [this] { return int{session_->Machine().Memory[session_->Machine().HL()]}; },
+       [this](int value) {
+         session_->Machine().Memory[session_->Machine().HL()] = static_cast<std::uint8_t>(value);
+       },
        [this] { PokazPamiec(); }});
   for (int row = 1; row <= CellWindowView::kRows; ++row) {
     valueTargets_.push_back(
@@ -92,9 +95,11 @@ void TFormKwarcyt::CreateValueTargets() {
          EntryGesture::DoubleClick,
          QStringLiteral("portu wejściowego"),
          byte,
-         [this, row] { return int{machine_.InputPorts[portyWej_->FirstAddress() + row - 1]}; },
+         [this, row] {
+           return int{session_->Machine().InputPorts[portyWej_->FirstAddress() + row - 1]};
+         },
          [this, row](int value) {
-           machine_.InputPorts[portyWej_->FirstAddress() + row - 1] =
+           session_->Machine().InputPorts[portyWej_->FirstAddress() + row - 1] =
                static_cast<std::uint8_t>(value);
          },
          [this] { PokazPortyWej(); }});
@@ -134,7 +139,7 @@ void TFormKwarcyt::EditValue(const ValueTarget& target) {
   dialogs_->Exec(dialog);
   target.write(dialog.Result());
   target.redraw();
-  if (target.read() != before) MachineSetByHand();
+  if (target.read() != before) session_->MachineSetByHand();
 }
 
 }  // namespace kwarcyt
