@@ -1,9 +1,11 @@
 // A value of the machine that the user edits by clicking or double-clicking it in a view.
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 #include <functional>
+
+class QLabel;
 
 namespace kwarcyt {
 
@@ -12,13 +14,12 @@ namespace kwarcyt {
 enum class EntryGesture { Click, DoubleClick };
 
 struct ValueTarget {
-  QStringList controls;  // the labels that open the entry: the row's name and its value
-  EntryGesture gesture;  // what opens the entry
-  QString name;          // what the entry dialog's title calls it, e.g. "rejestru B"
+  QList<QLabel*> controls;  // the labels that open the entry: the row's name and its value
+  EntryGesture gesture;     // what opens the entry
+  QString name;             // what the entry dialog's title calls it, e.g. "rejestru B"
   std::function<int()> maximum;
   std::function<int()> read;
   std::function<void(int)> write;
-  std::function<void()> redraw;  // the views that show the value
 };
 
 // "Wprowadź nową wartość do rejestru B {0..255}:"

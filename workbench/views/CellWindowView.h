@@ -55,6 +55,8 @@ class CellWindowView : public QGroupBox {
 
   RowModes Modes() const;
   int FirstAddress() const;
+  // The label of row 0 .. kRows - 1, which shows the cell FirstAddress() + row.
+  QLabel* RowLabel(int row) const { return rows_[row]; }
 
  signals:
   // The context menu cleared the whole bank.

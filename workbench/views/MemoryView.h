@@ -18,6 +18,7 @@ class MemoryView : public CellWindowView {
   void Pokaz() override;
   // The "RAM[HL]:" row is drawn marked when the value it shows changed since the previous
   // moment.
+  QLabel* RamHlLabel() const { return ramHl_; }
   void TrackRamHlChange(std::function<bool()> changed) { ramHlChanged_ = std::move(changed); }
 
  private:

@@ -44,10 +44,17 @@ void RegisterGroup::AddRow(const MachineField& field) {
   QFont nameFont = name->font();
   nameFont.setBold(bold);
   name->setFont(nameFont);
-  rows_.append(
-      {&field, MakeValueLabel(this, ValueLabelOf(field), spec_.format(0), kValueX, nextRowY_,
-                              ValueTextWidth(spec_.valueChars) + 4, height, bold)});
+  rows_.append({&field, name,
+                MakeValueLabel(this, ValueLabelOf(field), spec_.format(0), kValueX, nextRowY_,
+                               ValueTextWidth(spec_.valueChars) + 4, height, bold)});
   nextRowY_ += height;
+}
+
+QList<QLabel*> RegisterGroup::LabelsOf(const MachineField& field) const {
+  for (const Row& row : rows_) {
+    if (row.field == &field) return {row.name, row.value};
+  }
+  return {};
 }
 
 void RegisterGroup::Pokaz(const MachineState& machine) {

@@ -38,12 +38,16 @@ class RegisterGroup : public QGroupBox {
   // Rows stand one under another in the order they are added.
   void AddRow(const MachineField& field);
   void Pokaz(const MachineState& machine);
+  // The row's name and value labels, which a click on either edits; empty for a field the
+  // group does not show.
+  QList<QLabel*> LabelsOf(const MachineField& field) const;
   // Values that changed since the previous moment are drawn marked.
   void TrackChanges(const ChangeMarks& marks) { marks_ = &marks; }
 
  private:
   struct Row {
     const MachineField* field;
+    QLabel* name;
     QLabel* value;
   };
 

@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QTextBlock>
 #include <QToolBar>
+#include <algorithm>
 #include <memory>
 
 #include "accessories/TFormAutor.h"
@@ -22,10 +23,11 @@
 #include "displays/TFormUstawieniaWyswietlaczy.h"
 #include "look/Fonts.h"
 #include "viewtext/ClockTime.h"
+#include "workbench/commands/FileCommands.h"
+#include "workbench/commands/ValueEntry.h"
 #include "workbench/editor/EditActions.h"
 #include "workbench/editor/ProgramEditor.h"
 #include "workbench/session/ProgramDocument.h"
-#include "workbench/session/RecentFiles.h"
 #include "workbench/views/CellWindowView.h"
 #include "workbench/views/ErrorListView.h"
 #include "workbench/views/FlagsView.h"
@@ -56,7 +58,8 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
   CreateControls(recoveryFolder);
   ConnectSession();
   ConnectCommands();
-  CreateValueTargets();
+  new ValueEntry(*session_, *this, [this]() -> Dialogs& { return *dialogs_; },
+                 {*rejestry8_, *rejestry16_, *pamiec_, *portyWej_});
   setWindowTitle(session_->Document().Title());
   MemoChange();
 }
@@ -119,8 +122,9 @@ void TFormKwarcyt::ConnectCommands() {
   ConnectDebugCommands();
   connect(Action(Command::ObjasnienieKroku), &QAction::triggered, this,
           &TFormKwarcyt::ObjasnienieKrokuExecute);
-  recent_ = new RecentFiles(Action(Command::OstatnioOtwierane), Action(Command::Otworz), this);
-  connect(recent_, &RecentFiles::chosen, this, &TFormKwarcyt::OpenRecentFile);
+  files_ = new FileCommands(
+      *session_, *this, [this]() -> Dialogs& { return *dialogs_; },
+      Action(Command::OstatnioOtwierane), Action(Command::Otworz));
   setAcceptDrops(true);
 }
 
@@ -288,14 +292,16 @@ void TFormKwarcyt::ObjasnienieKrokuExecute() {
 bool TFormKwarcyt::IsWindowShortcut(const QKeyEvent& key) const {
   const QKeySequence pressed(key.keyCombination());
   for (const ActionRow& row : kActions) {
-    if (row.shortcut.empty() || row.category == "Edycja") continue;
+    // The text controls handle the keys of the editing commands themselves.
+    const bool editing =
+        std::ranges::find(kEdycjaItems, MenuItem(row.command)) != kEdycjaItems.end();
+    if (row.shortcut.empty() || editing) continue;
     if (Action(row.command)->shortcut() == pressed) return true;
   }
   return false;
 }
 
 bool TFormKwarcyt::eventFilter(QObject* watched, QEvent* event) {
-  if (OpenValueEntry(watched, *event)) return true;
   switch (event->type()) {
     case QEvent::ShortcutOverride:
       // The text controls claim Ctrl+A for themselves; the window's commands come first.
@@ -319,7 +325,7 @@ bool TFormKwarcyt::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragMove:
     case QEvent::Drop:
       // A file goes to the window; text dropped on the editor stays the editor's.
-      if (TakeFileDrop(*static_cast<QDropEvent*>(event))) return true;
+      if (files_->TakeFileDrop(*static_cast<QDropEvent*>(event))) return true;
       break;
     default:
       break;

@@ -4,14 +4,12 @@
 // and the program; its commands hand over to the session.
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
 #include <memory>
 
 #include "displays/DisplaySettings.h"
-#include "workbench/commands/ValueTarget.h"
 #include "workbench/editor/ProgramEditor.h"
 #include "workbench/session/RunController.h"
 #include "workbench/session/Session.h"
@@ -32,7 +30,7 @@ class EditActions;
 class FlagsView;
 class MemoryView;
 class ProgramList;
-class RecentFiles;
+class FileCommands;
 class RegisterGroup;
 class TFormObjasnienie;
 class ErrorListView;
@@ -169,30 +167,8 @@ class TFormKwarcyt : public QMainWindow {
   // Lets a window command's key reach its action even while a text control has the focus.
   bool IsWindowShortcut(const QKeyEvent& key) const;
 
-  // The save question of New, Open, Exit and the close: true when the command may go on, that
-  // is after No, or after Yes once the program is safely written.
-  bool SaveQuestionAllows();
-  // Open after its dialog: the file replaces the program.
-  void LoadFile(const QString& path);
-  bool WriteProgram(const QString& path);
-  void OpenRecentFile(const QString& path);
-  // A file dragged over the window, while Open is available; empty for anything else.
-  QString DraggedFile(const QDropEvent& event) const;
-  // Handles a drag or a drop that carries a file; false for anything else.
-  bool TakeFileDrop(QDropEvent& event);
-  // The folder the file dialogs start in, with the name they propose.
-  QString InLastFolder(const QString& name) const;
   RememberedState Remembered() const;
   void ApplyRemembered(const RememberedState& state);
-  // Save would replace a file that another program changed since it was read or written here:
-  // true when it may, that is when the file is unchanged or the user agrees to replace it.
-  bool OverwriteAllows();
-
-  // Value entry: each value of the views that a click or double-click edits with TFormPodaj.
-  void CreateValueTargets();
-  // Opens the entry when the event is the gesture of a value's control; true when it did.
-  bool OpenValueEntry(const QObject* control, const QEvent& event);
-  void EditValue(const ValueTarget& target);
 
   DisplaySettings settings_;
   std::unique_ptr<Dialogs> dialogs_;
@@ -201,19 +177,13 @@ class TFormKwarcyt : public QMainWindow {
   std::unique_ptr<Session> session_;
   std::unique_ptr<DisplayWindows> displays_;
 
-  QString lastOpened_;
-  QString lastImported_;
-  QString lastFolder_;
-  RecentFiles* recent_ = nullptr;
+  FileCommands* files_ = nullptr;
   std::unique_ptr<WindowSettings> windowSettings_;
   bool closeApproved_ = false;
   // The caret line the last check looked at, and whether the caret may still move as part of
   // the same change (until the event loop turns again).
   int checkedCaretLine_ = 0;
   bool caretFollowsChange_ = false;
-
-  std::vector<ValueTarget> valueTargets_;
-  QHash<const QObject*, const ValueTarget*> valueTargetOf_;
 
   std::array<QAction*, kCommandCount> actions_{};
   EditActions* editActions_ = nullptr;

@@ -1,12 +1,9 @@
-// The file commands of the main window: New, Open, Save, Save As, Exit, the close query, the
-// save question that guards unsaved work, the offer of recovered work, and the title that names
-// the program's file.
-#include <QAction>
+// The window's file commands handed over to FileCommands, the close query, files dropped on the
+// window, and what the window remembers between runs.
 #include <QCloseEvent>
-#include <QFileInfo>
-#include <QLocale>
+#include <QSlider>
 
-#include "sourcefile/FileName.h"
+#include "workbench/commands/FileCommands.h"
 #include "workbench/session/ProgramDocument.h"
 #include "workbench/session/RecentFiles.h"
 #include "workbench/window/TFormKwarcyt.h"
@@ -14,143 +11,41 @@
 
 namespace kwarcyt {
 
-namespace {
-
-const QString kFileFilter = QStringLiteral("Pliki tekstowe (*.txt)");
-const QString kDefaultSuffix = QStringLiteral("txt");
-
-// Said before a restore, so that the Save that follows asks no surprising question.
-QString FileSinceCopyText(FileSinceCopy since) {
-  switch (since) {
-    case FileSinceCopy::Changed:
-      return QStringLiteral(" Plik na dysku zmienił się od tamtej chwili.");
-    case FileSinceCopy::Vanished:
-      return QStringLiteral(" Pliku nie ma już na dysku.");
-    case FileSinceCopy::Unchanged:
-      break;
-  }
-  return {};
-}
-
-}  // namespace
-
 void TFormKwarcyt::NowyExecute() {
-  const bool asked = session_->Document().IsModified() && session_->LineCount() > 0;
-  if (!SaveQuestionAllows()) return;
-  // Reports the empty program and turns Start, Krok and Pauza off, also when the editor was
-  // empty already and so saw no change.
-  session_->New();
-  if (asked) Reset();
+  files_->New();
 }
 
 void TFormKwarcyt::OtworzExecute() {
-  if (!SaveQuestionAllows()) return;
-  const QString path = dialogs_->OpenFileName(
-      this, {QStringLiteral("Kwarcyt - Wczytaj program"),
-             lastOpened_.isEmpty() ? lastFolder_ : lastOpened_, kFileFilter, kDefaultSuffix});
-  if (path.isEmpty()) return;
-  lastFolder_ = QFileInfo(path).absolutePath();
-  LoadFile(path);
-}
-
-void TFormKwarcyt::OpenFile(const QString& path) {
-  if (SaveQuestionAllows()) LoadFile(path);
-}
-
-void TFormKwarcyt::LoadFile(const QString& path) {
-  lastOpened_ = path;
-  if (const std::optional<QString> error = session_->Open(path)) {
-    dialogs_->ShowError(this, kOpenErrorText, *error);
-    return;
-  }
-  recent_->Add(path);
+  files_->Open();
 }
 
 bool TFormKwarcyt::ZapiszExecute() {
-  if (!session_->Document().HasFileName()) return ZapiszjakoExecute();
-  return OverwriteAllows() && WriteProgram(session_->Document().FileName());
+  return files_->Save();
 }
 
 bool TFormKwarcyt::ZapiszjakoExecute() {
-  const QString path = dialogs_->SaveFileName(
-      this, {QStringLiteral("Kwarcyt - Zapisz program"),
-             session_->Document().HasFileName() ? session_->Document().FileName()
-                                                : InLastFolder(session_->Document().FileName()),
-             kFileFilter, kDefaultSuffix});
-  if (path.isEmpty()) return false;
-  lastFolder_ = QFileInfo(path).absolutePath();
-  return WriteProgram(path);
+  return files_->SaveAs();
 }
 
-bool TFormKwarcyt::OverwriteAllows() {
-  if (!session_->Document().ChangedOnDisk()) return true;
-  return dialogs_->AskYesNo(
-             this, windowTitle(),
-             QStringLiteral("Plik „%1” został zmieniony przez inny program od czasu, gdy został "
-                            "tu otwarty lub zapisany.\nCzy zastąpić go programem z edytora?")
-                 .arg(ShownText(QFileInfo(session_->Document().FileName()).fileName()))) ==
-         QMessageBox::Yes;
+void TFormKwarcyt::ImportujExecute() {
+  files_->Import();
 }
 
-bool TFormKwarcyt::WriteProgram(const QString& path) {
-  if (const std::optional<QString> error = session_->SaveTo(path)) {
-    dialogs_->ShowError(this, QStringLiteral("Wystąpił błąd podczas próby zapisania pliku"),
-                        *error);
-    return false;
-  }
-  recent_->Add(path);
-  return true;
+void TFormKwarcyt::OpenFile(const QString& path) {
+  files_->OpenFile(path);
 }
 
 void TFormKwarcyt::OfferRecovery() {
-  for (LeftCopy& copy : session_->Document().LeftBehind()) {
-    const QString question =
-        QStringLiteral(
-            "Kwarcyt został zamknięty bez zapisania programu „%1” (ostatnia zmiana: %2).")
-            .arg(ShownText(QFileInfo(copy.program.fileName).fileName()),
-                 QLocale(QLocale::Polish).toString(copy.program.changed, QLocale::ShortFormat)) +
-        FileSinceCopyText(FileSince(copy.program)) +
-        QStringLiteral(
-            "\n\nTak – przywróć ten program\nNie – usuń tę kopię\n"
-            "Anuluj – zapytaj przy następnym uruchomieniu");
-    switch (dialogs_->AskYesNoCancel(this, QStringLiteral("Kwarcyt - odzyskiwanie programu"),
-                                     question)) {
-      case QMessageBox::Yes:
-        session_->Restore(copy.program);
-        RecoveryCopy::Discard(copy);
-        return;
-      case QMessageBox::No:
-        RecoveryCopy::Discard(copy);
-        break;
-      default:
-        return;
-    }
-  }
+  files_->OfferRecovery();
 }
 
 void TFormKwarcyt::KeepUnsavedWork() {
   session_->Document().KeepUnsavedWork();
 }
 
-bool TFormKwarcyt::SaveQuestionAllows() {
-  if (!session_->Document().IsModified() || session_->LineCount() == 0) return true;
-  switch (dialogs_->AskYesNoCancel(this, windowTitle(),
-                                   QStringLiteral("Program został zmieniony, zapisać?"))) {
-    case QMessageBox::Yes:
-      // Work the user asked to keep is never thrown away: a save that did not happen stops
-      // the command as Cancel would.
-      return ZapiszExecute();
-    case QMessageBox::No:
-      session_->Document().DiscardUnsavedWork();
-      return true;
-    default:
-      return false;
-  }
-}
-
 void TFormKwarcyt::ZakonczExecute() {
   session_->EndRunForClosing();
-  if (!SaveQuestionAllows()) return;
+  if (!files_->SaveQuestionAllows()) return;
   closeApproved_ = true;
   close();
   closeApproved_ = false;
@@ -160,13 +55,48 @@ void TFormKwarcyt::ZakonczExecute() {
 void TFormKwarcyt::closeEvent(QCloseEvent* event) {
   if (!closeApproved_) {
     session_->EndRunForClosing();
-    if (!SaveQuestionAllows()) {
+    if (!files_->SaveQuestionAllows()) {
       event->ignore();
       return;
     }
   }
   if (windowSettings_) windowSettings_->Store(Remembered());
   event->accept();
+}
+
+void TFormKwarcyt::dragEnterEvent(QDragEnterEvent* event) {
+  if (!files_->TakeFileDrop(*event)) QMainWindow::dragEnterEvent(event);
+}
+
+void TFormKwarcyt::dragMoveEvent(QDragMoveEvent* event) {
+  if (!files_->TakeFileDrop(*event)) QMainWindow::dragMoveEvent(event);
+}
+
+void TFormKwarcyt::dropEvent(QDropEvent* event) {
+  if (!files_->TakeFileDrop(*event)) QMainWindow::dropEvent(event);
+}
+
+void TFormKwarcyt::UseSettingsFile(const QString& path) {
+  windowSettings_ = std::make_unique<WindowSettings>(path);
+  if (!shown_) return;
+  ApplyRemembered(windowSettings_->Remembered());
+  MoveToRememberedPlace();
+}
+
+void TFormKwarcyt::RememberToolWindow(const QString& key, QWidget* window) {
+  if (windowSettings_) windowSettings_->AddToolWindow(key, window);
+}
+
+RememberedState TFormKwarcyt::Remembered() const {
+  return {czestotliwosc_->value(), settings_, frameGeometry().topLeft(), files_->LastFolder(),
+          files_->Recent().Paths()};
+}
+
+void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
+  if (state.speed) czestotliwosc_->setValue(*state.speed);
+  settings_ = state.displays;
+  files_->SetLastFolder(state.lastFolder);
+  files_->Recent().SetPaths(state.recentFiles);
 }
 
 }  // namespace kwarcyt
