@@ -1,5 +1,6 @@
 #include "ProgramList.h"
 
+#include <QEvent>
 #include <QScrollBar>
 
 namespace kwarcyt {
@@ -22,6 +23,23 @@ void ProgramList::UpdateGutter() {
     const QRect area = contentsRect();
     gutter_->setGeometry(area.left(), area.top(), width, area.height());
   }
+  gutter_->update();
+}
+
+int ProgramList::RowHeight() const {
+  constexpr int kDesignRowHeight = 16;
+  return std::max(kDesignRowHeight, fontMetrics().lineSpacing() + 1);
+}
+
+void ProgramList::changeEvent(QEvent* event) {
+  QListWidget::changeEvent(event);
+  if (event->type() != QEvent::FontChange) return;
+  const QSize rowSize(0, RowHeight());
+  for (int row = 0; row < count(); ++row) item(row)->setSizeHint(rowSize);
+  gutter_->setGeometry(contentsRect().left(), contentsRect().top(), gutter_->WidthFor(count()),
+                       contentsRect().height());
+  setViewportMargins(gutter_->width(), 0, 0, 0);
+  doItemsLayout();
   gutter_->update();
 }
 

@@ -39,6 +39,7 @@
 #include "look/Fonts.h"
 #include "sourceimport/ProgramImport.h"
 #include "viewtext/ClockTime.h"
+#include "window/TextZoom.h"
 
 namespace kwarcyt {
 
@@ -314,6 +315,7 @@ void TFormKwarcyt::ObjasnienieKrokuExecute() {
     objasnienie_ = new TFormObjasnienie(this);
     connect(objasnienie_, &TFormObjasnienie::visibilityChanged, action, &QAction::setChecked);
     RememberToolWindow(QStringLiteral("stepExplanation"), objasnienie_);
+    zoom_->Follow(objasnienie_->findChild<QPlainTextEdit*>(QStringLiteral("Objasnienie")));
   }
   objasnienie_->setVisible(!objasnienie_->isVisible());
   action->setChecked(objasnienie_->isVisible());

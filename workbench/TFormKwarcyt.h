@@ -28,6 +28,7 @@ namespace kwarcyt {
 
 class CellWindowView;
 class DisplayWindows;
+class EditorArea;
 class MemoryDisplayWindow;
 class EditActions;
 class EditorLineCache;
@@ -37,6 +38,8 @@ class ProgramDocument;
 class ProgramList;
 class RecentFiles;
 class RegisterGroup;
+class SearchCommands;
+class TextZoom;
 class TFormObjasnienie;
 class WindowSettings;
 struct RememberedState;
@@ -118,6 +121,10 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void ActionWygaszaczExecute();
   // Shows or hides the explanation of the last executed step.
   void ObjasnienieKrokuExecute();
+  // Prints the program, also during a run.
+  void DrukujExecute();
+  SearchCommands& Search() { return *search_; }
+  TextZoom& Zoom() { return *zoom_; }
 
   // The editor's change handler: error list, run command states, the caret line's faults.
   void MemoChange();
@@ -164,6 +171,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void CreateControls();
   void ConnectCommands();
   void ConnectDebugCommands();
+  // Find, go to line, zoom and print.
+  void ConnectReadingCommands(EditorArea& editorArea);
   // The caret's line in the editor, or the highlighted line of the list during a run.
   int ChosenLine() const;
   void ToggleBreakpointAt(int line);
@@ -260,6 +269,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   CellWindowView* portyWyj_ = nullptr;
   std::array<QLabel*, 4> statusPanels_{};
   TFormObjasnienie* objasnienie_ = nullptr;
+  SearchCommands* search_ = nullptr;
+  TextZoom* zoom_ = nullptr;
 };
 
 }  // namespace kwarcyt

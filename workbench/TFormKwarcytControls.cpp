@@ -21,6 +21,7 @@
 #include "TFormKwarcyt.h"
 #include "WindowGeometry.h"
 #include "core/Program.h"
+#include "editor/EditorArea.h"
 #include "look/Fonts.h"
 #include "resources/CommandIcons.h"
 #include "viewtext/ClockTime.h"
@@ -109,7 +110,9 @@ void TFormKwarcyt::CreateControls() {
   layout->addAnchored(bevel, Design(0, 29, kDesignClientSize.width(), 2),
                       Anchors(Anchor::Left) | Anchor::Top | Anchor::Right);
 
-  memo_ = new ProgramEditor(central);
+  auto* editorArea = new EditorArea(central);
+  layout->addAnchored(editorArea, Design(2, 32, 272, 440), kAllEdges);
+  memo_ = new ProgramEditor(editorArea);
   memo_->setObjectName(QStringLiteral("Memo"));
   memo_->setAccessibleName(QStringLiteral("Program"));
   memo_->setFont(ValueFont());
@@ -118,10 +121,9 @@ void TFormKwarcyt::CreateControls() {
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memoLines_ = new EditorLineCache(*memo_->document());
-  layout->addAnchored(memo_, Design(2, 32, 272, 440), kAllEdges);
 
   list_ = new ProgramList(
-      central, [this](int line) { return memo_->HasBreakpoint(line); },
+      editorArea, [this](int line) { return memo_->HasBreakpoint(line); },
       [this](int line) { ToggleBreakpointAt(line); });
   list_->setObjectName(QStringLiteral("List"));
   list_->setAccessibleName(QStringLiteral("Wykonywany program"));
@@ -131,7 +133,6 @@ void TFormKwarcyt::CreateControls() {
   list_->setAutoScroll(false);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->hide();
-  layout->addAnchored(list_, Design(2, 32, 272, 440), kAllEdges);
 
   rejestry8_ = new RegisterGroup({"GroupBoxRejestry8",
                                   "Rejestry 8-bitowe:",
@@ -218,6 +219,7 @@ void TFormKwarcyt::CreateControls() {
   listaBledow_->installEventFilter(this);
   listaBledow_->viewport()->installEventFilter(this);
   setTabOrder(memo_, czestotliwosc_);
+  ConnectReadingCommands(*editorArea);
   UpdateCaretPanels();
 }
 

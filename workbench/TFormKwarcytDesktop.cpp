@@ -10,6 +10,7 @@
 #include "WindowSettings.h"
 #include "sourcefile/FileName.h"
 #include "sourcefile/ProgramFile.h"
+#include "window/TextZoom.h"
 
 namespace kwarcyt {
 
@@ -73,8 +74,10 @@ void TFormKwarcyt::RememberToolWindow(const QString& key, QWidget* window) {
 }
 
 RememberedState TFormKwarcyt::Remembered() const {
-  return {czestotliwosc_->value(), settings_, frameGeometry().topLeft(), lastFolder_,
-          recent_->Paths()};
+  RememberedState state{czestotliwosc_->value(), settings_, frameGeometry().topLeft(), lastFolder_,
+                        recent_->Paths()};
+  state.zoom = zoom_->Zoom();
+  return state;
 }
 
 void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
@@ -82,6 +85,7 @@ void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
   settings_ = state.displays;
   lastFolder_ = state.lastFolder;
   recent_->SetPaths(state.recentFiles);
+  zoom_->SetZoom(state.zoom);
 }
 
 }  // namespace kwarcyt

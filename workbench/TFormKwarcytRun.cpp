@@ -20,8 +20,6 @@ namespace kwarcyt {
 
 namespace {
 
-constexpr int kListRowHeight = 16;
-
 QString JoinedLines(const ErrorList& lines, std::size_t from) {
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(lines.size() - from));
@@ -56,13 +54,14 @@ void TFormKwarcyt::ShowProgramList(const std::vector<std::string>& lines, int pc
   memo_->hide();
   list_->setUpdatesEnabled(false);
   list_->clear();
+  const QSize rowSize(0, list_->RowHeight());
   for (const std::string& line : lines) {
     QString text = QString::fromStdString(line);
     // Far more than the list can show; laying out a megabyte-long row would stall the start.
     constexpr qsizetype kMostShown = 1000;
     if (text.size() > kMostShown) text = text.left(kMostShown) + QChar(0x2026);
     auto* item = new QListWidgetItem(text, list_);
-    item->setSizeHint(QSize(0, kListRowHeight));
+    item->setSizeHint(rowSize);
   }
   list_->UpdateGutter();
   list_->show();
@@ -115,7 +114,7 @@ void TFormKwarcyt::FollowPc() {
   const int pc = machine_.PC;
   if (pc < 0 || pc >= list_->count()) return;
   QScrollBar* bar = list_->verticalScrollBar();
-  const int visibleRows = list_->viewport()->height() / kListRowHeight;
+  const int visibleRows = list_->viewport()->height() / list_->RowHeight();
   const int top = FollowedTopRow(bar->value(), pc, visibleRows);
   // Turning updates back on repaints the whole list: not for a highlight that stayed put.
   if (pc == list_->currentRow() && top == bar->value()) return;
