@@ -123,8 +123,6 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void ObjasnienieKrokuExecute();
   // Prints the program, also during a run.
   void DrukujExecute();
-  SearchCommands& Search() { return *search_; }
-  TextZoom& Zoom() { return *zoom_; }
 
   // The editor's change handler: error list, run command states, the caret line's faults.
   void MemoChange();
