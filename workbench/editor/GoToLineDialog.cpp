@@ -22,7 +22,9 @@ GoToLineDialog::GoToLineDialog(QWidget* parent, int lastLine, int currentLine)
   auto* layout = new QFormLayout(this);
   layout->addRow(QStringLiteral("Numer wiersza:"), number_);
   layout->addRow(buttons);
-  setFixedSize(sizeHint());
+  // Wide enough for the whole title in the window's frame.
+  constexpr int kTitleWidth = 320;
+  setFixedSize(std::max(kTitleWidth, sizeHint().width()), sizeHint().height());
 }
 
 int GoToLineDialog::Line() const {

@@ -31,6 +31,8 @@ void TFormKwarcyt::ConnectReadingCommands(EditorArea& editorArea) {
     zoom_->Follow(control);
   }
   zoom_->FollowWheel(memo_->viewport());
+  // The caret's line stays in sight while the lines grow or shrink around it.
+  connect(zoom_, &TextZoom::zoomChanged, memo_, &QPlainTextEdit::ensureCursorVisible);
 
   connect(Action(Command::Drukuj), &QAction::triggered, this, &TFormKwarcyt::DrukujExecute);
 }
