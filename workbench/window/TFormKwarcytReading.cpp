@@ -1,6 +1,7 @@
 // The window side of reading and handing in a program: find and replace, go to a line, the size
 // of the text, and printing.
 #include <QAction>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 
 #include "TextZoom.h"
@@ -13,8 +14,6 @@
 #include "workbench/editor/SearchCommands.h"
 #include "workbench/printing/PrintCommand.h"
 #include "workbench/printing/ProgramPrint.h"
-
-#include <QFileInfo>
 
 namespace kwarcyt {
 
