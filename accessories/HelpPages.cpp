@@ -23,8 +23,11 @@ HelpPage FilePage() {
               Command("[&Importuj...] - Przekształca kod w składni innych asemblerów 8085"),
               Command("[Zapi&sz] - Zapisuje aktualny kod do pliku", CommandIcon::Zapisz),
               Command("[&Zapisz jako...] - Zapisuje aktualny kod do nowego pliku"),
+              Command("[Ostatnio otwie&rane] - Otwiera jeden z ostatnio używanych plików"),
+              Command("[&Drukuj...] - Drukuje kod z numerami wierszy (także do pliku PDF)"),
               Command("[Za&kończ] - Kończy działanie programu Kwarcyt"),
-          }}};
+          }},
+          /*scrolls=*/true};
 }
 
 HelpPage EditPage() {
@@ -35,7 +38,11 @@ HelpPage EditPage() {
               Command("[Wkl&ej] - Wkleja zawartość schowka do okna tekstowego", CommandIcon::Wklej),
               Command("[Wyc&zyść] - Czyści zaznaczony tekst", CommandIcon::Wyczysc),
               Command("[&Cofnij] - Cofa ostatnią operację w tekście", CommandIcon::Cofnij),
-          }}};
+              Command("[Zn&ajdź...] - Wyszukuje tekst w kodzie (Enter - następny, Esc - koniec)"),
+              Command("[Za&mień...] - Zamienia wyszukany tekst na inny (jeden lub wszystkie)"),
+              Command("[&Przejdź do wiersza...] - Przenosi kursor do wiersza o podanym numerze"),
+          }},
+          /*scrolls=*/true};
 }
 
 HelpPage DisplayPage() {
@@ -57,7 +64,11 @@ HelpPage DisplayPage() {
           Line(K::CommandDetail,
                "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - "
                "biały)"),
-      }}};
+          Command("[Po&większ] - Powiększa tekst kodu, listy błędów i objaśnienia"),
+          Command("[Pomn&iejsz] - Pomniejsza tekst kodu, listy błędów i objaśnienia"),
+          Command("[&Rozmiar domyślny] - Przywraca domyślny rozmiar tekstu"),
+      }},
+      /*scrolls=*/true};
 }
 
 HelpPage SimulationPage() {

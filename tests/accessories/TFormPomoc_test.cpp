@@ -120,13 +120,14 @@ class TFormPomocTest : public QObject {
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("Plik") << 0 << 6 << "[Nowy] - Tworzy nowy kod"
+    QTest::newRow("Plik") << 0 << 8 << "[Nowy] - Tworzy nowy kod"
                           << "[Zakończ] - Kończy działanie programu Kwarcyt";
-    QTest::newRow("Edycja") << 1 << 5 << "[Wytnij] - Wycina zaznaczony tekst do schowka"
-                            << "[Cofnij] - Cofa ostatnią operację w tekście";
-    QTest::newRow("Wyświetlacz")
-        << 2 << 7 << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
-        << "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - biały)";
+    QTest::newRow("Edycja") << 1 << 8 << "[Wytnij] - Wycina zaznaczony tekst do schowka"
+                            << "[Przejdź do wiersza...] - Przenosi kursor do wiersza o podanym "
+                               "numerze";
+    QTest::newRow("Wyświetlacz") << 2 << 10
+                                 << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
+                                 << "[Rozmiar domyślny] - Przywraca domyślny rozmiar tekstu";
     QTest::newRow("Symulacja")
         << 3 << 12 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
         << "[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku";

@@ -36,6 +36,14 @@ void ProgramEditor::resizeEvent(QResizeEvent* event) {
   gutter_->setGeometry(area.left(), area.top(), gutter_->WidthFor(blockCount()), area.height());
 }
 
+void ProgramEditor::changeEvent(QEvent* event) {
+  QPlainTextEdit::changeEvent(event);
+  if (event->type() != QEvent::FontChange) return;
+  FitGutter();
+  const QRect area = contentsRect();
+  gutter_->setGeometry(area.left(), area.top(), gutter_->WidthFor(blockCount()), area.height());
+}
+
 std::vector<LineGutter::VisibleLine> ProgramEditor::VisibleLines() const {
   std::vector<LineGutter::VisibleLine> lines;
   const int bottom = viewport()->height();

@@ -27,6 +27,8 @@ class ProgramEditor : public QPlainTextEdit {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // A zoomed font widens the gutter's numbers.
+  void changeEvent(QEvent* event) override;
   // A clipboard whose owner has gone hands over no data or data that is not there when asked;
   // Qt's own handling of that can crash, so only text that is really present is inserted.
   bool canInsertFromMimeData(const QMimeData* source) const override;

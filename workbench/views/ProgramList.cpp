@@ -1,14 +1,11 @@
 #include "workbench/views/ProgramList.h"
 
+#include <QEvent>
 #include <QScrollBar>
 
 #include "workbench/views/ListFollow.h"
 
 namespace kwarcyt {
-
-namespace {
-constexpr int kListRowHeight = 16;
-}  // namespace
 
 ProgramList::ProgramList(QWidget* parent, std::function<bool(int line)> hasBreakpoint,
                          std::function<void(int line)> toggleBreakpoint)
@@ -24,13 +21,14 @@ ProgramList::ProgramList(QWidget* parent, std::function<bool(int line)> hasBreak
 void ProgramList::ShowProgram(const std::vector<std::string>& lines, int pc) {
   setUpdatesEnabled(false);
   clear();
+  const QSize rowSize(0, RowHeight());
   for (const std::string& line : lines) {
     QString text = QString::fromStdString(line);
     // Far more than the list can show; laying out a megabyte-long row would stall the start.
     constexpr qsizetype kMostShown = 1000;
     if (text.size() > kMostShown) text = text.left(kMostShown) + QChar(0x2026);
     auto* row = new QListWidgetItem(text, this);
-    row->setSizeHint(QSize(0, kListRowHeight));
+    row->setSizeHint(rowSize);
   }
   UpdateGutter();
   show();
@@ -43,7 +41,7 @@ void ProgramList::ShowProgram(const std::vector<std::string>& lines, int pc) {
 void ProgramList::FollowPc(int pc) {
   if (pc < 0 || pc >= count()) return;
   QScrollBar* bar = verticalScrollBar();
-  const int visibleRows = viewport()->height() / kListRowHeight;
+  const int visibleRows = viewport()->height() / RowHeight();
   const int top = FollowedTopRow(bar->value(), pc, visibleRows);
   // Turning updates back on repaints the whole list: not for a highlight that stayed put.
   if (pc == currentRow() && top == bar->value()) return;
@@ -60,6 +58,23 @@ void ProgramList::UpdateGutter() {
     const QRect area = contentsRect();
     gutter_->setGeometry(area.left(), area.top(), width, area.height());
   }
+  gutter_->update();
+}
+
+int ProgramList::RowHeight() const {
+  constexpr int kDesignRowHeight = 16;
+  return std::max(kDesignRowHeight, fontMetrics().lineSpacing() + 1);
+}
+
+void ProgramList::changeEvent(QEvent* event) {
+  QListWidget::changeEvent(event);
+  if (event->type() != QEvent::FontChange) return;
+  const QSize rowSize(0, RowHeight());
+  for (int row = 0; row < count(); ++row) item(row)->setSizeHint(rowSize);
+  gutter_->setGeometry(contentsRect().left(), contentsRect().top(), gutter_->WidthFor(count()),
+                       contentsRect().height());
+  setViewportMargins(gutter_->width(), 0, 0, 0);
+  doItemsLayout();
   gutter_->update();
 }
 

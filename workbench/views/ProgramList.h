@@ -25,9 +25,12 @@ class ProgramList : public QListWidget {
   void FollowPc(int pc);
   // After the rows were replaced, or a breakpoint changed.
   void UpdateGutter();
+  // The height of every row: the design's 16 px, or more for a zoomed font.
+  int RowHeight() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   std::vector<LineGutter::VisibleLine> VisibleLines() const;

@@ -43,6 +43,13 @@ enum class Command : std::uint8_t {
   ObjasnienieKroku,
   Importuj,
   OstatnioOtwierane,
+  Znajdz,
+  Zamien,
+  PrzejdzDoWiersza,
+  Powieksz,
+  Pomniejsz,
+  RozmiarDomyslny,
+  Drukuj,
 };
 
 struct ActionRow {
@@ -101,8 +108,20 @@ inline constexpr auto kActions = std::to_array<ActionRow>({
      "Objaśnienie kroku", "", -1, true, true},
     {Command::Importuj, "Importuj", "Plik", "&Importuj...", "Importuj", "", -1, true, false},
     // Carries the submenu of the files last opened or saved.
-    {Command::OstatnioOtwierane, "OstatnioOtwierane", "Plik", "Ostatnio otwierane", "", "", -1,
+    {Command::OstatnioOtwierane, "OstatnioOtwierane", "Plik", "Ostatnio otwie&rane", "", "", -1,
      false, false},
+    {Command::Znajdz, "Znajdz", "Edycja", "Zn&ajdź...", "Znajdź", "Ctrl+F", -1, true, false},
+    {Command::Zamien, "Zamien", "Edycja", "Za&mień...", "Zamień", "Ctrl+H", -1, true, false},
+    {Command::PrzejdzDoWiersza, "PrzejdzDoWiersza", "Edycja", "&Przejdź do wiersza...",
+     "Przejdź do wiersza", "Ctrl+G", -1, true, false},
+    // Ctrl+= is the second key of Powiększ, for keyboards where + needs Shift.
+    {Command::Powieksz, "Powieksz", "Wyswietlacz", "Po&większ", "Powiększ", "Ctrl++", -1, true,
+     false},
+    {Command::Pomniejsz, "Pomniejsz", "Wyswietlacz", "Pomn&iejsz", "Pomniejsz", "Ctrl+-", -1, true,
+     false},
+    {Command::RozmiarDomyslny, "RozmiarDomyslny", "Wyswietlacz", "&Rozmiar domyślny",
+     "Rozmiar domyślny", "Ctrl+0", -1, true, false},
+    {Command::Drukuj, "Drukuj", "Plik", "&Drukuj...", "Drukuj", "Ctrl+P", -1, true, false},
 });
 inline constexpr std::size_t kCommandCount = kActions.size();
 
@@ -125,16 +144,22 @@ struct MenuRow {
   std::span<const MenuItem> items;
 };
 
-inline constexpr std::array<MenuItem, 9> kPlikItems{
+inline constexpr std::array<MenuItem, 10> kPlikItems{
     Command::Nowy,       Command::Otworz, Command::Importuj,          Command::Zapisz,
-    Command::Zapiszjako, kSeparatorItem,  Command::OstatnioOtwierane, kSeparatorItem,
-    Command::Zakoncz};
-inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparatorItem,
-                                                      Command::Wytnij, Command::Kopiuj,
-                                                      Command::Wklej,  Command::Wyczysc};
-inline constexpr std::array<MenuItem, 5> kWyswietlaczItems{
-    Command::ActionUstawieniaWyswietlaczy, kSeparatorItem, Command::ActionAlfanumeryczny,
-    Command::ActionMonochromatyczny, Command::ActionSkalaSzarosci};
+    Command::Zapiszjako, kSeparatorItem,  Command::OstatnioOtwierane, Command::Drukuj,
+    kSeparatorItem,      Command::Zakoncz};
+inline constexpr std::array<MenuItem, 10> kEdycjaItems{
+    Command::Cofnij,  kSeparatorItem, Command::Wytnij, Command::Kopiuj, Command::Wklej,
+    Command::Wyczysc, kSeparatorItem, Command::Znajdz, Command::Zamien, Command::PrzejdzDoWiersza};
+inline constexpr std::array<MenuItem, 9> kWyswietlaczItems{Command::ActionUstawieniaWyswietlaczy,
+                                                           kSeparatorItem,
+                                                           Command::ActionAlfanumeryczny,
+                                                           Command::ActionMonochromatyczny,
+                                                           Command::ActionSkalaSzarosci,
+                                                           kSeparatorItem,
+                                                           Command::Powieksz,
+                                                           Command::Pomniejsz,
+                                                           Command::RozmiarDomyslny};
 inline constexpr std::array<MenuItem, 17> kSymulacjaItems{Command::Zwolnij,
                                                           Command::Przyspiesz,
                                                           kSeparatorItem,

@@ -35,6 +35,7 @@
 #include "workbench/views/RegisterGroup.h"
 #include "workbench/views/TFormObjasnienie.h"
 #include "workbench/window/ActionTable.h"
+#include "workbench/window/TextZoom.h"
 #include "workbench/window/WindowGeometry.h"
 #include "workbench/window/WindowSettings.h"
 
@@ -284,6 +285,7 @@ void TFormKwarcyt::ObjasnienieKrokuExecute() {
     objasnienie_ = new TFormObjasnienie(*session_, this);
     connect(objasnienie_, &TFormObjasnienie::visibilityChanged, action, &QAction::setChecked);
     RememberToolWindow(QStringLiteral("stepExplanation"), objasnienie_);
+    zoom_->Follow(objasnienie_->findChild<QPlainTextEdit*>(QStringLiteral("Objasnienie")));
   }
   objasnienie_->setVisible(!objasnienie_->isVisible());
   action->setChecked(objasnienie_->isVisible());

@@ -25,6 +25,7 @@ namespace kwarcyt {
 
 class CellWindowView;
 class DisplayWindows;
+class EditorArea;
 class MemoryDisplayWindow;
 class EditActions;
 class FlagsView;
@@ -32,6 +33,8 @@ class MemoryView;
 class ProgramList;
 class FileCommands;
 class RegisterGroup;
+class SearchCommands;
+class TextZoom;
 class TFormObjasnienie;
 class ErrorListView;
 class WindowSettings;
@@ -115,6 +118,8 @@ class TFormKwarcyt : public QMainWindow {
   void ActionWygaszaczExecute();
   // Shows or hides the explanation of the last executed step.
   void ObjasnienieKrokuExecute();
+  // Prints the program, also during a run.
+  void DrukujExecute();
 
   // The editor's change handler: error list, run command states, the caret line's faults.
   void MemoChange();
@@ -144,6 +149,8 @@ class TFormKwarcyt : public QMainWindow {
   void CreateControls(const QString& recoveryFolder);
   void ConnectCommands();
   void ConnectDebugCommands();
+  // Find, go to line, zoom and print.
+  void ConnectReadingCommands(EditorArea& editorArea);
   // The caret's line in the editor, or the highlighted line of the list during a run.
   int ChosenLine() const;
   void ConnectSession();
@@ -199,6 +206,8 @@ class TFormKwarcyt : public QMainWindow {
   CellWindowView* portyWyj_ = nullptr;
   std::array<QLabel*, 4> statusPanels_{};
   TFormObjasnienie* objasnienie_ = nullptr;
+  SearchCommands* search_ = nullptr;
+  TextZoom* zoom_ = nullptr;
 };
 
 }  // namespace kwarcyt

@@ -15,6 +15,7 @@
 #include "resources/CommandIcons.h"
 #include "viewtext/ClockTime.h"
 #include "viewtext/ViewFormats.h"
+#include "workbench/editor/EditorArea.h"
 #include "workbench/editor/ProgramEditor.h"
 #include "workbench/views/ErrorListView.h"
 #include "workbench/views/FlagsView.h"
@@ -109,7 +110,9 @@ void TFormKwarcyt::CreateControls(const QString& recoveryFolder) {
   layout->addAnchored(bevel, Design(0, 29, kDesignClientSize.width(), 2),
                       Anchors(Anchor::Left) | Anchor::Top | Anchor::Right);
 
-  memo_ = new ProgramEditor(central);
+  auto* editorArea = new EditorArea(central);
+  layout->addAnchored(editorArea, Design(2, 32, 272, 440), kAllEdges);
+  memo_ = new ProgramEditor(editorArea);
   memo_->setObjectName(QStringLiteral("Memo"));
   memo_->setAccessibleName(QStringLiteral("Program"));
   memo_->setFont(ValueFont());
@@ -120,10 +123,9 @@ void TFormKwarcyt::CreateControls(const QString& recoveryFolder) {
   session_ = std::make_unique<Session>(
       *memo_->document(), [this](const QString& text) { memo_->setPlainText(text); },
       recoveryFolder);
-  layout->addAnchored(memo_, Design(2, 32, 272, 440), kAllEdges);
 
   list_ = new ProgramList(
-      central, [this](int line) { return session_->HasBreakpoint(line); },
+      editorArea, [this](int line) { return session_->HasBreakpoint(line); },
       [this](int line) { session_->ToggleBreakpoint(line); });
   list_->setObjectName(QStringLiteral("List"));
   list_->setAccessibleName(QStringLiteral("Wykonywany program"));
@@ -133,7 +135,6 @@ void TFormKwarcyt::CreateControls(const QString& recoveryFolder) {
   list_->setAutoScroll(false);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->hide();
-  layout->addAnchored(list_, Design(2, 32, 272, 440), kAllEdges);
 
   rejestry8_ = new RegisterGroup({"GroupBoxRejestry8",
                                   "Rejestry 8-bitowe:",
@@ -220,6 +221,7 @@ void TFormKwarcyt::CreateControls(const QString& recoveryFolder) {
   listaBledow_->installEventFilter(this);
   listaBledow_->viewport()->installEventFilter(this);
   setTabOrder(memo_, czestotliwosc_);
+  ConnectReadingCommands(*editorArea);
   UpdateCaretPanels();
 }
 

@@ -7,6 +7,7 @@
 #include "workbench/session/ProgramDocument.h"
 #include "workbench/session/RecentFiles.h"
 #include "workbench/window/TFormKwarcyt.h"
+#include "workbench/window/TextZoom.h"
 #include "workbench/window/WindowSettings.h"
 
 namespace kwarcyt {
@@ -88,8 +89,10 @@ void TFormKwarcyt::RememberToolWindow(const QString& key, QWidget* window) {
 }
 
 RememberedState TFormKwarcyt::Remembered() const {
-  return {czestotliwosc_->value(), settings_, frameGeometry().topLeft(), files_->LastFolder(),
-          files_->Recent().Paths()};
+  RememberedState state{czestotliwosc_->value(), settings_, frameGeometry().topLeft(),
+                        files_->LastFolder(), files_->Recent().Paths()};
+  state.zoom = zoom_->Zoom();
+  return state;
 }
 
 void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
@@ -97,6 +100,7 @@ void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
   settings_ = state.displays;
   files_->SetLastFolder(state.lastFolder);
   files_->Recent().SetPaths(state.recentFiles);
+  zoom_->SetZoom(state.zoom);
 }
 
 }  // namespace kwarcyt

@@ -11,6 +11,7 @@
 #include "core/RunControl.h"
 #include "sourcefile/FileName.h"
 #include "workbench/window/WindowGeometry.h"
+#include "workbench/window/ZoomSteps.h"
 
 namespace kwarcyt {
 
@@ -20,6 +21,7 @@ const QString kSpeed = QStringLiteral("speed");
 const QString kPosition = QStringLiteral("window/position");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
+const QString kZoom = QStringLiteral("view/zoom");
 const QString kToolWindows = QStringLiteral("toolWindows/");
 // Many times what the program ever writes there; a larger file is not its settings.
 constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
@@ -119,6 +121,9 @@ RememberedState Read(const QSettings& settings) {
     state.lastFolder = folder;
   }
   state.recentFiles = PathsFrom(settings.value(kRecentFiles));
+  if (const std::optional<int> zoom = ReadInt(settings, kZoom); zoom && IsZoomStep(*zoom)) {
+    state.zoom = *zoom;
+  }
   return state;
 }
 
@@ -181,6 +186,7 @@ bool WindowSettings::Store(const RememberedState& state) {
   if (state.position) settings.setValue(kPosition, *state.position);
   settings.setValue(kLastFolder, state.lastFolder);
   settings.setValue(kRecentFiles, StoredPaths(state.recentFiles));
+  settings.setValue(kZoom, state.zoom);
   for (auto it = toolWindows_.cbegin(); it != toolWindows_.cend(); ++it) {
     if (it.value() && shownToolWindows_.contains(it.key())) {
       settings.setValue(kToolWindows + it.key(), it.value()->frameGeometry().topLeft());

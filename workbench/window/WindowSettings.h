@@ -24,6 +24,7 @@ struct RememberedState {
   std::optional<QPoint> position;  // of the main window's frame
   QString lastFolder;              // of the file dialogs; empty for none
   QStringList recentFiles;         // newest first
+  int zoom = 0;                    // the text's point size; 0 for the design sizes
 };
 
 class WindowSettings : public QObject {
