@@ -369,7 +369,7 @@ std::string Reading(const Seen& s) {
   return "Liczby ze znakiem: " + SignedText(Signed(a)) + sign +
          (operand < 0 ? "(" + SignedText(operand) + ")" : SignedText(operand)) +
          (withCarry ? sign + Number(carry) + " (CY)" : "") + " = " + SignedText(exact) +
-         ": wynik ze znakiem przekroczył zakres −128..127\n";
+         ", wynik ze znakiem przekroczył zakres −128..127\n";
 }
 
 // Under this simulator's rules: the flags the 8085 would have set otherwise in the same step, with
