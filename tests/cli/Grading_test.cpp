@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
             "wiersz 1, kolumna 17: obiekt nie jest zamknięty znakiem „}” albo brak przecinka"},
         FaultCase{"NotAnObject", "[1]", "oczekiwano obiektu {…} z kluczami name, max_steps, cases"},
         FaultCase{"UnknownTopKey", "{\"cases\": [{}], \"limit\": 5}",
-                  "limit: nieznany klucz (dozwolone: name, max_steps, cases)"},
+                  "limit: nieznany klucz (dozwolone: name, max_steps, flag_rules, cases)"},
         FaultCase{"NoCases", "{\"cases\": []}",
                   "cases: oczekiwano niepustej listy przypadków [{…}, …]"},
         FaultCase{"UnknownRegister", "{\"cases\": [{}, {\"expect\": {\"registers\": {\"Q\": 1}}}]}",

@@ -148,7 +148,19 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"BreakPastTheLastLine", {"--break", "3"}, "--break 3"},
                       BadCase{"BreakNegative", {"--break", "-1"}, "-1"},
                       BadCase{"BreakNotANumber", {"--break", "PETLA"}, "PETLA"},
-                      BadCase{"TwoFiles", {"second.txt"}, "second.txt"}));
+                      BadCase{"TwoFiles", {"second.txt"}, "second.txt"},
+                      BadCase{"UnknownFlagRules", {"--flag-rules", "z80"}, "z80"}));
+
+// CPI 0 with A=5 sets CY only under this simulator's rules.
+TEST(FlagRulesOptionTest, ChoosesTheRulesOfTheRun) {
+  for (const auto& [options, carry] : {std::pair{QStringList{}, 1},
+                                       {QStringList{"--flag-rules", "kwarcyt"}, 1},
+                                       {QStringList{"--flag-rules", "8085"}, 0}}) {
+    const RunnerOutcome run = RunOnFile(QStringList{"--json"} << options, "MVI A,5\nCPI 0\nHLT");
+    EXPECT_EQ(run.Flag("CY"), carry) << options.join(' ').toStdString();
+    EXPECT_EQ(run.Register("A"), 5);
+  }
+}
 
 TEST(BadOptionTest, MissingFile) {
   const RunnerOutcome run = RunWithArguments({"--json", "/nonexistent/program.txt"});
