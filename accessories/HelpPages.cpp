@@ -81,6 +81,8 @@ HelpPage SimulationPage() {
               Command("[Usuń wszystkie pułapki] - Usuwa pułapki ze wszystkich wierszy",
                       CommandIcon::UsunPulapki),
               Command("[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku"),
+              Command("[Flagi procesora 8085] - Ustawia flagi według reguł procesora 8085 zamiast "
+                      "reguł Kwarcytu"),
           }},
           /*scrolls=*/true};
 }
@@ -116,6 +118,10 @@ HelpPage SymbolsPage() {
                   Line(K::Text, "AC - przeniesienie połówkowe"),
                   Line(K::Text, "P - parzystość jedynek"),
                   Line(K::Text, "CY - przeniesienie, pożyczka"),
+                  Line(K::Text, "Domyślnie flagi ustawiane są według reguł Kwarcytu"),
+                  Line(K::Continuation, "(np. wynik zero ma P=0, a CPI 0 ustawia CY)."),
+                  Line(K::Text, "[Flagi procesora 8085] w menu Symulacja przełącza"),
+                  Line(K::Continuation, "na reguły prawdziwego procesora 8085."),
                   Line(K::Heading, "Liczby:"),
                   Line(K::Text, "Dec - system dziesiętny"),
                   Line(K::Text, "Hex - system szesnastkowy, heksadecymalny"),

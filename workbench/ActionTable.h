@@ -43,6 +43,7 @@ enum class Command : std::uint8_t {
   ObjasnienieKroku,
   Importuj,
   OstatnioOtwierane,
+  FlagiProcesora8085,
 };
 
 struct ActionRow {
@@ -103,6 +104,8 @@ inline constexpr auto kActions = std::to_array<ActionRow>({
     // Carries the submenu of the files last opened or saved.
     {Command::OstatnioOtwierane, "OstatnioOtwierane", "Plik", "Ostatnio otwierane", "", "", -1,
      false, false},
+    {Command::FlagiProcesora8085, "FlagiProcesora8085", "Symulacja", "&Flagi procesora 8085",
+     "Flagi ustawiane według reguł procesora 8085 zamiast reguł Kwarcytu", "", -1, true, true},
 });
 inline constexpr std::size_t kCommandCount = kActions.size();
 
@@ -135,7 +138,7 @@ inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparato
 inline constexpr std::array<MenuItem, 5> kWyswietlaczItems{
     Command::ActionUstawieniaWyswietlaczy, kSeparatorItem, Command::ActionAlfanumeryczny,
     Command::ActionMonochromatyczny, Command::ActionSkalaSzarosci};
-inline constexpr std::array<MenuItem, 17> kSymulacjaItems{Command::Zwolnij,
+inline constexpr std::array<MenuItem, 19> kSymulacjaItems{Command::Zwolnij,
                                                           Command::Przyspiesz,
                                                           kSeparatorItem,
                                                           Command::Start,
@@ -151,7 +154,9 @@ inline constexpr std::array<MenuItem, 17> kSymulacjaItems{Command::Zwolnij,
                                                           Command::PrzelaczPulapke,
                                                           Command::UsunPulapki,
                                                           kSeparatorItem,
-                                                          Command::ObjasnienieKroku};
+                                                          Command::ObjasnienieKroku,
+                                                          kSeparatorItem,
+                                                          Command::FlagiProcesora8085};
 inline constexpr std::array<MenuItem, 3> kInneItems{Command::ActionPomoc, Command::OAutorze,
                                                     Command::ActionWygaszacz};
 

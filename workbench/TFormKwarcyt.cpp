@@ -33,6 +33,7 @@
 #include "accessories/TFormPomoc.h"
 #include "accessories/TFormWygaszacz.h"
 #include "checker/ProgramCheck.h"
+#include "commands/FlagRulesCommand.h"
 #include "core/StepExplanation.h"
 #include "displays/DisplayWindows.h"
 #include "displays/TFormUstawieniaWyswietlaczy.h"
@@ -129,6 +130,8 @@ void TFormKwarcyt::ConnectCommands() {
   ConnectDebugCommands();
   connect(Action(Command::ObjasnienieKroku), &QAction::triggered, this,
           &TFormKwarcyt::ObjasnienieKrokuExecute);
+  ConnectFlagRulesCommand(*Action(Command::FlagiProcesora8085), *statusBar(), machine_,
+                          [this] { MachineSetByHand(); });
   recent_ = new RecentFiles(Action(Command::OstatnioOtwierane), Action(Command::Otworz), this);
   connect(recent_, &RecentFiles::chosen, this, &TFormKwarcyt::OpenRecentFile);
   setAcceptDrops(true);

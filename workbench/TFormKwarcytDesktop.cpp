@@ -73,8 +73,10 @@ void TFormKwarcyt::RememberToolWindow(const QString& key, QWidget* window) {
 }
 
 RememberedState TFormKwarcyt::Remembered() const {
-  return {czestotliwosc_->value(), settings_, frameGeometry().topLeft(), lastFolder_,
-          recent_->Paths()};
+  RememberedState state{czestotliwosc_->value(), settings_, frameGeometry().topLeft(), lastFolder_,
+                        recent_->Paths()};
+  state.processorFlagRules = Action(Command::FlagiProcesora8085)->isChecked();
+  return state;
 }
 
 void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
@@ -82,6 +84,7 @@ void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
   settings_ = state.displays;
   lastFolder_ = state.lastFolder;
   recent_->SetPaths(state.recentFiles);
+  Action(Command::FlagiProcesora8085)->setChecked(state.processorFlagRules);
 }
 
 }  // namespace kwarcyt

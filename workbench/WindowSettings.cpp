@@ -21,6 +21,7 @@ const QString kPosition = QStringLiteral("window/position");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kToolWindows = QStringLiteral("toolWindows/");
+const QString kProcessorFlagRules = QStringLiteral("simulation/processorFlagRules");
 // Many times what the program ever writes there; a larger file is not its settings.
 constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
 
@@ -119,6 +120,7 @@ RememberedState Read(const QSettings& settings) {
     state.lastFolder = folder;
   }
   state.recentFiles = PathsFrom(settings.value(kRecentFiles));
+  state.processorFlagRules = settings.value(kProcessorFlagRules).toBool();
   return state;
 }
 
@@ -181,6 +183,7 @@ bool WindowSettings::Store(const RememberedState& state) {
   if (state.position) settings.setValue(kPosition, *state.position);
   settings.setValue(kLastFolder, state.lastFolder);
   settings.setValue(kRecentFiles, StoredPaths(state.recentFiles));
+  settings.setValue(kProcessorFlagRules, state.processorFlagRules);
   for (auto it = toolWindows_.cbegin(); it != toolWindows_.cend(); ++it) {
     if (it.value() && shownToolWindows_.contains(it.key())) {
       settings.setValue(kToolWindows + it.key(), it.value()->frameGeometry().topLeft());

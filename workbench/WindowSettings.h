@@ -19,11 +19,12 @@ class QWidget;
 namespace kwarcyt {
 
 struct RememberedState {
-  std::optional<int> speed;        // position of the speed track bar
-  DisplaySettings displays;        // the defaults where nothing usable was kept
-  std::optional<QPoint> position;  // of the main window's frame
-  QString lastFolder;              // of the file dialogs; empty for none
-  QStringList recentFiles;         // newest first
+  std::optional<int> speed;         // position of the speed track bar
+  DisplaySettings displays;         // the defaults where nothing usable was kept
+  std::optional<QPoint> position;   // of the main window's frame
+  QString lastFolder;               // of the file dialogs; empty for none
+  QStringList recentFiles;          // newest first
+  bool processorFlagRules = false;  // Flagi procesora 8085
 };
 
 class WindowSettings : public QObject {
