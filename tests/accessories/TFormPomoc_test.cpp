@@ -134,7 +134,7 @@ class TFormPomocTest : public QObject {
     QTest::newRow("Główne okno") << 4 << 10
                                  << "- Pole tekstowe umożliwia wprowadzanie kodu przez użytkownika."
                                  << "składnię rozkazów w trakcie wprowadzania kodu.";
-    QTest::newRow("Symbolika") << 5 << 23 << "Rejestr flagowy:"
+    QTest::newRow("Symbolika") << 5 << 21 << "Rejestr flagowy:"
                                << "SP - 16-bitowy wskaźnik stosu";
     // [v] is an 8-bit number, so its binary form has eight ones and the suffix b.
     QTest::newRow("Kod") << 6 << 10

@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"NotAnObject", "[1]", "oczekiwano obiektu {…} z kluczami name, max_steps, cases"},
         FaultCase{"UnknownTopKey", "{\"cases\": [{}], \"limit\": 5}",
                   "limit: nieznany klucz (dozwolone: name, max_steps, flag_rules, cases)"},
+        FaultCase{"UnknownFlagRules", R"({"flag_rules": "z80", "cases": [{}]})",
+                  "flag_rules: nieznany zestaw reguł „z80” (dozwolone: kwarcyt, 8085)"},
         FaultCase{"NoCases", "{\"cases\": []}",
                   "cases: oczekiwano niepustej listy przypadków [{…}, …]"},
         FaultCase{"UnknownRegister", "{\"cases\": [{}, {\"expect\": {\"registers\": {\"Q\": 1}}}]}",

@@ -130,32 +130,23 @@ void CheckStatements(const std::string& text, const MachineState& before, const 
   EXPECT_EQ(changes, changed);
 }
 
-// Under this simulator's rules the line on the 8085 is there exactly when the processor's rules
-// leave some flag otherwise, and names each such flag with the processor's value.
+// The line on the 8085 is there exactly when the processor's rules would leave some flag other
+// than this simulator's did, and gives each such flag the processor's value.
 void CheckProcessorLine(const std::string& text, const MachineState& before,
                         const MachineState& after, const Program& program) {
   auto other = std::make_unique<MachineState>(before);
   other->FlagRuleSet = FlagRules::Processor8085;
   ErrorList errors;
   WykonajRozkaz(*other, program, errors);
-  std::string expected;
+  const std::size_t at = text.find("Na prawdziwym procesorze 8085: ");
+  bool differ = false;
   for (const MachineField& field : FlagFields()) {
-    if (field.read(after) != field.read(*other)) {
-      expected += std::string(field.name) + "=" + std::to_string(field.read(*other)) + " ";
-    }
+    if (field.read(after) == field.read(*other)) continue;
+    differ = true;
+    const std::string stated = field.name + ("=" + std::to_string(field.read(*other))) + ", bo ";
+    EXPECT_NE(text.find(stated, at), std::string::npos) << stated;
   }
-  if (before.FlagRuleSet == FlagRules::Processor8085) expected.clear();
-  static const std::regex named(R"((?:: |; )(S|Z|AC|P|CY)=([01]), bo )");
-  const std::size_t at = text.find("Na prawdziwym procesorze 8085:");
-  std::string stated;
-  if (at != std::string::npos) {
-    const std::string line = text.substr(at, text.find('\n', at) - at);
-    for (std::sregex_iterator m(line.begin(), line.end(), named), end; m != end; ++m) {
-      stated += (*m)[1].str() + "=" + (*m)[2].str() + " ";
-    }
-    EXPECT_FALSE(stated.empty()) << line;
-  }
-  EXPECT_EQ(stated, expected);
+  EXPECT_EQ(at != std::string::npos, differ);
 }
 
 TEST(StepExplanation, StatesWhatTheStepLeftForEveryInstruction) {
