@@ -341,15 +341,11 @@ std::string Reading(const Seen& s) {
   const int a = s.before.A;
   if (op == Op::Cmp || op == Op::Cpi) {
     const int v = s.recorder.operand;
-    std::string text = "Porównanie liczb bez znaku: A jest " +
-                       std::string(a > v    ? "większe od argumentu ("
-                                   : a == v ? "równe argumentowi ("
-                                            : "mniejsze od argumentu (") +
-                       Number(a) +
-                       (a > v    ? " > "
-                        : a == v ? " = "
-                                 : " < ") +
-                       Number(v) + ")\n";
+    const auto [relation, sign] = a > v    ? std::pair{"większe od argumentu", " > "}
+                                  : a == v ? std::pair{"równe argumentowi", " = "}
+                                           : std::pair{"mniejsze od argumentu", " < "};
+    std::string text = "Porównanie liczb bez znaku: A jest " + std::string(relation) + " (" +
+                       Number(a) + sign + Number(v) + ")\n";
     if (s.after.CY == 1 && a >= v) {
       text += "CY=1 nie oznacza tu, że A < " + Number(v) +
               ": w tym symulatorze porównanie z zerem zawsze ustawia CY\n";
