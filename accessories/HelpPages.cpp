@@ -92,6 +92,8 @@ HelpPage SimulationPage() {
               Command("[Usuń wszystkie pułapki] - Usuwa pułapki ze wszystkich wierszy",
                       CommandIcon::UsunPulapki),
               Command("[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku"),
+              Command("[Flagi procesora 8085] - Ustawia flagi według reguł procesora 8085 zamiast "
+                      "reguł Kwarcytu"),
           }},
           /*scrolls=*/true};
 }
@@ -127,6 +129,8 @@ HelpPage SymbolsPage() {
                   Line(K::Text, "AC - przeniesienie połówkowe"),
                   Line(K::Text, "P - parzystość jedynek"),
                   Line(K::Text, "CY - przeniesienie, pożyczka"),
+                  Line(K::Text, "Flagi są ustawiane domyślnie według reguł Kwarcytu."),
+                  Line(K::Text, "Reguły procesora 8085 włącza [Flagi procesora 8085]."),
                   Line(K::Heading, "Liczby:"),
                   Line(K::Text, "Dec - system dziesiętny"),
                   Line(K::Text, "Hex - system szesnastkowy, heksadecymalny"),

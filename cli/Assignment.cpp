@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <limits>
 
+#include "MachineSettings.h"
 #include "checker/ProgramCheck.h"
 #include "internal/FieldNames.h"
 #include "internal/OptionNumber.h"
@@ -297,13 +298,14 @@ class Reader {
   }
 
   std::optional<AssignmentCase> Case(const QJsonValue& value, const QString& path, int number,
-                                     int maxSteps) {
+                                     int maxSteps, FlagRules flagRules) {
     const std::optional<QJsonObject> object =
         Object(value, path, {"name", "set", "mem", "in", "expect"});
     if (!object) return std::nullopt;
     AssignmentCase result;
     result.name = QString::number(number);
     result.maxSteps = maxSteps;
+    result.flagRules = flagRules;
     if (object->contains("name")) {
       const std::optional<QString> name = Text(object->value("name"), Child(path, "name"));
       if (!name) return std::nullopt;
@@ -325,7 +327,7 @@ class Reader {
       return std::nullopt;
     }
     const std::optional<QJsonObject> root =
-        Object(document.object(), {}, {"name", "max_steps", "cases"});
+        Object(document.object(), {}, {"name", "max_steps", "flag_rules", "cases"});
     if (!root) return std::nullopt;
     Assignment assignment{.name = defaultName, .cases = {}};
     if (root->contains("name")) {
@@ -339,6 +341,18 @@ class Reader {
       if (!steps) return std::nullopt;
       maxSteps = *steps;
     }
+    FlagRules flagRules = FlagRules::Kwarcyt;
+    if (root->contains("flag_rules")) {
+      const std::optional<QString> name = Text(root->value("flag_rules"), "flag_rules");
+      if (!name) return std::nullopt;
+      const std::optional<FlagRules> named = FlagRulesNamed(*name);
+      if (!named) {
+        Fail("flag_rules", QStringLiteral("nieznany zestaw reguł %1 (dozwolone: %2)")
+                               .arg(Quoted(*name), FlagRulesNames()));
+        return std::nullopt;
+      }
+      flagRules = *named;
+    }
     const QJsonValue cases = root->value("cases");
     if (!cases.isArray() || cases.toArray().isEmpty()) {
       Fail("cases", QStringLiteral("oczekiwano niepustej listy przypadków [{…}, …]"));
@@ -347,7 +361,7 @@ class Reader {
     const QJsonArray list = cases.toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
       const std::optional<AssignmentCase> one =
-          Case(list[i], Item("cases", i), static_cast<int>(i) + 1, maxSteps);
+          Case(list[i], Item("cases", i), static_cast<int>(i) + 1, maxSteps, flagRules);
       if (!one) return std::nullopt;
       assignment.cases.push_back(*one);
     }

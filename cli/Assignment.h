@@ -40,6 +40,8 @@ struct AssignmentCase {
   // the register table's order, then "mem", then "in".
   std::vector<MachineSetting> settings;
   int maxSteps = RunnerOptions{}.maxSteps;
+  // The assignment's "flag_rules", or --flag-rules.
+  FlagRules flagRules = FlagRules::Kwarcyt;
   Expectation expect;
 };
 

@@ -77,7 +77,12 @@ void Write(const QByteArray& bytes) {
 int GradeKwarcyt(const RunnerOptions& options) {
   const AssignmentLoad load = LoadAssignment(options.assignment);
   if (!load.assignment) return Refuse(load.error);
-  const Assignment& assignment = *load.assignment;
+  Assignment assignment = *load.assignment;
+  if (options.flagRules) {
+    for (AssignmentCase& assignmentCase : assignment.cases) {
+      assignmentCase.flagRules = *options.flagRules;
+    }
+  }
 
   const std::vector<ProgramFile> files = ProgramFiles(options.programs);
   if (files.empty()) return Refuse(QStringLiteral("nie znaleziono żadnego programu do oceny"));

@@ -117,6 +117,7 @@ CaseGrade GradeCase(const AssignmentCase& assignmentCase, const std::vector<std:
   CaseGrade grade;
   // Zeroed as after Reset; far too big for the stack.
   const auto machine = std::make_unique<MachineState>();
+  machine->FlagRuleSet = assignmentCase.flagRules;
   for (const MachineSetting& setting : assignmentCase.settings) {
     if (const std::optional<QString> error =
             ApplySetting(setting, *machine, static_cast<int>(lines.size()))) {

@@ -62,6 +62,16 @@ std::optional<QString> ApplyCell(const MachineSetting& setting, std::array<std::
 
 }  // namespace
 
+std::optional<FlagRules> FlagRulesNamed(const QString& name) {
+  if (name == QLatin1String("kwarcyt")) return FlagRules::Kwarcyt;
+  if (name == QLatin1String("8085")) return FlagRules::Processor8085;
+  return std::nullopt;
+}
+
+QString FlagRulesNames() {
+  return QStringLiteral("kwarcyt, 8085");
+}
+
 QString SettableNames() {
   // Registers and pairs first, then SP before PC, then the flags.
   constexpr std::array kOrder{FieldKind::Register, FieldKind::Pair, FieldKind::StackPointer,

@@ -74,6 +74,7 @@ int RunKwarcyt(const RunnerOptions& options) {
 
   // Zeroed as after Reset; far too big for the stack.
   const auto machine = std::make_unique<MachineState>();
+  machine->FlagRuleSet = options.flagRules.value_or(FlagRules::Kwarcyt);
   for (const MachineSetting& setting : options.settings) {
     if (const std::optional<QString> error =
             ApplySetting(setting, *machine, static_cast<int>(lines.size()))) {

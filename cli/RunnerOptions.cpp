@@ -80,7 +80,9 @@ const QString kAssignmentDescription = QStringLiteral(
     "\"registers\": {\"A\": 6}, \"flags\": {\"Z\": 0}, \"out\": {\"1\": 6}, \"memory\": "
     "{\"2100h\": [6]}, \"max_steps\": N, \"max_tstates\": N}}]}. Liczby zapisuje się jak w "
     "programie, także w cudzysłowie (\"4Bh\", \"'K'\"); każda część expect jest opcjonalna, "
-    "max_steps i max_tstates to górne granice liczby kroków i taktów zegara. Z --json wypisuje "
+    "max_steps i max_tstates to górne granice liczby kroków i taktów zegara. Klucz "
+    "\"flag_rules\": \"8085\" obok \"cases\" uruchamia wszystkie przypadki według reguł flag "
+    "procesora 8085 (domyślnie \"kwarcyt\", zob. --flag-rules). Z --json wypisuje "
     "obiekt {name, cases, programs: [{file, points, error, cases: [{name, passed, differences, "
     "run}]}]}, gdzie run to obiekt, jaki --json wypisuje dla jednego przebiegu; z --csv wiersz "
     "na każdy program i przypadek.");
@@ -127,6 +129,15 @@ struct Options {
       "csv",
       "Z --zadanie: wypisuje wyniki jako CSV (UTF-8, przecinki) z wierszem "
       "nagłówka plik,przypadek,zaliczony,kroki,różnica, do arkusza kalkulacyjnego."};
+  QCommandLineOption flagRules{
+      "flag-rules",
+      "Reguły, według których rozkazy ustawiają flagi: kwarcyt (domyślnie) - reguły tego "
+      "symulatora: parzystość wyniku zero wynosi 0 i liczy się w niej CY, odejmowanie "
+      "i porównanie z zerem ustawiają CY, półprzeniesienie ADC i ACI jest liczone po dodaniu CY "
+      "do argumentu, a SUB, SBB, CMP i DAA ustawiają AC po swojemu; 8085 - reguły procesora "
+      "Intel 8085. Rejestry i pamięć wychodzą takie same, różnią się tylko flagi. Z --zadanie "
+      "wygrywa nad \"flag_rules\" z pliku zadania.",
+      "ZASADY"};
   QCommandLineOption help = HelpOption();
 };
 
@@ -226,7 +237,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(kDescription);
   parser.addOptions({o.check, o.json, o.trace, o.maxSteps, o.breakAt, o.set, o.mem, o.in, o.dump,
-                     o.assignment, o.csv, o.import, o.help});
+                     o.assignment, o.csv, o.import, o.flagRules, o.help});
   parser.addPositionalArgument("PLIK",
                                "Plik z programem; - oznacza standardowe wejście. Z --zadanie: "
                                "jeden lub więcej plików albo folderów z plikami *.txt.");
@@ -241,9 +252,22 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
 
   if (parser.isSet(o.import)) return ImportCommandLine(parser, parser.value(o.import));
 
+  std::optional<FlagRules> flagRules;
+  if (parser.isSet(o.flagRules)) {
+    flagRules = FlagRulesNamed(parser.value(o.flagRules));
+    if (!flagRules) {
+      return Failure(QStringLiteral("--flag-rules %1: nieznany zestaw reguł (dozwolone: %2)")
+                         .arg(parser.value(o.flagRules), FlagRulesNames()));
+    }
+  }
   RunnerOptions& options = result.options;
   const QStringList files = parser.positionalArguments();
-  if (parser.isSet(o.assignment)) return GradingCommandLine(parser, o, files);
+  if (parser.isSet(o.assignment)) {
+    ParsedCommandLine grading = GradingCommandLine(parser, o, files);
+    grading.options.flagRules = flagRules;
+    return grading;
+  }
+  options.flagRules = flagRules;
   if (parser.isSet(o.csv)) return Failure(QStringLiteral("opcja --csv działa tylko z --zadanie"));
   if (files.isEmpty()) return Failure(QStringLiteral("nie podano pliku z programem"));
   if (files.size() > 1) {

@@ -3,7 +3,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
+
+#include "core/MachineState.h"
 
 namespace kwarcyt {
 
@@ -35,6 +38,9 @@ struct RunnerOptions {
   QString assignment;
   QStringList programs;
   bool csv = false;
+
+  // --flag-rules; with --zadanie it wins over the assignment's "flag_rules".
+  std::optional<FlagRules> flagRules;
 
   // --import: the file is converted from the common assembler syntax and printed, not run.
   bool import = false;

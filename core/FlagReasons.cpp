@@ -55,6 +55,12 @@ std::string ParityReason(int value, int result, int carry) {
          ", liczbę " + Evenness(value);
 }
 
+std::string EvenParityReason(int value, int result) {
+  const int ones = std::popcount(static_cast<unsigned>(result));
+  if (result == 0) return "wynik jest zerem: zero jedynek to liczba parzysta";
+  return "wynik ma " + Evenness(value) + " liczbę jedynek (" + Number(ones) + ")";
+}
+
 std::string DecimalLowReason(int value, int lowDigit, int acBefore) {
   if (value == 0) {
     return "młodsza cyfra " + DigitHex(lowDigit) +
@@ -62,6 +68,26 @@ std::string DecimalLowReason(int value, int lowDigit, int acBefore) {
   }
   if (lowDigit > 9) return "młodsza cyfra " + DigitHex(lowDigit) + " przekracza 9: dodano 06h";
   return "AC było " + Number(acBefore) + ": dodano 06h";
+}
+
+// The processor's half carry of DAA: the low digit plus the low correction.
+std::string DecimalLowSumReason(const FlagNote& n) {
+  if (n.z == 0) return DecimalLowReason(0, n.x, n.y) + ", więc nie ma przeniesienia";
+  const std::string why =
+      n.x > 9 ? "młodsza cyfra " + DigitHex(n.x) + " przekracza 9" : "AC było " + Number(n.y);
+  return why + ": dodano 06h, a " + DigitHex(n.x) + " + 6h = " + DigitHex(n.x + n.z) +
+         ExceedsDigit(n.value == 1);
+}
+
+// The processor's carry of DAA: set exactly when 60h is added.
+std::string DecimalHighDigitReason(const FlagNote& n) {
+  const std::string high = "starsza cyfra " + DigitHex(n.y);
+  if (n.x == 1) return "CY było 1: dodano 60h, a DAA nie zeruje CY";
+  if (n.y > 9) return high + " przekracza 9: dodano 60h";
+  if (n.y == 9 && n.z > 9) {
+    return high + " wynosi 9, a młodsza " + DigitHex(n.z) + " przekracza 9: dodano 60h";
+  }
+  return high + " nie przekracza 9 (ani 9 z młodszą powyżej 9), a CY było 0: bez korekcji o 60h";
 }
 
 std::string DecimalCarryReason(int value, int carryBefore, int overflowed) {
@@ -79,17 +105,27 @@ std::string Because(const FlagNote& n) {
       return set ? "wynik jest zerem" : "wynik jest różny od zera";
     case FlagRule::Parity:
       return ParityReason(n.value, n.x, n.y);
+    case FlagRule::EvenParity:
+      return EvenParityReason(n.value, n.x);
     case FlagRule::HalfCarryAdd:
-      return "suma młodszych cyfr " + DigitHex(n.x) + " + " + DigitHex(n.y) + " = " +
-             DigitHex(n.x + n.y) + ExceedsDigit(set);
+      return "suma młodszych cyfr " + DigitHex(n.x) + " + " + DigitHex(n.y) +
+             (n.z == 1 ? " + CY (1)" : "") + " = " + DigitHex(n.x + n.y + n.z) + ExceedsDigit(set);
     case FlagRule::HalfCarrySubtract:
       return "młodsza cyfra A (" + DigitHex(n.x) + ") plus młodsza cyfra dopełnienia odjemnej (" +
              DigitHex(n.y) + ") = " + DigitHex(n.x + n.y) + ExceedsDigit(set);
+    case FlagRule::HalfCarryInverted:
+      return "młodsza cyfra A (" + DigitHex(n.x) + ") plus młodsza cyfra odwróconej odjemnej (" +
+             DigitHex(n.y) + ") plus " + Number(n.z) + " = " + DigitHex(n.x + n.y + n.z) +
+             ExceedsDigit(set);
     case FlagRule::CarryAdd:
       return "suma " + ByteHex(n.x) + Exceeds(set);
     case FlagRule::CarrySubtract:
       return "A plus dopełnienie odjemnej = " + ByteHex(n.x) + Exceeds(!set) +
              " (w tym symulatorze brak przeniesienia oznacza pożyczkę)";
+    case FlagRule::BorrowInverted:
+      return "A plus odwrócona odjemna plus " + Number(n.y) + " = " + ByteHex(n.x) + Exceeds(!set) +
+             (set ? ", więc jest pożyczka (A mniejsze od odjemnej)"
+                  : ", więc nie ma pożyczki (A nie mniejsze od odjemnej)");
     case FlagRule::LogicAnd:
       return "ANA i ANI zawsze ustawiają AC";
     case FlagRule::LogicOther:
@@ -104,8 +140,12 @@ std::string Because(const FlagNote& n) {
                  : "młodsza cyfra 0h przeszła w Fh";
     case FlagRule::DecimalLowDigit:
       return DecimalLowReason(n.value, n.x, n.y);
+    case FlagRule::DecimalLowSum:
+      return DecimalLowSumReason(n);
     case FlagRule::DecimalCarry:
       return DecimalCarryReason(n.value, n.x, n.y);
+    case FlagRule::DecimalHighDigit:
+      return DecimalHighDigitReason(n);
     case FlagRule::DoubleAddCarry:
       return "suma starszych bajtów z przeniesieniem " + ByteHex(n.x) + Exceeds(set);
     case FlagRule::RotatedOutBit7:

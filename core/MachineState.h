@@ -9,6 +9,11 @@
 
 namespace kwarcyt {
 
+// Which rules set the flags. This simulator's own rules are the default; the 8085's differ in
+// parity, in the carry and half carry of subtraction, in the half carry of ADC and ACI and in
+// the half carry of DAA. Registers and memory come out the same under both.
+enum class FlagRules : std::uint8_t { Kwarcyt, Processor8085 };
+
 struct MachineState {
   static constexpr int kMemorySize = 65536;
   static constexpr int kPortCount = 256;
@@ -28,6 +33,8 @@ struct MachineState {
   bool Running = false;
   bool StopRequested = false;
   int DelayCount = 10;
+  // A setting like DelayCount: chosen by the window or the runner, read by every step.
+  FlagRules FlagRuleSet = FlagRules::Kwarcyt;
 
   ::kwarcyt::LabelTable LabelTable;
 
@@ -66,7 +73,7 @@ struct MachineState {
   void WyczyscPortyWyj() { OutputPorts.fill(0); }
 
   // The machine side of Reset: memory, ports, flags and registers zeroed, no checked program,
-  // no run. StopRequested, DelayCount and the label table stay as they are.
+  // no run. StopRequested, DelayCount, FlagRuleSet and the label table stay as they are.
   void ResetMachine() {
     WyczyscPamiec();
     WyczyscPortyWej();

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <ranges>
 #include <vector>
 
 #include "MachineFields.h"
@@ -16,8 +17,8 @@ namespace {
 
 // Records what the interpreter's step says about itself while it runs.
 struct Recorder {
-  void Flag(FlagId flag, int value, FlagRule rule, int x = 0, int y = 0) {
-    notes.push_back({flag, value, rule, x, y});
+  void Flag(FlagId flag, int value, FlagRule rule, int x = 0, int y = 0, int z = 0) {
+    notes.push_back({flag, value, rule, x, y, z});
   }
   void Arithmetic(int operandSeen, int resultSeen) {
     operand = operandSeen;
@@ -325,6 +326,70 @@ std::string Sentence(const Seen& s) {
   }
 }
 
+std::string SignedText(int value) {
+  return value < 0 ? "−" + Number(-value) : Number(value);
+}
+
+int Signed(int byte) {
+  return byte > 127 ? byte - 256 : byte;
+}
+
+// What the numbers mean to the student: the relation a comparison tested, and a signed result
+// that no longer fits in a byte.
+std::string Reading(const Seen& s) {
+  const Op op = s.line.op;
+  const int a = s.before.A;
+  if (op == Op::Cmp || op == Op::Cpi) {
+    const int v = s.recorder.operand;
+    const auto [relation, sign] = a > v    ? std::pair{"większe od argumentu", " > "}
+                                  : a == v ? std::pair{"równe argumentowi", " = "}
+                                           : std::pair{"mniejsze od argumentu", " < "};
+    std::string text = "Porównanie liczb bez znaku: A jest " + std::string(relation) + " (" +
+                       Number(a) + sign + Number(v) + ")\n";
+    if (s.after.CY == 1 && a >= v) {
+      text += "CY=1 nie oznacza tu, że A < " + Number(v) +
+              ": w tym symulatorze porównanie z zerem zawsze ustawia CY\n";
+    }
+    return text;
+  }
+  const bool adds = op == Op::Add || op == Op::Adc || op == Op::Adi || op == Op::Aci;
+  const bool subtracts = op == Op::Sub || op == Op::Sbb || op == Op::Sui || op == Op::Sbi;
+  if (!adds && !subtracts) return {};
+  const bool immediate = op == Op::Adi || op == Op::Aci || op == Op::Sui || op == Op::Sbi;
+  const int operand = Signed(immediate ? s.line.value : s.Register(s.line.a, s.before));
+  const bool withCarry = op == Op::Adc || op == Op::Aci || op == Op::Sbb || op == Op::Sbi;
+  const int carry = withCarry ? s.before.CY : 0;
+  const int exact = Signed(a) + (adds ? operand + carry : -operand - carry);
+  if (exact >= -128 && exact <= 127) return {};
+  const char* sign = adds ? " + " : " − ";
+  return "Liczby ze znakiem: " + SignedText(Signed(a)) + sign +
+         (operand < 0 ? "(" + SignedText(operand) + ")" : SignedText(operand)) +
+         (withCarry ? sign + Number(carry) + " (CY)" : "") + " = " + SignedText(exact) +
+         ", wynik ze znakiem przekroczył zakres −128..127\n";
+}
+
+// Under this simulator's rules: the flags the 8085 would have set otherwise in the same step, with
+// the processor's reasons, from the same step run on a copy under the processor's rules.
+std::string ProcessorDifferences(const Seen& s, const Program& program) {
+  if (s.before.FlagRuleSet != FlagRules::Kwarcyt) return {};
+  auto other = std::make_unique<MachineState>(s.before);
+  other->FlagRuleSet = FlagRules::Processor8085;
+  Recorder recorder;
+  ErrorList messages;
+  step::ExecuteStep(*other, program, messages, recorder);
+  std::string differences;
+  for (std::size_t i = 0; i < kFlagMembers.size(); ++i) {
+    if (s.after.*kFlagMembers[i] == (*other).*kFlagMembers[i]) continue;
+    // The last rule that set the flag gave it its value.
+    const auto note = std::ranges::find(recorder.notes | std::views::reverse,
+                                        static_cast<FlagId>(i), &FlagNote::flag);
+    if (note == recorder.notes.rend()) continue;
+    differences += (differences.empty() ? "" : "; ") + FlagReason(*note);
+  }
+  return differences.empty() ? std::string()
+                             : "Na prawdziwym procesorze 8085: " + differences + "\n";
+}
+
 void AddFlags(const Seen& s, std::string& text) {
   std::array<bool, 5> set{};
   for (const FlagNote& note : s.recorder.notes) set[static_cast<std::size_t>(note.flag)] = true;
@@ -332,7 +397,9 @@ void AddFlags(const Seen& s, std::string& text) {
     // In the order of the flag register, whatever order the rules were applied in.
     std::vector<FlagNote> notes = s.recorder.notes;
     std::ranges::stable_sort(notes, {}, &FlagNote::flag);
-    text += "Flagi ustawione przez rozkaz:\n";
+    text += s.before.FlagRuleSet == FlagRules::Processor8085
+                ? "Flagi ustawione przez rozkaz (reguły procesora 8085):\n"
+                : "Flagi ustawione przez rozkaz:\n";
     for (const FlagNote& note : notes) text += "  " + FlagReason(note) + "\n";
   }
   std::string untouched;
@@ -401,7 +468,9 @@ std::string ExplainStep(const MachineState& before, const Program& program) {
   text += noInstruction
               ? "Wiersz bez rozkazu (etykieta, komentarz lub pusty wiersz): nic nie wykonano\n"
               : instruction + ": " + Sentence(seen) + "\n";
+  text += Reading(seen);
   AddFlags(seen, text);
+  text += ProcessorDifferences(seen, program);
   AddChanges(seen, text);
   for (const std::string& message : messages) text += "Komunikat: " + message + "\n";
   if (outcome == StepOutcome::EndOfProgram) {

@@ -12,6 +12,8 @@ struct StepHistory::Snapshot {
   std::array<std::uint8_t, MachineState::kMemorySize> memory;
   std::array<std::uint8_t, MachineState::kPortCount> inputPorts;
   std::array<std::uint8_t, MachineState::kPortCount> outputPorts;
+  // The rules the steps after it ran under; a switch clears the history.
+  FlagRules rules;
 
   void Take(const MachineState& m, std::int64_t at) {
     step = at;
@@ -21,6 +23,7 @@ struct StepHistory::Snapshot {
     memory = m.Memory;
     inputPorts = m.InputPorts;
     outputPorts = m.OutputPorts;
+    rules = m.FlagRuleSet;
   }
   void Restore(MachineState& m) const {
     m.A = A, m.B = B, m.C = C, m.D = D, m.E = E, m.H = H, m.L = L, m.PC = PC, m.SP = SP;
@@ -29,6 +32,7 @@ struct StepHistory::Snapshot {
     m.Memory = memory;
     m.InputPorts = inputPorts;
     m.OutputPorts = outputPorts;
+    m.FlagRuleSet = rules;
   }
 };
 

@@ -1,7 +1,9 @@
-// The arithmetic of the accumulator with this simulator's own flag rules. The subtraction carry
-// is set when no carry comes out of the added complement, and the parity of a zero result is 0;
-// both are part of what the program teaches, not slips to be corrected. Each helper tells its
-// observer which rule gave each flag its value, right after setting it.
+// The arithmetic of the accumulator with this simulator's own flag rules or the 8085's, as the
+// machine's FlagRuleSet says. Under its own rules the subtraction carry is set when no carry
+// comes out of the added complement, and the parity of a zero result is 0; both are part of
+// what the program teaches, not slips to be corrected. Only the flags differ between the two:
+// each helper computes the result once. Each helper tells its observer which rule gave each
+// flag its value, right after setting it.
 #pragma once
 
 #include "StepObserver.h"
@@ -10,6 +12,10 @@
 
 namespace kwarcyt {
 
+inline bool ProcessorRules(const MachineState& machine) {
+  return machine.FlagRuleSet == FlagRules::Processor8085;
+}
+
 // P uses CY as the instruction has just left it, so every caller sets CY first.
 template <class Observer>
 void SetSignZeroParity(MachineState& machine, int x, Observer& o) {
@@ -17,15 +23,29 @@ void SetSignZeroParity(MachineState& machine, int x, Observer& o) {
   o.Flag(FlagId::S, machine.S, FlagRule::Sign, x);
   machine.Z = x == 0 ? 1 : 0;
   o.Flag(FlagId::Z, machine.Z, FlagRule::Zero, x);
+  if (ProcessorRules(machine)) {
+    // Without the carry, the rule differs from the processor's only for a zero result.
+    machine.P = x == 0 ? 1 : ParityFlag(x, 0);
+    o.Flag(FlagId::P, machine.P, FlagRule::EvenParity, x);
+    return;
+  }
   machine.P = ParityFlag(x, machine.CY);
   o.Flag(FlagId::P, machine.P, FlagRule::Parity, x, machine.CY);
 }
 
-// ADD, ADI, and ADC, ACI with the carry already added to t (so t may be 256).
+// ADD, ADI (carry 0) and ADC, ACI (carry = CY).
 template <class Observer>
-void AddToAccumulator(MachineState& machine, int t, Observer& o) {
-  machine.AC = (t % 16) + (machine.A % 16) > 15 ? 1 : 0;
-  o.Flag(FlagId::AC, machine.AC, FlagRule::HalfCarryAdd, machine.A % 16, t % 16);
+void AddToAccumulator(MachineState& machine, int operand, int carry, Observer& o) {
+  const int t = operand + carry;  // may be 256
+  const int lowA = machine.A % 16;
+  if (ProcessorRules(machine)) {
+    machine.AC = lowA + operand % 16 + carry > 15 ? 1 : 0;
+    o.Flag(FlagId::AC, machine.AC, FlagRule::HalfCarryAdd, lowA, operand % 16, carry);
+  } else {
+    // The carry joins the operand before the low digits are added.
+    machine.AC = lowA + t % 16 > 15 ? 1 : 0;
+    o.Flag(FlagId::AC, machine.AC, FlagRule::HalfCarryAdd, lowA, t % 16);
+  }
   const int sum = machine.A + t;
   machine.CY = sum > 255 ? 1 : 0;
   o.Flag(FlagId::CY, machine.CY, FlagRule::CarryAdd, sum);
@@ -34,17 +54,31 @@ void AddToAccumulator(MachineState& machine, int t, Observer& o) {
   SetSignZeroParity(machine, machine.A, o);
 }
 
-// SUB, SUI, and SBB, SBI with the carry already added to m; CMP and CPI keep A.
+// SUB, SUI, CMP, CPI (borrow 0) and SBB, SBI (borrow = CY); CMP and CPI keep A. The result is
+// A - operand - borrow modulo 256 under either rules.
 template <class Observer>
-void SubtractFromAccumulator(MachineState& machine, int m, bool keepAccumulator, Observer& o) {
-  const int t = (256 - m) % 256;
-  machine.AC = (t % 16) + (machine.A % 16) > 15 ? 1 : 0;
-  o.Flag(FlagId::AC, machine.AC, FlagRule::HalfCarrySubtract, machine.A % 16, t % 16);
-  const int sum = machine.A + t;
-  machine.CY = sum <= 255 ? 1 : 0;
-  o.Flag(FlagId::CY, machine.CY, FlagRule::CarrySubtract, sum);
+void SubtractFromAccumulator(MachineState& machine, int operand, int borrow, bool keepAccumulator,
+                             Observer& o) {
+  const int lowA = machine.A % 16;
+  int sum = 0;
+  if (ProcessorRules(machine)) {
+    // The processor adds NOT operand and the inverted borrow; no carry out is a borrow.
+    const int inverted = 255 - operand;
+    machine.AC = lowA + inverted % 16 + (1 - borrow) > 15 ? 1 : 0;
+    o.Flag(FlagId::AC, machine.AC, FlagRule::HalfCarryInverted, lowA, inverted % 16, 1 - borrow);
+    sum = machine.A + inverted + 1 - borrow;
+    machine.CY = sum <= 255 ? 1 : 0;
+    o.Flag(FlagId::CY, machine.CY, FlagRule::BorrowInverted, sum, 1 - borrow);
+  } else {
+    const int t = (256 - operand - borrow) % 256;
+    machine.AC = (t % 16) + lowA > 15 ? 1 : 0;
+    o.Flag(FlagId::AC, machine.AC, FlagRule::HalfCarrySubtract, lowA, t % 16);
+    sum = machine.A + t;
+    machine.CY = sum <= 255 ? 1 : 0;
+    o.Flag(FlagId::CY, machine.CY, FlagRule::CarrySubtract, sum);
+  }
   const int result = sum % 256;
-  o.Arithmetic(m, result);
+  o.Arithmetic(operand + borrow, result);
   SetSignZeroParity(machine, result, o);
   if (!keepAccumulator) machine.A = result;
 }
@@ -78,38 +112,32 @@ int Decrement(MachineState& machine, int x, Observer& o) {
   return result;
 }
 
-// DAA never clears CY.
+// DAA: 06h when the low digit needs it, 60h when the high digit does, added at once. Added one
+// after the other, with the high digit tested after the first, they give the same sum. CY is
+// set exactly when 60h is added (the sum then always passes FFh, unless CY was 1 already), and
+// never cleared.
 template <class Observer>
 void DecimalAdjust(MachineState& machine, Observer& o) {
-  const int carryBefore = machine.CY;
-  int added = 0;
-  int overflowed = 0;
   const int lowDigit = machine.A % 16;
+  const int highDigit = machine.A / 16;
   const int acBefore = machine.AC;
-  if (lowDigit > 9 || machine.AC == 1) {
-    machine.A += 6;
-    added += 6;
-    machine.AC = 1;
-    if (machine.A > 255) {
-      machine.CY = 1;
-      machine.A %= 256;
-      overflowed = 1;
-    }
+  const int carryBefore = machine.CY;
+  const int lowCorrection = lowDigit > 9 || acBefore == 1 ? 6 : 0;
+  const bool highCorrection = carryBefore == 1 || highDigit > 9 || (highDigit >= 9 && lowDigit > 9);
+  const int correction = lowCorrection + (highCorrection ? 0x60 : 0);
+  const int sum = machine.A + correction;
+  machine.CY = highCorrection ? 1 : 0;
+  if (ProcessorRules(machine)) {
+    machine.AC = lowDigit + lowCorrection > 15 ? 1 : 0;
+    o.Flag(FlagId::AC, machine.AC, FlagRule::DecimalLowSum, lowDigit, acBefore, lowCorrection);
+    o.Flag(FlagId::CY, machine.CY, FlagRule::DecimalHighDigit, carryBefore, highDigit, lowDigit);
   } else {
-    machine.AC = 0;
+    machine.AC = lowCorrection == 6 ? 1 : 0;
+    o.Flag(FlagId::AC, machine.AC, FlagRule::DecimalLowDigit, lowDigit, acBefore);
+    o.Flag(FlagId::CY, machine.CY, FlagRule::DecimalCarry, carryBefore, sum > 255 ? 1 : 0);
   }
-  o.Flag(FlagId::AC, machine.AC, FlagRule::DecimalLowDigit, lowDigit, acBefore);
-  if ((machine.A & 0xF0) > 0x90 || machine.CY == 1) {
-    machine.A += 0x60;
-    added += 0x60;
-    if (machine.A > 255) {
-      machine.CY = 1;
-      machine.A %= 256;
-      overflowed = 1;
-    }
-  }
-  o.Flag(FlagId::CY, machine.CY, FlagRule::DecimalCarry, carryBefore, overflowed);
-  o.Arithmetic(added, machine.A);
+  machine.A = sum % 256;
+  o.Arithmetic(correction, machine.A);
   SetSignZeroParity(machine, machine.A, o);
 }
 

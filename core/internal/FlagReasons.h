@@ -14,6 +14,7 @@ struct FlagNote {
   FlagRule rule;
   int x;
   int y;
+  int z;
 };
 
 const char* FlagName(FlagId flag);

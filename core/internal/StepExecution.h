@@ -138,19 +138,19 @@ StepOutcome Apply(MachineState& m, const Program& program, const DecodedLine& li
       break;
 
     case Op::Add:
-      AddToAccumulator(m, ReadRegister(m, line.a), o);
+      AddToAccumulator(m, ReadRegister(m, line.a), 0, o);
       break;
     case Op::Adc:
-      AddToAccumulator(m, ReadRegister(m, line.a) + m.CY, o);
+      AddToAccumulator(m, ReadRegister(m, line.a), m.CY, o);
       break;
     case Op::Sub:
-      SubtractFromAccumulator(m, ReadRegister(m, line.a), false, o);
+      SubtractFromAccumulator(m, ReadRegister(m, line.a), 0, false, o);
       break;
     case Op::Sbb:
-      SubtractFromAccumulator(m, ReadRegister(m, line.a) + m.CY, false, o);
+      SubtractFromAccumulator(m, ReadRegister(m, line.a), m.CY, false, o);
       break;
     case Op::Cmp:
-      SubtractFromAccumulator(m, ReadRegister(m, line.a), true, o);
+      SubtractFromAccumulator(m, ReadRegister(m, line.a), 0, true, o);
       break;
     case Op::Ana:
       m.A &= ReadRegister(m, line.a);
@@ -165,19 +165,19 @@ StepOutcome Apply(MachineState& m, const Program& program, const DecodedLine& li
       SetLogicFlags(m, 0, o);
       break;
     case Op::Adi:
-      AddToAccumulator(m, line.value, o);
+      AddToAccumulator(m, line.value, 0, o);
       break;
     case Op::Aci:
-      AddToAccumulator(m, line.value + m.CY, o);
+      AddToAccumulator(m, line.value, m.CY, o);
       break;
     case Op::Sui:
-      SubtractFromAccumulator(m, line.value, false, o);
+      SubtractFromAccumulator(m, line.value, 0, false, o);
       break;
     case Op::Sbi:
-      SubtractFromAccumulator(m, line.value + m.CY, false, o);
+      SubtractFromAccumulator(m, line.value, m.CY, false, o);
       break;
     case Op::Cpi:
-      SubtractFromAccumulator(m, line.value, true, o);
+      SubtractFromAccumulator(m, line.value, 0, true, o);
       break;
     case Op::Ani:
       m.A &= line.value;

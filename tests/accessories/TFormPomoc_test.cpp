@@ -129,12 +129,13 @@ class TFormPomocTest : public QObject {
                                  << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
                                  << "[Rozmiar domyślny] - Przywraca domyślny rozmiar tekstu";
     QTest::newRow("Symulacja")
-        << 3 << 12 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
-        << "[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku";
+        << 3 << 13 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
+        << "[Flagi procesora 8085] - Ustawia flagi według reguł procesora 8085 zamiast reguł "
+           "Kwarcytu";
     QTest::newRow("Główne okno") << 4 << 10
                                  << "- Pole tekstowe umożliwia wprowadzanie kodu przez użytkownika."
                                  << "składnię rozkazów w trakcie wprowadzania kodu.";
-    QTest::newRow("Symbolika") << 5 << 19 << "Rejestr flagowy:"
+    QTest::newRow("Symbolika") << 5 << 21 << "Rejestr flagowy:"
                                << "SP - 16-bitowy wskaźnik stosu";
     // [v] is an 8-bit number, so its binary form has eight ones and the suffix b.
     QTest::newRow("Kod") << 6 << 10

@@ -86,6 +86,17 @@ TEST(GradingCommandTest, RefusesCsvWithoutAnAssignmentAndAnAssignmentWithoutProg
   EXPECT_TRUE(run.err.startsWith("kwarcyt-run: nie podano żadnego programu do oceny"));
 }
 
+// Every case runs under the assignment's rules unless the command line names others.
+TEST(GradingCommandTest, FlagRulesOfTheAssignmentUnlessTheCommandLineSaysOtherwise) {
+  const GradingFolder folder;
+  folder.Write("prace.txt", "MVI A,5\nCPI 0\nHLT\n");
+  folder.Write("zadanie.json",
+               R"({"flag_rules": "8085", "cases": [{"expect": {"flags": {"CY": 0}}}]})");
+  const QStringList files{"--zadanie", folder.Path("zadanie.json"), folder.Path("prace.txt")};
+  EXPECT_EQ(RunWithArguments(files).exitCode, 0);
+  EXPECT_EQ(RunWithArguments(QStringList{"--flag-rules", "kwarcyt"} + files).exitCode, 5);
+}
+
 // Whatever a folder of hand-ins holds, each entry named *.txt is a row, in the order of names.
 TEST(GradingCommandTest, EveryEntryOfAFolderIsARowWithItsReason) {
   const GradingFolder folder;

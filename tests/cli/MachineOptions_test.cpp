@@ -148,7 +148,15 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"BreakPastTheLastLine", {"--break", "3"}, "--break 3"},
                       BadCase{"BreakNegative", {"--break", "-1"}, "-1"},
                       BadCase{"BreakNotANumber", {"--break", "PETLA"}, "PETLA"},
-                      BadCase{"TwoFiles", {"second.txt"}, "second.txt"}));
+                      BadCase{"TwoFiles", {"second.txt"}, "second.txt"},
+                      BadCase{"UnknownFlagRules", {"--flag-rules", "z80"}, "z80"}));
+
+// CPI 0 with A=5 sets CY only under this simulator's rules.
+TEST(FlagRulesOptionTest, ChoosesTheRulesOfTheRun) {
+  const QByteArray program = "MVI A,5\nCPI 0\nHLT";
+  EXPECT_EQ(RunOnFile({"--json", "--flag-rules", "kwarcyt"}, program).Flag("CY"), 1);
+  EXPECT_EQ(RunOnFile({"--json", "--flag-rules", "8085"}, program).Flag("CY"), 0);
+}
 
 TEST(BadOptionTest, MissingFile) {
   const RunnerOutcome run = RunWithArguments({"--json", "/nonexistent/program.txt"});

@@ -137,5 +137,42 @@ INSTANTIATE_TEST_SUITE_P(Transfer, DataInstructionTest, ::testing::ValuesIn(kTra
 INSTANTIATE_TEST_SUITE_P(Arithmetic, DataInstructionTest, ::testing::ValuesIn(kArithmetic), Name);
 INSTANTIATE_TEST_SUITE_P(Logic, DataInstructionTest, ::testing::ValuesIn(kLogic), Name);
 
+// Under both flag rule sets: the same registers, the flags by each set's rules.
+struct RulesCase {
+  std::string name, line;
+  Registers before, kwarcyt;     // kwarcyt: after, under this simulator's rules
+  std::array<int, 5> processor;  // S, Z, AC, P, CY after, under the 8085's
+};
+
+// clang-format off
+const RulesCase kRulesCases[] = {
+    {"ACI_0Fh_with_carry", "ACI 0Fh", {.A = 1, .CY = 1}, {.A = 0x11, .P = 1}, {0, 0, 1, 1, 0}},
+    {"CPI_0", "CPI 0", {.A = 5}, {.A = 5, .CY = 1}, {0, 0, 1, 1, 0}},
+    {"SUB_low_digit_0", "SUB B", {.A = 0x35, .B = 0x10}, {.A = 0x25, .B = 0x10}, {0, 0, 1, 0, 0}},
+    {"XRA_A", "XRA A", {.A = 0x5A, .CY = 1}, {.Z = 1}, {0, 1, 0, 1, 0}},
+    {"SUI_odd_ones_with_borrow", "SUI 2", {.A = 0}, {.A = 0xFE, .S = 1, .P = 1, .CY = 1}, {1, 0, 0, 0, 1}},
+    {"SBB_borrow_in", "SBB B", {.A = 0x37, .B = 0xFF, .CY = 1}, {.A = 0x37, .B = 0xFF, .P = 1, .CY = 1}, {0, 0, 0, 0, 1}},
+    {"DAA_after_99h_plus_01h", "DAA", {.A = 0x9A}, {.Z = 1, .AC = 1, .CY = 1}, {0, 1, 1, 1, 1}},
+    {"DAA_after_38h_plus_45h", "DAA", {.A = 0x7D}, {.A = 0x83, .S = 1, .AC = 1}, {1, 0, 1, 0, 0}},
+    {"DAA_with_AC_set", "DAA", {.A = 0x10, .AC = 1}, {.A = 0x16, .AC = 1}, {0, 0, 0, 0, 0}},
+    {"DAA_keeps_carry", "DAA", {.A = 0x12, .CY = 1}, {.A = 0x72, .CY = 1}, {0, 0, 0, 1, 1}},
+};
+// clang-format on
+
+class FlagRulesTest : public ::testing::TestWithParam<RulesCase> {};
+
+TEST_P(FlagRulesTest, SameRegistersFlagsByTheRuleSet) {
+  const RulesCase& c = GetParam();
+  StepCase step = AsStep({c.name, c.line, c.before, {}, c.kwarcyt, {}});
+  RunAndCompare(step);
+  step.rules = FlagRules::Processor8085;
+  std::tie(step.after.S, step.after.Z, step.after.AC, step.after.P, step.after.CY) =
+      std::tuple_cat(c.processor);
+  RunAndCompare(step);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothRuleSets, FlagRulesTest, ::testing::ValuesIn(kRulesCases),
+                         [](const auto& info) { return info.param.name; });
+
 }  // namespace
 }  // namespace kwarcyt::testing

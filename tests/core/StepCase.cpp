@@ -66,6 +66,7 @@ void RunAndCompare(const StepCase& c) {
   Apply(machine->Memory, c.memory);
   Apply(machine->InputPorts, c.inputs);
   machine->PC = c.pc;
+  machine->FlagRuleSet = c.rules;
   auto expected = std::make_unique<MachineState>(*machine);
   Apply(expected->Memory, c.memoryAfter);
   Apply(expected->OutputPorts, c.outputsAfter);

@@ -42,6 +42,7 @@ struct StepCase {
   int pcAfter = 1;
   StepOutcome outcome = StepOutcome::Continued;
   ErrorList messages{};
+  FlagRules rules = FlagRules::Kwarcyt;
   friend void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
 };
 

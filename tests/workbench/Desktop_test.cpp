@@ -170,6 +170,7 @@ class DesktopTest : public QObject, public WindowFixture {
     Script().openNames << Path("suma.txt");
     Action("Otworz")->trigger();
     Action("ActionAlfanumeryczny")->trigger();
+    Action("FlagiProcesora8085")->trigger();
     displays.FormAlfanumeryczny->move(40, 50);
     QVERIFY(Window().close());
 
@@ -178,6 +179,8 @@ class DesktopTest : public QObject, public WindowFixture {
     DisplayWindows& next = Window().CreateDisplayWindows();
     QCOMPARE(Child<QSlider>("Czestotliwosc")->value(), 27);
     QCOMPARE(RecentItems().size(), 1);
+    QVERIFY(Action("FlagiProcesora8085")->isChecked() &&
+            Machine().FlagRuleSet != FlagRules::Kwarcyt);
     QVERIFY(!next.FormAlfanumeryczny->isVisible());
     next.FormAlfanumeryczny->show();
     QCOMPARE(next.FormAlfanumeryczny->pos(), QPoint(40, 50));

@@ -338,6 +338,21 @@ class RunWindowTest : public QObject, public WindowFixture {
     QVERIFY(window->isVisible());
   }
 
+  // Switched while paused: the next step follows the other rules, and the steps before cannot
+  // be taken back.
+  void flagRulesSwitchWhilePaused() {
+    auto* panel = Child<QLabel>("StatusBarFlagRules");
+    Type("MVI A,5\nCPI 0\nCPI 0\nHLT");
+    for (int i = 0; i < 3; ++i) Window().KrokExecute();
+    QCOMPARE(Machine().CY, 1);
+    Action("FlagiProcesora8085")->trigger();
+    QVERIFY(!panel->isHidden() && Window().Run().HistoryStartsAtHandEdit());
+    Window().KrokExecute();
+    QCOMPARE(Machine().CY, 0);
+    Action("FlagiProcesora8085")->trigger();
+    QVERIFY(panel->isHidden() && Machine().FlagRuleSet == FlagRules::Kwarcyt);
+  }
+
   void closingTheWindowEndsTheRun() {
     Type(kCountingLoop);
     Window().StartExecute();

@@ -50,6 +50,7 @@ enum class Command : std::uint8_t {
   Pomniejsz,
   RozmiarDomyslny,
   Drukuj,
+  FlagiProcesora8085,
 };
 
 struct ActionRow {
@@ -122,6 +123,8 @@ inline constexpr auto kActions = std::to_array<ActionRow>({
     {Command::RozmiarDomyslny, "RozmiarDomyslny", "Wyswietlacz", "&Rozmiar domyślny",
      "Rozmiar domyślny", "Ctrl+0", -1, true, false},
     {Command::Drukuj, "Drukuj", "Plik", "&Drukuj...", "Drukuj", "Ctrl+P", -1, true, false},
+    {Command::FlagiProcesora8085, "FlagiProcesora8085", "Symulacja", "&Flagi procesora 8085",
+     "Flagi ustawiane według reguł procesora 8085 zamiast reguł Kwarcytu", "", -1, true, true},
 });
 inline constexpr std::size_t kCommandCount = kActions.size();
 
@@ -160,7 +163,7 @@ inline constexpr std::array<MenuItem, 9> kWyswietlaczItems{Command::ActionUstawi
                                                            Command::Powieksz,
                                                            Command::Pomniejsz,
                                                            Command::RozmiarDomyslny};
-inline constexpr std::array<MenuItem, 17> kSymulacjaItems{Command::Zwolnij,
+inline constexpr std::array<MenuItem, 19> kSymulacjaItems{Command::Zwolnij,
                                                           Command::Przyspiesz,
                                                           kSeparatorItem,
                                                           Command::Start,
@@ -176,7 +179,9 @@ inline constexpr std::array<MenuItem, 17> kSymulacjaItems{Command::Zwolnij,
                                                           Command::PrzelaczPulapke,
                                                           Command::UsunPulapki,
                                                           kSeparatorItem,
-                                                          Command::ObjasnienieKroku};
+                                                          Command::ObjasnienieKroku,
+                                                          kSeparatorItem,
+                                                          Command::FlagiProcesora8085};
 inline constexpr std::array<MenuItem, 3> kInneItems{Command::ActionPomoc, Command::OAutorze,
                                                     Command::ActionWygaszacz};
 

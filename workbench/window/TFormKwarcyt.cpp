@@ -24,6 +24,7 @@
 #include "look/Fonts.h"
 #include "viewtext/ClockTime.h"
 #include "workbench/commands/FileCommands.h"
+#include "workbench/commands/FlagRulesCommand.h"
 #include "workbench/commands/ValueEntry.h"
 #include "workbench/editor/EditActions.h"
 #include "workbench/editor/ProgramEditor.h"
@@ -126,6 +127,8 @@ void TFormKwarcyt::ConnectCommands() {
   files_ = new FileCommands(
       *session_, *this, [this]() -> Dialogs& { return *dialogs_; },
       Action(Command::OstatnioOtwierane), Action(Command::Otworz));
+  ConnectFlagRulesCommand(*Action(Command::FlagiProcesora8085), *statusBar(), Machine(),
+                          [this] { session_->MachineSetByHand(); });
   setAcceptDrops(true);
 }
 

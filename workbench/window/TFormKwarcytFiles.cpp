@@ -92,6 +92,7 @@ RememberedState TFormKwarcyt::Remembered() const {
   RememberedState state{czestotliwosc_->value(), settings_, frameGeometry().topLeft(),
                         files_->LastFolder(), files_->Recent().Paths()};
   state.zoom = zoom_->Zoom();
+  state.processorFlagRules = Action(Command::FlagiProcesora8085)->isChecked();
   return state;
 }
 
@@ -101,6 +102,7 @@ void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
   files_->SetLastFolder(state.lastFolder);
   files_->Recent().SetPaths(state.recentFiles);
   zoom_->SetZoom(state.zoom);
+  Action(Command::FlagiProcesora8085)->setChecked(state.processorFlagRules);
 }
 
 }  // namespace kwarcyt

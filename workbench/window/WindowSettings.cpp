@@ -23,6 +23,7 @@ const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kZoom = QStringLiteral("view/zoom");
 const QString kToolWindows = QStringLiteral("toolWindows/");
+const QString kProcessorFlagRules = QStringLiteral("simulation/processorFlagRules");
 // Many times what the program ever writes there; a larger file is not its settings.
 constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
 
@@ -124,6 +125,7 @@ RememberedState Read(const QSettings& settings) {
   if (const std::optional<int> zoom = ReadInt(settings, kZoom); zoom && IsZoomStep(*zoom)) {
     state.zoom = *zoom;
   }
+  state.processorFlagRules = settings.value(kProcessorFlagRules).toBool();
   return state;
 }
 
@@ -187,6 +189,7 @@ bool WindowSettings::Store(const RememberedState& state) {
   settings.setValue(kLastFolder, state.lastFolder);
   settings.setValue(kRecentFiles, StoredPaths(state.recentFiles));
   settings.setValue(kZoom, state.zoom);
+  settings.setValue(kProcessorFlagRules, state.processorFlagRules);
   for (auto it = toolWindows_.cbegin(); it != toolWindows_.cend(); ++it) {
     if (it.value() && shownToolWindows_.contains(it.key())) {
       settings.setValue(kToolWindows + it.key(), it.value()->frameGeometry().topLeft());
