@@ -138,7 +138,10 @@ std::string ListingRow(const CodeLine& code, int lineNumber, std::string_view li
 
 std::string ListingText(const Program& program, const MachineCode& code) {
   std::string text;
-  for (int i = 0; i < program.LineCount(); ++i) {
+  // The empty line a final line break leaves is no line of the program as written.
+  int rows = program.LineCount();
+  if (rows > 0 && program.Lines().back().empty()) --rows;
+  for (int i = 0; i < rows; ++i) {
     const auto at = static_cast<std::size_t>(i);
     text += ListingRow(code.Lines()[at], i, program.Lines()[at]) + '\n';
   }

@@ -65,7 +65,8 @@ class MachineCode {
 // the line as written, each two spaces apart.
 std::string ListingRow(const CodeLine& code, int lineNumber, std::string_view line);
 
-// The rows of every line and the notes after them, each ending in a line feed.
+// The rows of every line (but the empty one a final line break leaves) and the notes after them,
+// each ending in a line feed.
 std::string ListingText(const Program& program, const MachineCode& code);
 
 // Intel HEX: data records (type 00) of at most 16 bytes from the origin, then the end-of-file

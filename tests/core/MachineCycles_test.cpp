@@ -88,18 +88,26 @@ TEST(MachineCycles, AddUpToTheStepsClockStatesInEveryFormAndOutcome) {
 }
 
 TEST(MachineCycles, FollowTheProcessorsCyclesForEachKindOfInstruction) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"MVI M,7", "0: OF 4 MR 3 MW 3"},  {"STA 10h", "0: OF 4 MR 3 MR 3 MW 3"},
-      {"CALL CEL", "0: OF 6 MR 3 MR 3 MW 3 MW 3"},
-      {"DAD B", "0: OF 4 BI 3 BI 3"},    {"JZ CEL", "0: OF 4 MR 3"},
-      {"CZ CEL", "0: OF 6 MR 3"},        {"RZ", "0: OF 6"},
-      {"IN 12h", "0: OF 4 MR 3 IOR 3"},  {"HLT", "0: OF 4 HALT 1"},
-      {"MOV M,A", "0: OF 4 MW 3"},       {"MOV A,M", "0: OF 4 MR 3"},
-      {"INR M", "0: OF 4 MR 3 MW 3"},    {"LHLD 10h", "0: OF 4 MR 3 MR 3 MR 3 MR 3"},
-      {"XTHL", "0: OF 4 MR 3 MR 3 MW 3 MW 3"},
-      {"PUSH B", "0: OF 6 MW 3 MW 3"},   {"RET", "0: OF 4 MR 3 MR 3"},
-      {"INX H", "0: OF 6"},              {"OUT 12h", "0: OF 4 MR 3 IOW 3"},
-      {"/ komentarz", "0:"},             {"CEL2:", "0:"}};
+  const std::pair<const char*, const char*> cases[] = {{"MVI M,7", "0: OF 4 MR 3 MW 3"},
+                                                       {"STA 10h", "0: OF 4 MR 3 MR 3 MW 3"},
+                                                       {"CALL CEL", "0: OF 6 MR 3 MR 3 MW 3 MW 3"},
+                                                       {"DAD B", "0: OF 4 BI 3 BI 3"},
+                                                       {"JZ CEL", "0: OF 4 MR 3"},
+                                                       {"CZ CEL", "0: OF 6 MR 3"},
+                                                       {"RZ", "0: OF 6"},
+                                                       {"IN 12h", "0: OF 4 MR 3 IOR 3"},
+                                                       {"HLT", "0: OF 4 HALT 1"},
+                                                       {"MOV M,A", "0: OF 4 MW 3"},
+                                                       {"MOV A,M", "0: OF 4 MR 3"},
+                                                       {"INR M", "0: OF 4 MR 3 MW 3"},
+                                                       {"LHLD 10h", "0: OF 4 MR 3 MR 3 MR 3 MR 3"},
+                                                       {"XTHL", "0: OF 4 MR 3 MR 3 MW 3 MW 3"},
+                                                       {"PUSH B", "0: OF 6 MW 3 MW 3"},
+                                                       {"RET", "0: OF 4 MR 3 MR 3"},
+                                                       {"INX H", "0: OF 6"},
+                                                       {"OUT 12h", "0: OF 4 MR 3 IOW 3"},
+                                                       {"/ komentarz", "0:"},
+                                                       {"CEL2:", "0:"}};
   for (const auto& [line, cycles] : cases) EXPECT_EQ(CyclesLine(OneStep(line).step), cycles);
 }
 
