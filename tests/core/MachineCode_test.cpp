@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 
 #include "checker/ProgramCheck.h"
 #include "core/MachineCode.h"
@@ -22,9 +21,8 @@ Program Checked(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::stringstream stream(text);
-  for (std::string part; std::getline(stream, part, separator);) parts.push_back(part);
+  std::vector<std::string> parts(1);
+  for (const char c : text) c == separator ? parts.emplace_back() : parts.back().append(1, c);
   return parts;
 }
 
@@ -80,13 +78,7 @@ const std::vector<EncodingRow> kEncodings = {
 // clang-format on
 
 std::string BytesOf(const CodeLine& line) {
-  std::string text;
-  for (const std::uint8_t byte : line.Bytes()) {
-    char pair[4];
-    std::snprintf(pair, sizeof pair, text.empty() ? "%02X" : " %02X", byte);
-    text += pair;
-  }
-  return text;
+  return ListingRow(line, 0, "").substr(6, 3 * line.size - 1u);  // the listing's bytes column
 }
 
 TEST(MachineCode, EncodesEveryInstructionWithEveryOperand) {
@@ -165,8 +157,9 @@ TEST(MachineCode, LaysOutWholeProgramsAsAssembledByHand) {
     EXPECT_EQ(IntelHex(code), p.hex);
     ASSERT_EQ(code.Notes().size(), p.noteWords.size()) << p.lines.front();
     for (std::size_t i = 0; i < p.noteWords.size(); ++i) {
-      EXPECT_EQ(code.Notes()[i].rfind("Uwaga: ", 0), 0u);
-      EXPECT_NE(code.Notes()[i].find(p.noteWords[i]), std::string::npos) << code.Notes()[i];
+      EXPECT_TRUE(code.Notes()[i].starts_with("Uwaga: ") &&
+                  code.Notes()[i].find(p.noteWords[i]) != std::string::npos)
+          << code.Notes()[i];
     }
   }
 }
