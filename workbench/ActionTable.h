@@ -43,6 +43,8 @@ enum class Command : std::uint8_t {
   ObjasnienieKroku,
   Importuj,
   OstatnioOtwierane,
+  KodMaszynowy,
+  CykleMaszynowe,
 };
 
 struct ActionRow {
@@ -103,6 +105,10 @@ inline constexpr auto kActions = std::to_array<ActionRow>({
     // Carries the submenu of the files last opened or saved.
     {Command::OstatnioOtwierane, "OstatnioOtwierane", "Plik", "Ostatnio otwierane", "", "", -1,
      false, false},
+    {Command::KodMaszynowy, "KodMaszynowy", "Symulacja", "Kod &maszynowy",
+     "Kod maszynowy programu (listing i zapis do pliku Intel HEX)", "", -1, true, true},
+    {Command::CykleMaszynowe, "CykleMaszynowe", "Symulacja", "&Cykle maszynowe",
+     "Cykle maszynowe i przebiegi czasowe ostatniego kroku", "", -1, true, true},
 });
 inline constexpr std::size_t kCommandCount = kActions.size();
 
@@ -135,7 +141,7 @@ inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparato
 inline constexpr std::array<MenuItem, 5> kWyswietlaczItems{
     Command::ActionUstawieniaWyswietlaczy, kSeparatorItem, Command::ActionAlfanumeryczny,
     Command::ActionMonochromatyczny, Command::ActionSkalaSzarosci};
-inline constexpr std::array<MenuItem, 17> kSymulacjaItems{Command::Zwolnij,
+inline constexpr std::array<MenuItem, 20> kSymulacjaItems{Command::Zwolnij,
                                                           Command::Przyspiesz,
                                                           kSeparatorItem,
                                                           Command::Start,
@@ -151,7 +157,10 @@ inline constexpr std::array<MenuItem, 17> kSymulacjaItems{Command::Zwolnij,
                                                           Command::PrzelaczPulapke,
                                                           Command::UsunPulapki,
                                                           kSeparatorItem,
-                                                          Command::ObjasnienieKroku};
+                                                          Command::ObjasnienieKroku,
+                                                          kSeparatorItem,
+                                                          Command::KodMaszynowy,
+                                                          Command::CykleMaszynowe};
 inline constexpr std::array<MenuItem, 3> kInneItems{Command::ActionPomoc, Command::OAutorze,
                                                     Command::ActionWygaszacz};
 

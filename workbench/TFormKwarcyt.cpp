@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -37,6 +38,7 @@
 #include "displays/DisplayWindows.h"
 #include "displays/TFormUstawieniaWyswietlaczy.h"
 #include "look/Fonts.h"
+#include "machinecode/MachineCodeWindows.h"
 #include "sourceimport/ProgramImport.h"
 #include "viewtext/ClockTime.h"
 
@@ -129,6 +131,13 @@ void TFormKwarcyt::ConnectCommands() {
   ConnectDebugCommands();
   connect(Action(Command::ObjasnienieKroku), &QAction::triggered, this,
           &TFormKwarcyt::ObjasnienieKrokuExecute);
+  machineCode_ = new MachineCodeWindows(
+      {this, memo_, &machine_, &run_->Control(), [this] { return memoLines_->Lines(); },
+       [this]() -> Dialogs& { return *dialogs_; },
+       [this] { return HasFileName() ? CurrentFileName() : InLastFolder(CurrentFileName()); },
+       [this](const QString& path) { lastFolder_ = QFileInfo(path).absolutePath(); },
+       [this](const QString& key, QWidget* window) { RememberToolWindow(key, window); }},
+      Action(Command::KodMaszynowy), Action(Command::CykleMaszynowe), this);
   recent_ = new RecentFiles(Action(Command::OstatnioOtwierane), Action(Command::Otworz), this);
   connect(recent_, &RecentFiles::chosen, this, &TFormKwarcyt::OpenRecentFile);
   setAcceptDrops(true);
@@ -289,6 +298,7 @@ void TFormKwarcyt::PokazWszystko() {
   PokazRejestry();
   PokazTakty();
   PokazObjasnienie();
+  machineCode_->MachineShown();
 }
 
 void TFormKwarcyt::PokazTakty() {

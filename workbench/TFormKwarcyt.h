@@ -32,6 +32,7 @@ class MemoryDisplayWindow;
 class EditActions;
 class EditorLineCache;
 class FlagsView;
+class MachineCodeWindows;
 class MemoryView;
 class ProgramDocument;
 class ProgramList;
@@ -260,6 +261,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   CellWindowView* portyWyj_ = nullptr;
   std::array<QLabel*, 4> statusPanels_{};
   TFormObjasnienie* objasnienie_ = nullptr;
+  MachineCodeWindows* machineCode_ = nullptr;
 };
 
 }  // namespace kwarcyt

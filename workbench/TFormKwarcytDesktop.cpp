@@ -8,6 +8,7 @@
 #include "RecentFiles.h"
 #include "TFormKwarcyt.h"
 #include "WindowSettings.h"
+#include "machinecode/MachineCodeWindows.h"
 #include "sourcefile/FileName.h"
 #include "sourcefile/ProgramFile.h"
 
@@ -73,8 +74,9 @@ void TFormKwarcyt::RememberToolWindow(const QString& key, QWidget* window) {
 }
 
 RememberedState TFormKwarcyt::Remembered() const {
-  return {czestotliwosc_->value(), settings_, frameGeometry().topLeft(), lastFolder_,
-          recent_->Paths()};
+  return {czestotliwosc_->value(),   settings_,
+          frameGeometry().topLeft(), lastFolder_,
+          recent_->Paths(),          machineCode_->Origin()};
 }
 
 void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
@@ -82,6 +84,7 @@ void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
   settings_ = state.displays;
   lastFolder_ = state.lastFolder;
   recent_->SetPaths(state.recentFiles);
+  if (state.machineCodeOrigin) machineCode_->SetOrigin(*state.machineCodeOrigin);
 }
 
 }  // namespace kwarcyt

@@ -20,6 +20,7 @@ const QString kSpeed = QStringLiteral("speed");
 const QString kPosition = QStringLiteral("window/position");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
+const QString kMachineCodeOrigin = QStringLiteral("machineCode/origin");
 const QString kToolWindows = QStringLiteral("toolWindows/");
 // Many times what the program ever writes there; a larger file is not its settings.
 constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
@@ -119,6 +120,10 @@ RememberedState Read(const QSettings& settings) {
     state.lastFolder = folder;
   }
   state.recentFiles = PathsFrom(settings.value(kRecentFiles));
+  if (const std::optional<int> origin = ReadInt(settings, kMachineCodeOrigin);
+      origin && *origin >= 0 && *origin <= 0xFFFF) {
+    state.machineCodeOrigin = origin;
+  }
   return state;
 }
 
@@ -181,6 +186,7 @@ bool WindowSettings::Store(const RememberedState& state) {
   if (state.position) settings.setValue(kPosition, *state.position);
   settings.setValue(kLastFolder, state.lastFolder);
   settings.setValue(kRecentFiles, StoredPaths(state.recentFiles));
+  if (state.machineCodeOrigin) settings.setValue(kMachineCodeOrigin, *state.machineCodeOrigin);
   for (auto it = toolWindows_.cbegin(); it != toolWindows_.cend(); ++it) {
     if (it.value() && shownToolWindows_.contains(it.key())) {
       settings.setValue(kToolWindows + it.key(), it.value()->frameGeometry().topLeft());

@@ -24,6 +24,7 @@ struct RememberedState {
   std::optional<QPoint> position;  // of the main window's frame
   QString lastFolder;              // of the file dialogs; empty for none
   QStringList recentFiles;         // newest first
+  std::optional<int> machineCodeOrigin;
 };
 
 class WindowSettings : public QObject {

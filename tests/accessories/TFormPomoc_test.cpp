@@ -128,8 +128,8 @@ class TFormPomocTest : public QObject {
         << 2 << 7 << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
         << "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - biały)";
     QTest::newRow("Symulacja")
-        << 3 << 12 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
-        << "[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku";
+        << 3 << 14 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
+        << "[Cykle maszynowe] - Włącza/wyłącza okno z cyklami ostatniego kroku";
     QTest::newRow("Główne okno") << 4 << 10
                                  << "- Pole tekstowe umożliwia wprowadzanie kodu przez użytkownika."
                                  << "składnię rozkazów w trakcie wprowadzania kodu.";
