@@ -79,6 +79,7 @@ void MachineCodeWindows::ToggleListing() {
   listing_->setVisible(!listing_->isVisible());
   listingCommand_->setChecked(listing_->isVisible());
   if (listing_->isVisible() && listingStale_) ShowListing();
+  HighlightCurrentLine();
 }
 
 void MachineCodeWindows::ToggleCycles() {
