@@ -92,6 +92,8 @@ HelpPage SimulationPage() {
               Command("[Usuń wszystkie pułapki] - Usuwa pułapki ze wszystkich wierszy",
                       CommandIcon::UsunPulapki),
               Command("[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku"),
+              Command("[Kod maszynowy] - Włącza/wyłącza okno z kodem maszynowym (zapis HEX)"),
+              Command("[Cykle maszynowe] - Włącza/wyłącza okno z cyklami ostatniego kroku"),
               Command("[Flagi procesora 8085] - Ustawia flagi według reguł procesora 8085 zamiast "
                       "reguł Kwarcytu"),
           }},

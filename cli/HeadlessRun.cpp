@@ -1,5 +1,6 @@
 #include "HeadlessRun.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -76,7 +77,7 @@ RunResult CheckProgram(const std::vector<std::string>& lines, MachineState& mach
 
 RunResult StartProgram(const std::vector<std::string>& lines, MachineState& machine,
                        ErrorList& errors, int maxSteps, const StepTrace& trace,
-                       const std::vector<int>& breakLines) {
+                       const std::vector<int>& breakLines, const CycleTrace& cycles) {
   RunResult result = CheckProgram(lines, machine, errors);
   if (!result.checked || machine.PC >= static_cast<int>(lines.size())) return result;
 
@@ -91,8 +92,11 @@ RunResult StartProgram(const std::vector<std::string>& lines, MachineState& mach
   }
   breakpoints = WithLabelArrivals(std::move(breakpoints), program);
   RunEngine engine(machine, program, errors);
+  std::optional<MachineCode> code;
+  std::optional<CycleWatch> watch;
+  if (cycles) watch.emplace(code.emplace(program), cycles);
   const StepsRun run = engine.Run(
-      {.steps = maxSteps, .breakpoints = breakpoints},
+      {.steps = maxSteps, .breakpoints = breakpoints, .cycles = watch ? &*watch : nullptr},
       trace ? RunEngine::CompletedStep([&](int line) { trace(line, program.StatusText(line)); })
             : RunEngine::CompletedStep());
   machine.Running = false;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "checker/ErrorList.h"
+#include "core/MachineCycles.h"
 #include "core/MachineState.h"
 #include "core/Program.h"
 
@@ -40,15 +41,19 @@ struct RunResult {
 // fails: such a step never reaches its completion).
 using StepTrace = std::function<void(int line, const std::string& status)>;
 
+// The machine cycles of each step that executed an instruction without failing, HLT's included.
+using CycleTrace = std::function<void(const StepCycles& step)>;
+
 // The whole-program check alone.
 RunResult CheckProgram(const std::vector<std::string>& lines, MachineState& machine,
                        ErrorList& errors);
 
 // Checks the program and, when it passes and PC names one of its lines, runs it for at most
 // maxSteps steps, stopping before any of breakLines (except on its first step). Every executed
-// line is a step, label, comment and blank lines included.
+// line is a step, label, comment and blank lines included. The trace of a step comes before its
+// cycles.
 RunResult StartProgram(const std::vector<std::string>& lines, MachineState& machine,
                        ErrorList& errors, int maxSteps, const StepTrace& trace = {},
-                       const std::vector<int>& breakLines = {});
+                       const std::vector<int>& breakLines = {}, const CycleTrace& cycles = {});
 
 }  // namespace kwarcyt

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "MachineSettings.h"
+#include "core/MachineCode.h"
 #include "core/MachineFields.h"
 #include "internal/OptionNumber.h"
 #include "internal/RunReport.h"
@@ -31,6 +32,32 @@ void TraceStep(int line, const std::string& status) {
   std::fprintf(stderr, "%d ", line);
   std::fwrite(text.data(), 1, text.size(), stderr);
   std::fputc('\n', stderr);
+}
+
+void TraceCycles(const StepCycles& step) {
+  const std::string line = CyclesLine(step) + '\n';
+  std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+// The listing or the Intel HEX file on standard output; a program that fails the check or does
+// not fit in memory gets its messages on standard error, so that they never end in the file.
+int PrintMachineCode(const std::vector<std::string>& lines, const RunnerOptions& options) {
+  const auto machine = std::make_unique<MachineState>();
+  ErrorList errors;
+  const RunResult checked = CheckProgram(lines, *machine, errors);
+  if (!checked.checked) {
+    Write(stderr, CheckTextReport({checked, *machine, errors, options.dumps}).toUtf8());
+    return ExitStatus(checked.end);
+  }
+  const Program program(lines, machine->LabelTable);
+  const MachineCode code(program, options.origin);
+  if (!code.Fits()) {
+    Complain(QString::fromStdString(code.TooLongMessage()));
+    return ExitStatus(RunEnd::Check);
+  }
+  const std::string text = options.hex ? IntelHex(code) : ListingText(program, code);
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  return 0;
 }
 
 // The converted program on standard output, the notes on standard error.
@@ -71,6 +98,7 @@ int RunKwarcyt(const RunnerOptions& options) {
   }
   const std::vector<std::string> lines = ProgramLines(read.text);
   if (options.import) return PrintImported(lines);
+  if (options.listing || options.hex) return PrintMachineCode(lines, options);
 
   // Zeroed as after Reset; far too big for the stack.
   const auto machine = std::make_unique<MachineState>();
@@ -102,9 +130,10 @@ int RunKwarcyt(const RunnerOptions& options) {
     result = CheckProgram(lines, *machine, errors);
   } else {
     // A trace can run to millions of lines: write it in large blocks.
-    if (options.trace) std::setvbuf(stderr, nullptr, _IOFBF, 1 << 16);
+    if (options.trace || options.cycles) std::setvbuf(stderr, nullptr, _IOFBF, 1 << 16);
     result = StartProgram(lines, *machine, errors, options.maxSteps,
-                          options.trace ? StepTrace(TraceStep) : StepTrace(), breakLines);
+                          options.trace ? StepTrace(TraceStep) : StepTrace(), breakLines,
+                          options.cycles ? CycleTrace(TraceCycles) : CycleTrace());
     std::fflush(stderr);
   }
 

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "MachineSettings.h"
+#include "checker/Operands.h"
 #include "checker/ProgramCheck.h"
 #include "internal/FieldNames.h"
 #include "internal/OptionNumber.h"
@@ -35,7 +36,7 @@ const QString kDescription =
         "Kody wyjścia:\n"
         "  0  program zatrzymany rozkazem HLT, doszedł do końca albo nie został uruchomiony\n"
         "     (także po pomyślnym --check)\n"
-        "  1  program zawiera błędy\n"
+        "  1  program zawiera błędy (z --listing i --hex także: kod nie mieści się w pamięci)\n"
         "  2  błędna opcja lub wartość albo nie można odczytać pliku\n"
         "  3  błąd wykonania\n"
         "  4  program wciąż działał po --max-steps krokach\n"
@@ -138,6 +139,25 @@ struct Options {
       "Intel 8085. Rejestry i pamięć wychodzą takie same, różnią się tylko flagi. Z --zadanie "
       "wygrywa nad \"flag_rules\" z pliku zadania.",
       "ZASADY"};
+  QCommandLineOption listing{
+      "listing",
+      "Wypisuje kod maszynowy 8085 programu, niczego nie uruchamiając: dla każdego wiersza adres, "
+      "bajty rozkazu, numer wiersza i wiersz, a po nich uwagi o tym, czym procesor różni się od "
+      "Kwarcytu. Program z błędami: lista błędów i kod wyjścia 1, tak samo program, którego kod "
+      "sięgałby poza adres 0FFFFh."};
+  QCommandLineOption hex{"hex",
+                         "Jak --listing, lecz wypisuje kod maszynowy w formacie Intel HEX (rekordy "
+                         "danych po najwyżej 16 bajtów i rekord końca pliku)."};
+  QCommandLineOption org{"org",
+                         "Z --listing lub --hex: adres pierwszego bajtu kodu, 0..0FFFFh "
+                         "(domyślnie 0).",
+                         "N"};
+  QCommandLineOption cycles{
+      "cycles",
+      "Po każdym wykonanym rozkazie wypisuje na standardowe wyjście błędów numer wiersza, "
+      "dwukropek i cykle maszynowe, jakie wykonałby procesor 8085, każdy jako rodzaj (OF, MR, MW, "
+      "IOR, IOW, BI, HALT) i liczbę taktów: 12: OF 4 MR 3 MR 3 MW 3. Z --trace wiersz śladu kroku "
+      "jest przed jego wierszem cykli."};
   QCommandLineOption help = HelpOption();
 };
 
@@ -209,8 +229,8 @@ ParsedCommandLine ImportCommandLine(const QCommandLineParser& parser, const QStr
 // apply.
 ParsedCommandLine GradingCommandLine(const QCommandLineParser& parser, const Options& o,
                                      const QStringList& programs) {
-  for (const QCommandLineOption& single :
-       {o.check, o.trace, o.maxSteps, o.breakAt, o.set, o.mem, o.in, o.dump}) {
+  for (const QCommandLineOption& single : {o.check, o.trace, o.maxSteps, o.breakAt, o.set, o.mem,
+                                           o.in, o.dump, o.cycles, o.listing, o.hex, o.org}) {
     if (parser.isSet(single)) {
       return Failure(QStringLiteral("opcji --%1 nie można łączyć z --zadanie: przebiegi opisuje "
                                     "plik zadania")
@@ -230,14 +250,44 @@ ParsedCommandLine GradingCommandLine(const QCommandLineParser& parser, const Opt
   return result;
 }
 
+// --listing and --hex print the program's machine code instead of running it.
+std::optional<QString> ReadMachineCodeOptions(const QCommandLineParser& parser, const Options& o,
+                                              RunnerOptions& options) {
+  options.listing = parser.isSet(o.listing);
+  options.hex = parser.isSet(o.hex);
+  if (options.listing && options.hex) {
+    return QStringLiteral("opcji --listing i --hex nie można łączyć");
+  }
+  const bool machineCode = options.listing || options.hex;
+  if (parser.isSet(o.org)) {
+    if (!machineCode) return QStringLiteral("opcja --org działa tylko z --listing albo --hex");
+    const QString text = parser.value(o.org);
+    const std::optional<int> origin = ReadOptionNumber(text, kWordMaximum);
+    if (!origin) return QStringLiteral("--org: ") + NotANumberMessage(text, kWordMaximum);
+    options.origin = *origin;
+  }
+  if (!machineCode) return std::nullopt;
+  for (const QCommandLineOption& run :
+       {o.check, o.json, o.trace, o.cycles, o.maxSteps, o.breakAt, o.set, o.mem, o.in, o.dump}) {
+    if (parser.isSet(run)) {
+      return QStringLiteral(
+                 "opcji --%1 nie można łączyć z --%2: kod maszynowy nie uruchamia "
+                 "programu")
+          .arg(run.names().first(), options.listing ? "listing" : "hex");
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   const Options o;
   QCommandLineParser parser;
   parser.setApplicationDescription(kDescription);
-  parser.addOptions({o.check, o.json, o.trace, o.maxSteps, o.breakAt, o.set, o.mem, o.in, o.dump,
-                     o.assignment, o.csv, o.import, o.flagRules, o.help});
+  parser.addOptions({o.check, o.json, o.trace, o.cycles, o.maxSteps, o.breakAt, o.set, o.mem, o.in,
+                     o.dump, o.listing, o.hex, o.org, o.assignment, o.csv, o.import, o.flagRules,
+                     o.help});
   parser.addPositionalArgument("PLIK",
                                "Plik z programem; - oznacza standardowe wejście. Z --zadanie: "
                                "jeden lub więcej plików albo folderów z plikami *.txt.");
@@ -277,6 +327,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   options.checkOnly = parser.isSet(o.check);
   options.json = parser.isSet(o.json);
   options.trace = parser.isSet(o.trace);
+  options.cycles = parser.isSet(o.cycles);
+  if (const std::optional<QString> error = ReadMachineCodeOptions(parser, o, options)) {
+    return Failure(*error);
+  }
   options.breaks = parser.values(o.breakAt);
   if (parser.isSet(o.maxSteps)) {
     const QString text = parser.value(o.maxSteps);

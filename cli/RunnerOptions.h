@@ -44,6 +44,13 @@ struct RunnerOptions {
 
   // --import: the file is converted from the common assembler syntax and printed, not run.
   bool import = false;
+
+  // --listing, --hex: the machine code of the program from `origin` is printed, not run.
+  bool listing = false;
+  bool hex = false;
+  int origin = 0;
+  // --cycles: the machine cycles of each step go to standard error.
+  bool cycles = false;
 };
 
 struct ParsedCommandLine {

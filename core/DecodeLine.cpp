@@ -98,11 +98,33 @@ DecodedLine DecodeOperands(const InstructionInfo* instruction, const LineParts& 
       const int n = ParseNumber(numbers.first, kRoutineMaximum);
       if (n < 0) return kNothing;
       // Nothing is pushed: RST is a plain jump to the label RST_n.
-      return WithTarget(op, instruction->condition, TargetLine(labels, RoutineLabel(n), lineCount));
+      DecodedLine decoded =
+          WithTarget(op, instruction->condition, TargetLine(labels, RoutineLabel(n), lineCount));
+      decoded.b = static_cast<std::uint8_t>(n);  // for its opcode
+      return decoded;
     }
   }
   return kNothing;
 }
+
+DecodedLine WithClock(DecodedLine decoded, const InstructionInfo& instruction) {
+  // A line that decodes to nothing does nothing and takes no time; NOP is the one instruction
+  // that does nothing on purpose.
+  if (decoded.op == Op::None && instruction.op != Op::None) return decoded;
+  decoded.row = static_cast<std::uint8_t>(&instruction - kInstructions);
+  const ClockStates clock = instruction.clock;
+  if (TakesCondition(instruction)) {
+    decoded.clock = clock.usual;
+    decoded.clockTaken = clock.withMemoryOrTaken;
+  } else {
+    decoded.clock =
+        NamesMemory(decoded, instruction.operands) ? clock.withMemoryOrTaken : clock.usual;
+    decoded.clockTaken = decoded.clock;
+  }
+  return decoded;
+}
+
+}  // namespace
 
 bool NamesMemory(const DecodedLine& decoded, InstructionClass operands) {
   using enum InstructionClass;
@@ -116,26 +138,6 @@ bool NamesMemory(const DecodedLine& decoded, InstructionClass operands) {
       return false;
   }
 }
-
-DecodedLine WithClock(DecodedLine decoded, const InstructionInfo& instruction) {
-  // A line that decodes to nothing does nothing and takes no time; NOP is the one instruction
-  // that does nothing on purpose.
-  if (decoded.op == Op::None && instruction.op != Op::None) return decoded;
-  const ClockStates clock = instruction.clock;
-  const bool conditional =
-      instruction.operands == InstructionClass::Jump || (instruction.op == Op::Return);
-  if (conditional) {
-    decoded.clock = clock.usual;
-    decoded.clockTaken = clock.withMemoryOrTaken;
-  } else {
-    decoded.clock =
-        NamesMemory(decoded, instruction.operands) ? clock.withMemoryOrTaken : clock.usual;
-    decoded.clockTaken = decoded.clock;
-  }
-  return decoded;
-}
-
-}  // namespace
 
 DecodedLine DecodeLine(std::string_view line, const LabelTable& labels, int lineCount) {
   const std::string_view written = Trim(line);

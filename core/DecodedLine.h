@@ -29,16 +29,28 @@ static_assert(kMachineRegisters[RegB] == "B" && kMachineRegisters[RegM] == "M" &
 enum Pair : std::uint8_t { PairBC, PairDE, PairHL, PairSPorPSW };
 static_assert(kPairRegisters[PairHL] == "H" && kStackRegisters[PairSPorPSW] == "PSW");
 
+// DecodedLine::row of a line that executes no instruction.
+inline constexpr std::uint8_t kNoInstruction = 0xFF;
+static_assert(std::size(kInstructions) < kNoInstruction);
+
 struct DecodedLine {
   Op op = Op::None;
   std::uint8_t a = 0;
+  // MOV's source register; RST's number.
   std::uint8_t b = 0;
   int value = 0;
   // Clock states of the step: `clock` when a condition does not hold (and for every other
   // instruction), `clockTaken` when it does. Label, comment and blank lines take none.
   std::uint8_t clock = 0;
   std::uint8_t clockTaken = 0;
+  // The line's row in kInstructions, or kNoInstruction for a label, comment or blank line, an
+  // unknown mnemonic and operands that name nothing usable: such a line has no machine code.
+  std::uint8_t row = kNoInstruction;
 };
+
+// Whether M is an operand of the decoded line of that class: the step then takes the row's
+// second clock count and cycles.
+bool NamesMemory(const DecodedLine& decoded, InstructionClass operands);
 
 // Takes one program line apart with the rules of the source lexicon: mnemonic, register and
 // label operands from the upper-cased line, numbers from the trimmed line as written. Jump, call

@@ -47,6 +47,7 @@ RunEngine::RunEngine(MachineState& machine, const Program& program, ErrorList& e
     : machine_(machine), program_(program), errors_(errors) {}
 
 StepsRun RunEngine::Run(const RunBudget& budget, const CompletedStep& completed) {
+  if (budget.cycles != nullptr) return Watched(budget, completed);
   return budget.history == nullptr ? Unrecorded(budget, completed) : Recorded(budget, completed);
 }
 
@@ -75,6 +76,30 @@ StepsRun RunEngine::Recorded(const RunBudget& budget, const CompletedStep& compl
     total.errorsChangedFrom = std::min(total.errorsChangedFrom, run.errorsChangedFrom);
     if (run.reason != StopReason::Budget) break;
     stretch.firstStepFree = false;
+  }
+  return total;
+}
+
+StepsRun RunEngine::Watched(const RunBudget& budget, const CompletedStep& completed) {
+  RunBudget single = budget;
+  single.steps = 1;
+  single.cycles = nullptr;
+  StepsRun total;
+  total.errorsChangedFrom = errors_.size();
+  while (total.executed < budget.steps) {
+    StepCycles cycles = PlanStepCycles(machine_, program_, budget.cycles->code);
+    const StepsRun run = Run(single, completed);
+    total.reason = run.reason;
+    total.executed += run.executed;
+    if (run.lastCompleted >= 0) total.lastCompleted = run.lastCompleted;
+    total.errorsChangedFrom = std::min(total.errorsChangedFrom, run.errorsChangedFrom);
+    // A failing step performed nothing a bus would show.
+    if (run.executed > 0 && run.reason != StopReason::RuntimeError && !cycles.cycles.empty()) {
+      CompleteStepCycles(cycles, machine_);
+      budget.cycles->seen(cycles);
+    }
+    if (run.reason != StopReason::Budget) break;
+    single.firstStepFree = false;
   }
   return total;
 }

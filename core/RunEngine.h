@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "MachineCycles.h"
 #include "MachineState.h"
 #include "Program.h"
 #include "checker/ErrorList.h"
@@ -38,6 +39,12 @@ inline constexpr std::uint8_t kLabelArrival = 0x80;
 std::vector<std::uint8_t> WithLabelArrivals(std::vector<std::uint8_t> marks,
                                             const Program& program);
 
+// Told the machine cycles of every step that executes an instruction and does not fail.
+struct CycleWatch {
+  const MachineCode& code;
+  std::function<void(const StepCycles&)> seen;
+};
+
 struct RunBudget {
   std::int64_t steps = 1;
   // The window shows each report as it comes; the runner lets them gather.
@@ -51,6 +58,9 @@ struct RunBudget {
   bool firstStepFree = true;
   // Keeps the way back through the executed steps; none when null.
   StepHistory* history = nullptr;
+  // A run with a watch goes one step at a time, so only the runs that ask for the machine
+  // cycles pay for them; none when null.
+  const CycleWatch* cycles = nullptr;
 };
 
 struct StepsRun {
@@ -89,6 +99,8 @@ class RunEngine {
 
  private:
   StepsRun Unrecorded(const RunBudget& budget, const CompletedStep& completed);
+  // One step at a time, each step's cycles planned before it and completed after it.
+  StepsRun Watched(const RunBudget& budget, const CompletedStep& completed);
   // The budget in stretches that end where the history takes its snapshots.
   StepsRun Recorded(const RunBudget& budget, const CompletedStep& completed);
   template <bool kObserved, bool kBreakpoints>

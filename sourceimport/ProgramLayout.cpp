@@ -13,22 +13,6 @@ constexpr std::size_t kDeepestEquate = 500;
 // allowed for chains of such names.
 constexpr int kMostPasses = 6;
 
-// The length of the machine code of an instruction: Kwarcyt keeps no code in memory, but the
-// data that follows code in the source lies where the code ends.
-long InstructionSize(InstructionClass operands) {
-  switch (operands) {
-    case InstructionClass::Byte:
-    case InstructionClass::Mvi:
-      return 2;
-    case InstructionClass::Jump:
-    case InstructionClass::Address:
-    case InstructionClass::Lxi:
-      return 3;
-    default:
-      return 1;
-  }
-}
-
 bool IsData(Directive directive) {
   return directive == Directive::Db || directive == Directive::Dw || directive == Directive::Ds;
 }
@@ -102,6 +86,8 @@ bool ProgramLayout::Lay() {
                row != nullptr && here) {
       const auto [at, added] = instructions_.emplace(*here, i);
       if (!added) at->second.reset();
+      // Kwarcyt keeps no code in memory, but the data that follows code in the source lies
+      // where the code ends.
       here = *here + InstructionSize(row->operands);
     }
   }

@@ -129,7 +129,7 @@ class TFormPomocTest : public QObject {
                                  << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
                                  << "[Rozmiar domyślny] - Przywraca domyślny rozmiar tekstu";
     QTest::newRow("Symulacja")
-        << 3 << 13 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
+        << 3 << 15 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
         << "[Flagi procesora 8085] - Ustawia flagi według reguł procesora 8085 zamiast reguł "
            "Kwarcytu";
     QTest::newRow("Główne okno") << 4 << 10

@@ -47,6 +47,8 @@ class FileCommands : public QObject {
   const QString& LastFolder() const { return lastFolder_; }
   void SetLastFolder(const QString& folder) { lastFolder_ = folder; }
   RecentFiles& Recent() { return *recent_; }
+  // The name proposed in the folder the file dialogs start in.
+  QString InLastFolder(const QString& name) const;
 
  private:
   void LoadFile(const QString& path);
@@ -56,8 +58,6 @@ class FileCommands : public QObject {
   bool OverwriteAllows();
   void OpenRecentFile(const QString& path);
   QString DraggedFile(const QDropEvent& event) const;
-  // The name proposed in the folder the file dialogs start in.
-  QString InLastFolder(const QString& name) const;
 
   Session& session_;
   QWidget& window_;

@@ -51,6 +51,8 @@ enum class Command : std::uint8_t {
   RozmiarDomyslny,
   Drukuj,
   FlagiProcesora8085,
+  KodMaszynowy,
+  CykleMaszynowe,
 };
 
 struct ActionRow {
@@ -125,6 +127,10 @@ inline constexpr auto kActions = std::to_array<ActionRow>({
     {Command::Drukuj, "Drukuj", "Plik", "&Drukuj...", "Drukuj", "Ctrl+P", -1, true, false},
     {Command::FlagiProcesora8085, "FlagiProcesora8085", "Symulacja", "&Flagi procesora 8085",
      "Flagi ustawiane według reguł procesora 8085 zamiast reguł Kwarcytu", "", -1, true, true},
+    {Command::KodMaszynowy, "KodMaszynowy", "Symulacja", "Kod &maszynowy",
+     "Kod maszynowy programu (listing i zapis do pliku Intel HEX)", "", -1, true, true},
+    {Command::CykleMaszynowe, "CykleMaszynowe", "Symulacja", "&Cykle maszynowe",
+     "Cykle maszynowe i przebiegi czasowe ostatniego kroku", "", -1, true, true},
 });
 inline constexpr std::size_t kCommandCount = kActions.size();
 
@@ -163,7 +169,7 @@ inline constexpr std::array<MenuItem, 9> kWyswietlaczItems{Command::ActionUstawi
                                                            Command::Powieksz,
                                                            Command::Pomniejsz,
                                                            Command::RozmiarDomyslny};
-inline constexpr std::array<MenuItem, 19> kSymulacjaItems{Command::Zwolnij,
+inline constexpr std::array<MenuItem, 22> kSymulacjaItems{Command::Zwolnij,
                                                           Command::Przyspiesz,
                                                           kSeparatorItem,
                                                           Command::Start,
@@ -180,6 +186,9 @@ inline constexpr std::array<MenuItem, 19> kSymulacjaItems{Command::Zwolnij,
                                                           Command::UsunPulapki,
                                                           kSeparatorItem,
                                                           Command::ObjasnienieKroku,
+                                                          kSeparatorItem,
+                                                          Command::KodMaszynowy,
+                                                          Command::CykleMaszynowe,
                                                           kSeparatorItem,
                                                           Command::FlagiProcesora8085};
 inline constexpr std::array<MenuItem, 3> kInneItems{Command::ActionPomoc, Command::OAutorze,

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -28,6 +29,7 @@
 #include "workbench/commands/ValueEntry.h"
 #include "workbench/editor/EditActions.h"
 #include "workbench/editor/ProgramEditor.h"
+#include "workbench/machinecode/MachineCodeWindows.h"
 #include "workbench/session/ProgramDocument.h"
 #include "workbench/views/CellWindowView.h"
 #include "workbench/views/ErrorListView.h"
@@ -129,6 +131,17 @@ void TFormKwarcyt::ConnectCommands() {
       Action(Command::OstatnioOtwierane), Action(Command::Otworz));
   ConnectFlagRulesCommand(*Action(Command::FlagiProcesora8085), *statusBar(), Machine(),
                           [this] { session_->MachineSetByHand(); });
+  machineCode_ = new MachineCodeWindows(
+      {this, memo_, &session_->Machine(), &session_->Run(), [this] { return session_->Lines(); },
+       [this]() -> Dialogs& { return *dialogs_; },
+       [this] {
+         return HasFileName() ? CurrentFileName() : files_->InLastFolder(CurrentFileName());
+       },
+       [this](const QString& path) { files_->SetLastFolder(QFileInfo(path).absolutePath()); },
+       [this](const QString& key, QWidget* window) { RememberToolWindow(key, window); }},
+      Action(Command::KodMaszynowy), Action(Command::CykleMaszynowe), this);
+  connect(session_.get(), &Session::machineChanged, machineCode_,
+          &MachineCodeWindows::MachineShown);
   setAcceptDrops(true);
 }
 

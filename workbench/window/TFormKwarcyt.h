@@ -29,6 +29,7 @@ class EditorArea;
 class MemoryDisplayWindow;
 class EditActions;
 class FlagsView;
+class MachineCodeWindows;
 class MemoryView;
 class ProgramList;
 class FileCommands;
@@ -208,6 +209,7 @@ class TFormKwarcyt : public QMainWindow {
   TFormObjasnienie* objasnienie_ = nullptr;
   SearchCommands* search_ = nullptr;
   TextZoom* zoom_ = nullptr;
+  MachineCodeWindows* machineCode_ = nullptr;
 };
 
 }  // namespace kwarcyt

@@ -4,6 +4,7 @@
 #include <QSlider>
 
 #include "workbench/commands/FileCommands.h"
+#include "workbench/machinecode/MachineCodeWindows.h"
 #include "workbench/session/ProgramDocument.h"
 #include "workbench/session/RecentFiles.h"
 #include "workbench/window/TFormKwarcyt.h"
@@ -93,6 +94,7 @@ RememberedState TFormKwarcyt::Remembered() const {
                         files_->LastFolder(), files_->Recent().Paths()};
   state.zoom = zoom_->Zoom();
   state.processorFlagRules = Action(Command::FlagiProcesora8085)->isChecked();
+  state.machineCodeOrigin = machineCode_->Origin();
   return state;
 }
 
@@ -103,6 +105,7 @@ void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
   files_->Recent().SetPaths(state.recentFiles);
   zoom_->SetZoom(state.zoom);
   Action(Command::FlagiProcesora8085)->setChecked(state.processorFlagRules);
+  if (state.machineCodeOrigin) machineCode_->SetOrigin(*state.machineCodeOrigin);
 }
 
 }  // namespace kwarcyt

@@ -22,6 +22,7 @@ const QString kPosition = QStringLiteral("window/position");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kZoom = QStringLiteral("view/zoom");
+const QString kMachineCodeOrigin = QStringLiteral("machineCode/origin");
 const QString kToolWindows = QStringLiteral("toolWindows/");
 const QString kProcessorFlagRules = QStringLiteral("simulation/processorFlagRules");
 // Many times what the program ever writes there; a larger file is not its settings.
@@ -126,6 +127,10 @@ RememberedState Read(const QSettings& settings) {
     state.zoom = *zoom;
   }
   state.processorFlagRules = settings.value(kProcessorFlagRules).toBool();
+  if (const std::optional<int> origin = ReadInt(settings, kMachineCodeOrigin);
+      origin && *origin >= 0 && *origin <= 0xFFFF) {
+    state.machineCodeOrigin = origin;
+  }
   return state;
 }
 
@@ -190,6 +195,7 @@ bool WindowSettings::Store(const RememberedState& state) {
   settings.setValue(kRecentFiles, StoredPaths(state.recentFiles));
   settings.setValue(kZoom, state.zoom);
   settings.setValue(kProcessorFlagRules, state.processorFlagRules);
+  if (state.machineCodeOrigin) settings.setValue(kMachineCodeOrigin, *state.machineCodeOrigin);
   for (auto it = toolWindows_.cbegin(); it != toolWindows_.cend(); ++it) {
     if (it.value() && shownToolWindows_.contains(it.key())) {
       settings.setValue(kToolWindows + it.key(), it.value()->frameGeometry().topLeft());

@@ -19,13 +19,14 @@ class QWidget;
 namespace kwarcyt {
 
 struct RememberedState {
-  std::optional<int> speed;         // position of the speed track bar
-  DisplaySettings displays;         // the defaults where nothing usable was kept
-  std::optional<QPoint> position;   // of the main window's frame
-  QString lastFolder;               // of the file dialogs; empty for none
-  QStringList recentFiles;          // newest first
-  int zoom = 0;                     // the text's point size; 0 for the design sizes
-  bool processorFlagRules = false;  // Flagi procesora 8085
+  std::optional<int> speed;                // position of the speed track bar
+  DisplaySettings displays;                // the defaults where nothing usable was kept
+  std::optional<QPoint> position;          // of the main window's frame
+  QString lastFolder;                      // of the file dialogs; empty for none
+  QStringList recentFiles;                 // newest first
+  int zoom = 0;                            // the text's point size; 0 for the design sizes
+  bool processorFlagRules = false;         // Flagi procesora 8085
+  std::optional<int> machineCodeOrigin{};  // of the machine code listing
 };
 
 class WindowSettings : public QObject {
