@@ -57,6 +57,11 @@ HelpPage DisplayPage() {
           Line(K::CommandDetail,
                "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - "
                "biały)"),
+          Command("[&Podgląd pamięci] - Pokazuje/ukrywa okno całej pamięci i stosu",
+                  CommandIcon::Pamiec),
+          Line(K::CommandDetail,
+               "Adres: przenosi do komórki, Śledź: HL, SP, BC lub DE - dwie cyfry szesnastkowe "
+               "lub Enter zmieniają zaznaczoną komórkę"),
       }}};
 }
 

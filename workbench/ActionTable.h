@@ -43,6 +43,7 @@ enum class Command : std::uint8_t {
   ObjasnienieKroku,
   Importuj,
   OstatnioOtwierane,
+  PodgladPamieci,
 };
 
 struct ActionRow {
@@ -103,6 +104,8 @@ inline constexpr auto kActions = std::to_array<ActionRow>({
     // Carries the submenu of the files last opened or saved.
     {Command::OstatnioOtwierane, "OstatnioOtwierane", "Plik", "Ostatnio otwierane", "", "", -1,
      false, false},
+    {Command::PodgladPamieci, "PodgladPamieci", "Wyswietlacz", "&Podgląd pamięci",
+     "Podgląd całej pamięci i stosu", "Ctrl+M", 20, true, true},
 });
 inline constexpr std::size_t kCommandCount = kActions.size();
 
@@ -132,9 +135,13 @@ inline constexpr std::array<MenuItem, 9> kPlikItems{
 inline constexpr std::array<MenuItem, 6> kEdycjaItems{Command::Cofnij, kSeparatorItem,
                                                       Command::Wytnij, Command::Kopiuj,
                                                       Command::Wklej,  Command::Wyczysc};
-inline constexpr std::array<MenuItem, 5> kWyswietlaczItems{
-    Command::ActionUstawieniaWyswietlaczy, kSeparatorItem, Command::ActionAlfanumeryczny,
-    Command::ActionMonochromatyczny, Command::ActionSkalaSzarosci};
+inline constexpr std::array<MenuItem, 7> kWyswietlaczItems{Command::ActionUstawieniaWyswietlaczy,
+                                                           kSeparatorItem,
+                                                           Command::ActionAlfanumeryczny,
+                                                           Command::ActionMonochromatyczny,
+                                                           Command::ActionSkalaSzarosci,
+                                                           kSeparatorItem,
+                                                           Command::PodgladPamieci};
 inline constexpr std::array<MenuItem, 17> kSymulacjaItems{Command::Zwolnij,
                                                           Command::Przyspiesz,
                                                           kSeparatorItem,

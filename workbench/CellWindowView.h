@@ -55,6 +55,8 @@ class CellWindowView : public QGroupBox {
 
   RowModes Modes() const;
   int FirstAddress() const;
+  // Moves the window by whole rows, as the scroll bar's arrows do.
+  void ScrollBy(int rows);
 
  signals:
   // The context menu cleared the whole bank.
@@ -63,6 +65,8 @@ class CellWindowView : public QGroupBox {
  protected:
   static constexpr int kFirstRowY = 34;
   void resizeEvent(QResizeEvent* event) override;
+  // One row a notch over the rows; a fine-grained wheel adds up to whole notches.
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void ToggleButton(QPushButton* button, const QString& first, const QString& second);
@@ -78,6 +82,7 @@ class CellWindowView : public QGroupBox {
   QScrollBar* scrollBar_;
   QList<QLabel*> rows_;
   QMenu* menu_;
+  int wheelRemainder_ = 0;
 };
 
 }  // namespace kwarcyt

@@ -129,6 +129,8 @@ void TFormKwarcyt::ConnectCommands() {
   ConnectDebugCommands();
   connect(Action(Command::ObjasnienieKroku), &QAction::triggered, this,
           &TFormKwarcyt::ObjasnienieKrokuExecute);
+  connect(Action(Command::PodgladPamieci), &QAction::triggered, this,
+          &TFormKwarcyt::PodgladPamieciExecute);
   recent_ = new RecentFiles(Action(Command::OstatnioOtwierane), Action(Command::Otworz), this);
   connect(recent_, &RecentFiles::chosen, this, &TFormKwarcyt::OpenRecentFile);
   setAcceptDrops(true);
@@ -289,6 +291,7 @@ void TFormKwarcyt::PokazWszystko() {
   PokazRejestry();
   PokazTakty();
   PokazObjasnienie();
+  PokazPodgladPamieci();
 }
 
 void TFormKwarcyt::PokazTakty() {

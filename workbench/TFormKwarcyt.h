@@ -38,6 +38,7 @@ class ProgramList;
 class RecentFiles;
 class RegisterGroup;
 class TFormObjasnienie;
+class TFormPamiec;
 class WindowSettings;
 struct RememberedState;
 
@@ -105,8 +106,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // and the recent files between runs in the settings file at path. Without it the window
   // starts from the defaults every time and keeps nothing.
   void UseSettingsFile(const QString& path);
-  // A secondary window whose place on the screen is remembered too.
-  void RememberToolWindow(const QString& key, QWidget* window);
+  // A secondary window whose place on the screen, and with keepSize its size, is remembered too.
+  void RememberToolWindow(const QString& key, QWidget* window, bool keepSize = false);
 
   // Display and accessory commands.
   void ActionAlfanumerycznyExecute();
@@ -118,6 +119,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void ActionWygaszaczExecute();
   // Shows or hides the explanation of the last executed step.
   void ObjasnienieKrokuExecute();
+  // Shows or hides the memory window.
+  void PodgladPamieciExecute();
 
   // The editor's change handler: error list, run command states, the caret line's faults.
   void MemoChange();
@@ -129,6 +132,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   void PokazPamiec();
   void PokazPortyWej();
   void PokazPortyWyj();
+  // The memory window, only while it is shown.
+  void PokazPodgladPamieci();
 
   // Places the window on its first showing, before it appears.
   void setVisible(bool visible) override;
@@ -219,6 +224,13 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   // Opens the entry when the event is the gesture of a value's control; true when it did.
   bool OpenValueEntry(const QObject* control, const QEvent& event);
   void EditValue(const ValueTarget& target);
+  // What every value entry does with its answer: writes it, redraws, and when the machine
+  // changed, takes it as set by hand.
+  void WriteValue(const ValueTarget& target, int before, int value);
+  // One memory cell as a value entry target, for the memory window.
+  ValueTarget MemoryCellTarget(int address);
+  // Tab, the arrows, Enter and Space in the state views.
+  void MakeViewsKeyboardReachable();
 
   MachineState machine_;
   DisplaySettings settings_;
@@ -260,6 +272,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   CellWindowView* portyWyj_ = nullptr;
   std::array<QLabel*, 4> statusPanels_{};
   TFormObjasnienie* objasnienie_ = nullptr;
+  TFormPamiec* podgladPamieci_ = nullptr;
 };
 
 }  // namespace kwarcyt

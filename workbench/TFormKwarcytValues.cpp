@@ -108,6 +108,7 @@ void TFormKwarcyt::CreateValueTargets() {
       valueTargetOf_.insert(label, &target);
     }
   }
+  MakeViewsKeyboardReachable();
 }
 
 bool TFormKwarcyt::OpenValueEntry(const QObject* control, const QEvent& event) {
@@ -132,7 +133,11 @@ void TFormKwarcyt::EditValue(const ValueTarget& target) {
   const int before = target.read();
   dialog.SetValue(before);
   dialogs_->Exec(dialog);
-  target.write(dialog.Result());
+  WriteValue(target, before, dialog.Result());
+}
+
+void TFormKwarcyt::WriteValue(const ValueTarget& target, int before, int value) {
+  target.write(value);
   target.redraw();
   if (target.read() != before) MachineSetByHand();
 }

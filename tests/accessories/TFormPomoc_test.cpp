@@ -125,8 +125,9 @@ class TFormPomocTest : public QObject {
     QTest::newRow("Edycja") << 1 << 5 << "[Wytnij] - Wycina zaznaczony tekst do schowka"
                             << "[Cofnij] - Cofa ostatnią operację w tekście";
     QTest::newRow("Wyświetlacz")
-        << 2 << 7 << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
-        << "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - biały)";
+        << 2 << 9 << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
+        << "Adres: przenosi do komórki, Śledź: HL, SP, BC lub DE - dwie cyfry szesnastkowe lub "
+           "Enter zmieniają zaznaczoną komórkę";
     QTest::newRow("Symulacja")
         << 3 << 12 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
         << "[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku";
@@ -243,9 +244,9 @@ class TFormPomocTest : public QObject {
                                            "[Cofnij]"};
     QTest::newRow("Wyświetlacz") << 2
                                  << QStringList{"alfanumeryczny", "monochromatyczny",
-                                                "skala-szarosci"}
+                                                "skala-szarosci", "pamiec"}
                                  << QStringList{"[Alfanumeryczny]", "[Graficzny - Mono]",
-                                                "[Graficzny - Szary]"};
+                                                "[Graficzny - Szary]", "[Podgląd pamięci]"};
     QTest::newRow("Symulacja") << 3 << QStringList{"start",       "krok",       "pauza",
                                                    "stop",        "do-kursora", "krok-nad",
                                                    "krok-wstecz", "pulapka",    "usun-pulapki"}
