@@ -60,8 +60,7 @@ HelpPage DisplayPage() {
           Command("[&Podgląd pamięci] - Pokazuje/ukrywa okno całej pamięci i stosu",
                   CommandIcon::Pamiec),
           Line(K::CommandDetail,
-               "Adres: przenosi do komórki, Śledź: HL, SP, BC lub DE - dwie cyfry szesnastkowe "
-               "lub Enter zmieniają zaznaczoną komórkę"),
+               "Śledź: HL, SP, BC lub DE - dwie cyfry szesnastkowe lub Enter zmieniają komórkę"),
       }}};
 }
 

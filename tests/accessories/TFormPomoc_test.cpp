@@ -126,8 +126,7 @@ class TFormPomocTest : public QObject {
                             << "[Cofnij] - Cofa ostatnią operację w tekście";
     QTest::newRow("Wyświetlacz")
         << 2 << 9 << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
-        << "Adres: przenosi do komórki, Śledź: HL, SP, BC lub DE - dwie cyfry szesnastkowe lub "
-           "Enter zmieniają zaznaczoną komórkę";
+        << "Śledź: HL, SP, BC lub DE - dwie cyfry szesnastkowe lub Enter zmieniają komórkę";
     QTest::newRow("Symulacja")
         << 3 << 12 << "[Zwolnij] - Zmniejsza częstotliwość wykonywania rozkazów"
         << "[Objaśnienie kroku] - Włącza/wyłącza okno z objaśnieniem ostatniego kroku";

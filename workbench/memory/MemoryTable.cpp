@@ -72,6 +72,16 @@ void MemoryTable::Refresh() {
   model_.Refresh(first, last < 0 ? kDumpRows - 1 : last);
 }
 
+// The main window's Kopiuj has the same key; in the dump, Ctrl+C copies the dump's rows.
+bool MemoryTable::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    event->accept();
+    return true;
+  }
+  return QTableView::event(event);
+}
+
 void MemoryTable::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Copy)) {
     QApplication::clipboard()->setText(SelectedRowsText());
