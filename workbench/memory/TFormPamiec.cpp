@@ -44,6 +44,8 @@ TFormPamiec::TFormPamiec(const MachineState& machine, std::function<const Progra
   setObjectName(QStringLiteral("FormPamiec"));
   setWindowTitle(QStringLiteral("Kwarcyt - Pamięć"));
 
+  // The accelerators keep clear of P, E, W, S and I: those open the main window's menus, which
+  // take their keys from this window too.
   auto* adresLabel = new QLabel(QStringLiteral("&Adres:"), this);
   adres_ = new QLineEdit(this);
   adres_->setObjectName(QStringLiteral("Adres"));
@@ -62,7 +64,7 @@ TFormPamiec::TFormPamiec(const MachineState& machine, std::function<const Progra
   sledz_->addItems({QStringLiteral("nic"), QStringLiteral("HL"), QStringLiteral("SP"),
                     QStringLiteral("BC"), QStringLiteral("DE")});
   sledzLabel->setBuddy(sledz_);
-  dziesietnie_ = new QCheckBox(QStringLiteral("Dzi&esiętnie"), this);
+  dziesietnie_ = new QCheckBox(QStringLiteral("Dziesię&tnie"), this);
   dziesietnie_->setObjectName(QStringLiteral("Dziesietnie"));
 
   auto* top = new QHBoxLayout;
@@ -90,8 +92,8 @@ TFormPamiec::TFormPamiec(const MachineState& machine, std::function<const Progra
   stos_->setModel(stack_);
   zakladki_ = new QTabWidget(this);
   zakladki_->setObjectName(QStringLiteral("Zakladki"));
-  zakladki_->addTab(table_, QStringLiteral("&Pamięć"));
-  zakladki_->addTab(stos_, QStringLiteral("&Stos"));
+  zakladki_->addTab(table_, QStringLiteral("Pa&mięć"));
+  zakladki_->addTab(stos_, QStringLiteral("St&os"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
