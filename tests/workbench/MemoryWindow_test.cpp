@@ -115,6 +115,11 @@ class MemoryWindowTest : public QObject, public WindowFixture {
     QCOMPARE(background(0xC000).value<QBrush>().color(), HlCellColour());
     QCOMPARE(background(0x2FFC).value<QBrush>().color(), SpCellColour());
     QVERIFY(!background(0x8000).isValid());
+    // A cell written by hand elsewhere keeps the view where the user took it.
+    GoTo("100h");
+    QTest::keyClicks(Table(), "12");
+    QVERIFY(CellInView(0x101));
+    QVERIFY(!CellInView(0xC000));
   }
 
   // Two typed digits and the value entry write alike: the cell, the main window's views, the

@@ -103,7 +103,10 @@ TFormPamiec::TFormPamiec(const MachineState& machine, std::function<const Progra
 
   connect(adres_, &QLineEdit::returnPressed, this, &TFormPamiec::GoToTypedAddress);
   connect(dziesietnie_, &QCheckBox::toggled, model_, &MemoryTableModel::SetDecimal);
-  connect(sledz_, &QComboBox::currentIndexChanged, this, [this] { Pokaz(true); });
+  connect(sledz_, &QComboBox::currentIndexChanged, this, [this] {
+    followed_.reset();
+    Pokaz(true);
+  });
   connect(zakladki_, &QTabWidget::currentChanged, this, [this] { Pokaz(false); });
   connect(table_, &MemoryTable::cellEditRequested, this, &TFormPamiec::cellEditRequested);
   connect(table_, &MemoryTable::cellTyped, this, &TFormPamiec::cellTyped);
@@ -115,8 +118,10 @@ void TFormPamiec::TrackChanges(std::function<bool(int address)> changed) {
 
 void TFormPamiec::Pokaz(bool follow) {
   if (!isVisible()) return;
-  if (follow && sledz_->currentIndex() != Nothing) {
-    table_->ShowCell(FollowedAddress(), MemoryTable::EnsureVisible, false);
+  const FollowedMoment now{FollowedAddress(), machine_.TStates};
+  if (follow && sledz_->currentIndex() != Nothing && followed_ != now) {
+    table_->ShowCell(now.address, MemoryTable::EnsureVisible, false);
+    followed_ = now;
   }
   if (zakladki_->currentWidget() == table_) {
     table_->Refresh();

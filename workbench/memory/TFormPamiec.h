@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -31,7 +33,8 @@ class TFormPamiec : public QWidget {
 
   // Cells that changed since the previous moment are drawn marked.
   void TrackChanges(std::function<bool(int address)> changed);
-  // Redraws what changed; with follow, also brings the followed register's cell into view.
+  // Redraws what changed; with follow, also brings the followed register's cell into view
+  // when a step was taken or the register moved since it last did.
   void Pokaz(bool follow);
 
   MemoryTable& Table() { return *table_; }
@@ -61,6 +64,14 @@ class TFormPamiec : public QWidget {
   QTabWidget* zakladki_;
   MemoryTable* table_;
   QListView* stos_;
+  // Where the followed register pointed, and the machine's clock, when the view last followed
+  // it: a cell written by hand elsewhere does not pull the view back.
+  struct FollowedMoment {
+    int address;
+    std::uint64_t clock;
+    bool operator==(const FollowedMoment&) const = default;
+  };
+  std::optional<FollowedMoment> followed_;
 };
 
 }  // namespace kwarcyt
