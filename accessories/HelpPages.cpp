@@ -64,6 +64,10 @@ HelpPage DisplayPage() {
           Line(K::CommandDetail,
                "Rozmiar: 16x16 punktów - kolor 8-bitowy w skali szarości (00h - czarny, FFh - "
                "biały)"),
+          Command("[&Podgląd pamięci] - Pokazuje/ukrywa okno całej pamięci i stosu",
+                  CommandIcon::Pamiec),
+          Line(K::CommandDetail,
+               "Śledź: HL, SP, BC lub DE - dwie cyfry szesnastkowe lub Enter zmieniają komórkę"),
           Command("[Po&większ] - Powiększa tekst kodu, listy błędów i objaśnienia"),
           Command("[Pomn&iejsz] - Pomniejsza tekst kodu, listy błędów i objaśnienia"),
           Command("[&Rozmiar domyślny] - Przywraca domyślny rozmiar tekstu"),

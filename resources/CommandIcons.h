@@ -1,4 +1,4 @@
-// The 20 pictures of the commands, in the order of the main window's image list: the tool bar,
+// The 21 pictures of the commands, in the order of the main window's image list: the tool bar,
 // the menus and the help pages all take them from here.
 #pragma once
 
@@ -31,15 +31,16 @@ enum class CommandIcon {
   DoKursora,
   KrokNad,
   KrokWstecz,
+  Pamiec,
 };
-inline constexpr int kCommandIconCount = 20;
+inline constexpr int kCommandIconCount = 21;
 
 // File names (without ".svg") under ":/icons/", indexed by CommandIcon.
 inline constexpr std::array<std::string_view, kCommandIconCount> kCommandIconNames = {
     "nowy",           "otworz",           "zapisz",         "wytnij",  "kopiuj",       "wklej",
     "wyczysc",        "cofnij",           "start",          "pauza",   "stop",         "krok",
     "alfanumeryczny", "monochromatyczny", "skala-szarosci", "pulapka", "usun-pulapki", "do-kursora",
-    "krok-nad",       "krok-wstecz",
+    "krok-nad",       "krok-wstecz",      "pamiec",
 };
 
 // ":/icons/NAME.svg"

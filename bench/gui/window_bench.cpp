@@ -3,7 +3,9 @@
 // and in a very long line, and the time from creating the window to seeing it.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
@@ -85,6 +87,25 @@ void BM_TopSpeedLongLoop(benchmark::State& state) {
   state.counters["refreshes_per_s"] = sample.refreshes / sample.seconds;
 }
 BENCHMARK(BM_TopSpeedLongLoop)->Arg(0)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The same run with the memory window shown (1) or never opened (0), following HL, which the
+// loop counts through every address.
+void BM_TopSpeedMemoryWindow(benchmark::State& state) {
+  auto window = ShownWindow();
+  window->findChild<QSlider*>("Czestotliwosc")->setValue(32);
+  window->findChild<QPlainTextEdit*>("Memo")->setPlainText(kLongLoop);
+  if (state.range(0) != 0) {
+    window->Action(kwarcyt::Command::PodgladPamieci)->trigger();
+    window->findChild<QComboBox*>("Sledz")->setCurrentText("HL");
+  }
+  RunSample sample{};
+  for (auto _ : state) sample = RunFor(*window, "HL10", 2000);
+  const auto& m = window->Machine();
+  const double iterations = m.DE() * 65536.0 + m.HL();
+  state.counters["lines_per_s"] = (2 + 4 * iterations + 2 * m.DE()) / sample.seconds;
+  state.counters["refreshes_per_s"] = sample.refreshes / sample.seconds;
+}
+BENCHMARK(BM_TopSpeedMemoryWindow)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_Position10Pace(benchmark::State& state) {
   auto window = ShownWindow();

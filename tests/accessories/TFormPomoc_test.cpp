@@ -125,7 +125,7 @@ class TFormPomocTest : public QObject {
     QTest::newRow("Edycja") << 1 << 8 << "[Wytnij] - Wycina zaznaczony tekst do schowka"
                             << "[Przejdź do wiersza...] - Przenosi kursor do wiersza o podanym "
                                "numerze";
-    QTest::newRow("Wyświetlacz") << 2 << 10
+    QTest::newRow("Wyświetlacz") << 2 << 12
                                  << "[Ustawienia...] - Otwiera okno ustawień wyświetlaczy"
                                  << "[Rozmiar domyślny] - Przywraca domyślny rozmiar tekstu";
     QTest::newRow("Symulacja")
@@ -245,9 +245,9 @@ class TFormPomocTest : public QObject {
                                            "[Cofnij]"};
     QTest::newRow("Wyświetlacz") << 2
                                  << QStringList{"alfanumeryczny", "monochromatyczny",
-                                                "skala-szarosci"}
+                                                "skala-szarosci", "pamiec"}
                                  << QStringList{"[Alfanumeryczny]", "[Graficzny - Mono]",
-                                                "[Graficzny - Szary]"};
+                                                "[Graficzny - Szary]", "[Podgląd pamięci]"};
     QTest::newRow("Symulacja") << 3 << QStringList{"start",       "krok",       "pauza",
                                                    "stop",        "do-kursora", "krok-nad",
                                                    "krok-wstecz", "pulapka",    "usun-pulapki"}

@@ -160,8 +160,8 @@ class DesktopTest : public QObject, public WindowFixture {
     QCOMPARE(::unlink(name.constData()), 0);
   }
 
-  // The speed, the recent files and the dialogs' folder come back at the next start; the
-  // displays, shown when the window closed, stay hidden.
+  // The speed, the recent files, the dialogs' folder and the memory window's size come back at
+  // the next start; the displays, shown when the window closed, stay hidden.
   void settingsComeBackAtTheNextStart() {
     WriteText(Path("suma.txt"), "NOP");
     Window().UseSettingsFile(SettingsPath());
@@ -172,6 +172,8 @@ class DesktopTest : public QObject, public WindowFixture {
     Action("ActionAlfanumeryczny")->trigger();
     Action("FlagiProcesora8085")->trigger();
     displays.FormAlfanumeryczny->move(40, 50);
+    Action("PodgladPamieci")->trigger();
+    Child<QWidget>("FormPamiec")->resize(500, 300);
     QVERIFY(Window().close());
 
     Reopen();
@@ -184,6 +186,8 @@ class DesktopTest : public QObject, public WindowFixture {
     QVERIFY(!next.FormAlfanumeryczny->isVisible());
     next.FormAlfanumeryczny->show();
     QCOMPARE(next.FormAlfanumeryczny->pos(), QPoint(40, 50));
+    Action("PodgladPamieci")->trigger();
+    QCOMPARE(Child<QWidget>("FormPamiec")->size(), QSize(500, 300));
     Action("Zapiszjako")->trigger();
     QCOMPARE(Script().fileDialogs.last().proposed, Path("Nowy.txt"));
   }

@@ -147,6 +147,10 @@ class MainWindowTest : public QObject, public WindowFixture {
                                    << "MenuWyswietlacz"
                                    << "Graficzny - &Szary"
                                    << "F6" << true << true;
+    QTest::newRow("PodgladPamieci") << "PodgladPamieci"
+                                    << "MenuWyswietlacz"
+                                    << "&Podgląd pamięci"
+                                    << "Ctrl+M" << true << false;
     QTest::newRow("Ustawienia") << "ActionUstawieniaWyswietlaczy"
                                 << "MenuWyswietlacz"
                                 << "&Ustawienia..."

@@ -119,6 +119,13 @@ bool ValueEntry::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
+bool ValueEntry::EditValueOf(const QObject* label) {
+  const auto found = targetOf_.constFind(label);
+  if (found == targetOf_.cend()) return false;
+  EditValue(targets_[*found]);
+  return true;
+}
+
 void ValueEntry::EditValue(const ValueTarget& target) {
   const int maximum = target.maximum();
   TFormPodaj dialog(&window_);
@@ -127,9 +134,24 @@ void ValueEntry::EditValue(const ValueTarget& target) {
   const int before = target.read();
   dialog.SetValue(before);
   dialogs_().Exec(dialog);
-  target.write(dialog.Result());
+  WriteValue(target, before, dialog.Result());
+}
+
+void ValueEntry::WriteValue(const ValueTarget& target, int before, int value) {
+  target.write(value);
   session_.ShowMachine();
   if (target.read() != before) session_.MachineSetByHand();
+}
+
+ValueTarget ValueEntry::MemoryCell(int address) {
+  MachineState& machine = session_.Machine();
+  const auto cell = static_cast<std::size_t>(address & 0xFFFF);
+  return {{},
+          EntryGesture::DoubleClick,
+          QStringLiteral("pamięci"),
+          Byte,
+          [&machine, cell] { return int{machine.Memory[cell]}; },
+          [&machine, cell](int value) { machine.Memory[cell] = static_cast<std::uint8_t>(value); }};
 }
 
 }  // namespace kwarcyt

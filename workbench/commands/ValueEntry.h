@@ -35,13 +35,21 @@ class ValueEntry : public QObject {
   ValueEntry(Session& session, QWidget& window, std::function<Dialogs&()> dialogs,
              const EditableViews& views);
 
+  // Opens the entry of the value the label shows; false when it shows none.
+  bool EditValueOf(const QObject* label);
+  void EditValue(const ValueTarget& target);
+  // What every entry does with its answer: writes it, redraws every view, and when the machine
+  // changed, takes it as set by hand.
+  void WriteValue(const ValueTarget& target, int before, int value);
+  // One memory cell, for the memory window.
+  ValueTarget MemoryCell(int address);
+
  protected:
   // Opens the entry when the event is the gesture of a value's label.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void AddTarget(ValueTarget target);
-  void EditValue(const ValueTarget& target);
 
   Session& session_;
   QWidget& window_;

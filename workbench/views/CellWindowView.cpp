@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "workbench/session/ChangeMarks.h"
 #include "workbench/views/AccessibleText.h"
@@ -87,6 +88,18 @@ RowModes CellWindowView::Modes() const {
 
 int CellWindowView::FirstAddress() const {
   return scrollBar_->value();
+}
+
+void CellWindowView::ScrollBy(int rows) {
+  scrollBar_->setValue(scrollBar_->value() + rows);
+}
+
+void CellWindowView::wheelEvent(QWheelEvent* event) {
+  wheelRemainder_ += event->angleDelta().y();
+  const int notches = wheelRemainder_ / QWheelEvent::DefaultDeltasPerStep;
+  wheelRemainder_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+  ScrollBy(-notches);
+  event->accept();
 }
 
 void CellWindowView::Pokaz() {

@@ -57,6 +57,8 @@ class CellWindowView : public QGroupBox {
   int FirstAddress() const;
   // The label of row 0 .. kRows - 1, which shows the cell FirstAddress() + row.
   QLabel* RowLabel(int row) const { return rows_[row]; }
+  // Moves the window by whole rows, as the scroll bar's arrows do.
+  void ScrollBy(int rows);
 
  signals:
   // The context menu cleared the whole bank.
@@ -65,6 +67,8 @@ class CellWindowView : public QGroupBox {
  protected:
   static constexpr int kFirstRowY = 34;
   void resizeEvent(QResizeEvent* event) override;
+  // One row a notch over the rows; a fine-grained wheel adds up to whole notches.
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void ToggleButton(QPushButton* button, const QString& first, const QString& second);
@@ -80,6 +84,7 @@ class CellWindowView : public QGroupBox {
   QScrollBar* scrollBar_;
   QList<QLabel*> rows_;
   QMenu* menu_;
+  int wheelRemainder_ = 0;
 };
 
 }  // namespace kwarcyt

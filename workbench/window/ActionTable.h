@@ -53,6 +53,7 @@ enum class Command : std::uint8_t {
   FlagiProcesora8085,
   KodMaszynowy,
   CykleMaszynowe,
+  PodgladPamieci,
 };
 
 struct ActionRow {
@@ -131,6 +132,8 @@ inline constexpr auto kActions = std::to_array<ActionRow>({
      "Kod maszynowy programu (listing i zapis do pliku Intel HEX)", "", -1, true, true},
     {Command::CykleMaszynowe, "CykleMaszynowe", "Symulacja", "&Cykle maszynowe",
      "Cykle maszynowe i przebiegi czasowe ostatniego kroku", "", -1, true, true},
+    {Command::PodgladPamieci, "PodgladPamieci", "Wyswietlacz", "&Podgląd pamięci",
+     "Podgląd całej pamięci i stosu", "Ctrl+M", 20, true, true},
 });
 inline constexpr std::size_t kCommandCount = kActions.size();
 
@@ -160,15 +163,17 @@ inline constexpr std::array<MenuItem, 10> kPlikItems{
 inline constexpr std::array<MenuItem, 10> kEdycjaItems{
     Command::Cofnij,  kSeparatorItem, Command::Wytnij, Command::Kopiuj, Command::Wklej,
     Command::Wyczysc, kSeparatorItem, Command::Znajdz, Command::Zamien, Command::PrzejdzDoWiersza};
-inline constexpr std::array<MenuItem, 9> kWyswietlaczItems{Command::ActionUstawieniaWyswietlaczy,
-                                                           kSeparatorItem,
-                                                           Command::ActionAlfanumeryczny,
-                                                           Command::ActionMonochromatyczny,
-                                                           Command::ActionSkalaSzarosci,
-                                                           kSeparatorItem,
-                                                           Command::Powieksz,
-                                                           Command::Pomniejsz,
-                                                           Command::RozmiarDomyslny};
+inline constexpr std::array<MenuItem, 11> kWyswietlaczItems{Command::ActionUstawieniaWyswietlaczy,
+                                                            kSeparatorItem,
+                                                            Command::ActionAlfanumeryczny,
+                                                            Command::ActionMonochromatyczny,
+                                                            Command::ActionSkalaSzarosci,
+                                                            kSeparatorItem,
+                                                            Command::PodgladPamieci,
+                                                            kSeparatorItem,
+                                                            Command::Powieksz,
+                                                            Command::Pomniejsz,
+                                                            Command::RozmiarDomyslny};
 inline constexpr std::array<MenuItem, 22> kSymulacjaItems{Command::Zwolnij,
                                                           Command::Przyspiesz,
                                                           kSeparatorItem,

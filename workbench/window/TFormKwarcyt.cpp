@@ -30,12 +30,14 @@
 #include "workbench/editor/EditActions.h"
 #include "workbench/editor/ProgramEditor.h"
 #include "workbench/machinecode/MachineCodeWindows.h"
+#include "workbench/memory/MemoryWindowCommand.h"
 #include "workbench/session/ProgramDocument.h"
 #include "workbench/views/CellWindowView.h"
 #include "workbench/views/ErrorListView.h"
 #include "workbench/views/FlagsView.h"
 #include "workbench/views/MemoryView.h"
 #include "workbench/views/RegisterGroup.h"
+#include "workbench/views/StateViewKeyboard.h"
 #include "workbench/views/TFormObjasnienie.h"
 #include "workbench/window/ActionTable.h"
 #include "workbench/window/TextZoom.h"
@@ -62,8 +64,14 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
   CreateControls(recoveryFolder);
   ConnectSession();
   ConnectCommands();
-  new ValueEntry(*session_, *this, [this]() -> Dialogs& { return *dialogs_; },
-                 {*rejestry8_, *rejestry16_, *pamiec_, *portyWej_});
+  auto* entry = new ValueEntry(*session_, *this, [this]() -> Dialogs& { return *dialogs_; },
+                               {*rejestry8_, *rejestry16_, *pamiec_, *portyWej_});
+  MakeStateViewsKeyboardReachable(*this, *pamiec_, *portyWej_, *portyWyj_,
+                                  [entry](QLabel* row) { return entry->EditValueOf(row); });
+  new MemoryWindowCommand(*session_, *entry, *Action(Command::PodgladPamieci), *this,
+                          [this](const QString& key, QWidget* window) {
+                            RememberToolWindow(key, window, /*keepSize=*/true);
+                          });
   setWindowTitle(session_->Document().Title());
   MemoChange();
 }

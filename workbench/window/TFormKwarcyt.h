@@ -106,8 +106,8 @@ class TFormKwarcyt : public QMainWindow {
   // and the recent files between runs in the settings file at path. Without it the window
   // starts from the defaults every time and keeps nothing.
   void UseSettingsFile(const QString& path);
-  // A secondary window whose place on the screen is remembered too.
-  void RememberToolWindow(const QString& key, QWidget* window);
+  // A secondary window whose place on the screen, and with keepSize its size, is remembered too.
+  void RememberToolWindow(const QString& key, QWidget* window, bool keepSize = false);
 
   // Display and accessory commands.
   void ActionAlfanumerycznyExecute();

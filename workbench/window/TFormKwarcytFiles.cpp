@@ -85,8 +85,8 @@ void TFormKwarcyt::UseSettingsFile(const QString& path) {
   MoveToRememberedPlace();
 }
 
-void TFormKwarcyt::RememberToolWindow(const QString& key, QWidget* window) {
-  if (windowSettings_) windowSettings_->AddToolWindow(key, window);
+void TFormKwarcyt::RememberToolWindow(const QString& key, QWidget* window, bool keepSize) {
+  if (windowSettings_) windowSettings_->AddToolWindow(key, window, keepSize);
 }
 
 RememberedState TFormKwarcyt::Remembered() const {

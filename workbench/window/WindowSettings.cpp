@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
@@ -25,6 +26,7 @@ const QString kZoom = QStringLiteral("view/zoom");
 const QString kMachineCodeOrigin = QStringLiteral("machineCode/origin");
 const QString kToolWindows = QStringLiteral("toolWindows/");
 const QString kProcessorFlagRules = QStringLiteral("simulation/processorFlagRules");
+const QString kToolWindowSizes = QStringLiteral("toolWindowSizes/");
 // Many times what the program ever writes there; a larger file is not its settings.
 constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
 
@@ -144,6 +146,10 @@ WindowSettings::WindowSettings(const QString& path, QObject* parent)
   if (settings.status() != QSettings::NoError) return;
   remembered_ = Read(settings);
   for (const QString& key : settings.allKeys()) {
+    if (const QVariant size = settings.value(key);
+        key.startsWith(kToolWindowSizes) && size.typeId() == QMetaType::QSize) {
+      toolSizes_.insert(key.mid(kToolWindowSizes.size()), size.toSize());
+    }
     if (!key.startsWith(kToolWindows)) continue;
     if (const std::optional<QPoint> position = ReadPosition(settings, key)) {
       toolPositions_.insert(key.mid(kToolWindows.size()), *position);
@@ -156,9 +162,17 @@ QString WindowSettings::DefaultPath() {
          QStringLiteral("/kwarcyt/kwarcyt.conf");
 }
 
-void WindowSettings::AddToolWindow(const QString& key, QWidget* window) {
+void WindowSettings::AddToolWindow(const QString& key, QWidget* window, bool keepSize) {
   toolWindows_.insert(key, window);
   window->installEventFilter(this);
+  if (keepSize) {
+    sizedToolWindows_.insert(key);
+    // A size kept from a larger screen is cut down to the screen the window will stand on.
+    if (const auto kept = toolSizes_.constFind(key); kept != toolSizes_.cend()) {
+      window->resize(kept->boundedTo(window->screen()->availableGeometry().size())
+                         .expandedTo(window->minimumSizeHint()));
+    }
+  }
   if (const auto kept = toolPositions_.constFind(key); kept != toolPositions_.cend()) {
     MoveInsideScreen(*window, *kept);
   }
@@ -199,6 +213,9 @@ bool WindowSettings::Store(const RememberedState& state) {
   for (auto it = toolWindows_.cbegin(); it != toolWindows_.cend(); ++it) {
     if (it.value() && shownToolWindows_.contains(it.key())) {
       settings.setValue(kToolWindows + it.key(), it.value()->frameGeometry().topLeft());
+      if (sizedToolWindows_.contains(it.key())) {
+        settings.setValue(kToolWindowSizes + it.key(), it.value()->size());
+      }
     }
   }
   settings.sync();

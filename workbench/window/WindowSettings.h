@@ -41,8 +41,9 @@ class WindowSettings : public QObject {
 
   const RememberedState& Remembered() const { return remembered_; }
   // A secondary window goes back where it stood, whole on a screen, and its place is kept from
-  // now on. A window that was never shown keeps the place it had before.
-  void AddToolWindow(const QString& key, QWidget* window);
+  // now on. A window that was never shown keeps the place it had before. With keepSize, a
+  // window the user may resize gets its size back and keeps it too.
+  void AddToolWindow(const QString& key, QWidget* window, bool keepSize = false);
   // Writes the state and the secondary windows' places; false when the file cannot be written.
   bool Store(const RememberedState& state);
 
@@ -53,6 +54,8 @@ class WindowSettings : public QObject {
   QString path_;
   RememberedState remembered_;
   QHash<QString, QPoint> toolPositions_;
+  QHash<QString, QSize> toolSizes_;
+  QSet<QString> sizedToolWindows_;  // keys
   QHash<QString, QPointer<QWidget>> toolWindows_;
   QSet<QString> shownToolWindows_;  // keys
 };
