@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QToolBar>
 #include <memory>
@@ -37,8 +38,11 @@
 #include "displays/DisplayWindows.h"
 #include "displays/TFormUstawieniaWyswietlaczy.h"
 #include "look/Fonts.h"
+#include "sourceimport/CommonSyntax.h"
 #include "sourceimport/ProgramImport.h"
 #include "viewtext/ClockTime.h"
+#include "workbench/views/BesidePlacement.h"
+#include "workbench/views/ElidedPanel.h"
 
 namespace kwarcyt {
 
@@ -106,6 +110,7 @@ void TFormKwarcyt::ConnectCommands() {
   connect(czestotliwosc_, &QSlider::valueChanged, this,
           [this](int position) { run_->Control().CzestotliwoscChange(position); });
   connect(memo_, &QPlainTextEdit::textChanged, this, &TFormKwarcyt::MemoChange);
+  connect(memo_, &QPlainTextEdit::textChanged, stopPanel_, &ElidedPanel::Clear);
   // An undo or a redo moves the caret only after the text changed: the line to check is the
   // one the caret lands on.
   connect(memo_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
@@ -256,6 +261,7 @@ void TFormKwarcyt::MemoChange() {
   }
   const bool hasLines = CheckWhileEditing(memoLines_->Lines(), checkedCaretLine_,
                                           machine_.LabelTable, errors_, machine_.ProgramChecked);
+  if (ReportsCommonSyntax(errors_, memoLines_->Lines())) errors_.emplace_back(kCommonSyntaxHint);
   ShowErrors(0);
   Action(Command::Pauza)->setEnabled(false);
   Action(Command::Start)->setEnabled(hasLines);
@@ -313,6 +319,7 @@ void TFormKwarcyt::ObjasnienieKrokuExecute() {
   if (objasnienie_ == nullptr) {
     objasnienie_ = new TFormObjasnienie(this);
     connect(objasnienie_, &TFormObjasnienie::visibilityChanged, action, &QAction::setChecked);
+    PlaceBeside(*objasnienie_, *this, *statusBar());
     RememberToolWindow(QStringLiteral("stepExplanation"), objasnienie_);
   }
   objasnienie_->setVisible(!objasnienie_->isVisible());

@@ -30,6 +30,7 @@ class CellWindowView;
 class DisplayWindows;
 class MemoryDisplayWindow;
 class EditActions;
+class ElidedPanel;
 class EditorLineCache;
 class FlagsView;
 class MemoryView;
@@ -156,6 +157,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
     run_->ScheduleContinuation(delay);
   }
   std::vector<std::uint8_t> Breakpoints() const override;
+  void ShowStop(const RunStop& stop) override;
   // Redraws the views; with a status text, after executed steps.
   void ShowMachine(const std::string* statusText);
 
@@ -198,6 +200,8 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   bool SaveQuestionAllows();
   // Open after its dialog: the file replaces the program.
   void LoadFile(const QString& path);
+  // Importuj after its dialog: the converted file replaces the program as new, unsaved work.
+  void ImportFile(const QString& path);
   bool WriteProgram(const QString& path);
   void OpenRecentFile(const QString& path);
   // A file dragged over the window, while Open is available; empty for anything else.
@@ -259,6 +263,7 @@ class TFormKwarcyt : public QMainWindow, private RunHost {
   CellWindowView* portyWej_ = nullptr;
   CellWindowView* portyWyj_ = nullptr;
   std::array<QLabel*, 4> statusPanels_{};
+  ElidedPanel* stopPanel_ = nullptr;
   TFormObjasnienie* objasnienie_ = nullptr;
 };
 

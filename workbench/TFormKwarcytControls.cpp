@@ -25,6 +25,7 @@
 #include "resources/CommandIcons.h"
 #include "viewtext/ClockTime.h"
 #include "viewtext/ViewFormats.h"
+#include "workbench/views/ElidedPanel.h"
 
 namespace kwarcyt {
 
@@ -212,6 +213,9 @@ void TFormKwarcyt::CreateControls() {
     statusPanels_[i]->setFixedWidth(widths[i]);
     status->addWidget(statusPanels_[i]);
   }
+  stopPanel_ = new ElidedPanel(status);
+  stopPanel_->setObjectName(QStringLiteral("StatusBarPanel4"));
+  status->addWidget(stopPanel_, 1);
 
   memo_->installEventFilter(this);
   memo_->viewport()->installEventFilter(this);

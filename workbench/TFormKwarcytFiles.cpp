@@ -11,6 +11,7 @@
 #include "TFormKwarcyt.h"
 #include "WindowSettings.h"
 #include "sourcefile/FileName.h"
+#include "workbench/commands/ImportOffer.h"
 
 namespace kwarcyt {
 
@@ -65,6 +66,7 @@ void TFormKwarcyt::LoadFile(const QString& path) {
     dialogs_->ShowError(this, kOpenErrorText, *error);
     return;
   }
+  if (ImportAccepted(*dialogs_, this, path, ProgramLines())) return ImportFile(path);
   recent_->Add(path);
   setWindowTitle(document_->Title());
   MemoChange();

@@ -16,8 +16,12 @@ void TFormKwarcyt::ImportujExecute() {
              lastImported_.isEmpty() ? lastFolder_ : lastImported_,
              QStringLiteral("Programy w asemblerze 8085 (*.asm *.a85 *.txt)"), QString()});
   if (path.isEmpty()) return;
-  lastImported_ = path;
   lastFolder_ = QFileInfo(path).absolutePath();
+  ImportFile(path);
+}
+
+void TFormKwarcyt::ImportFile(const QString& path) {
+  lastImported_ = path;
   if (const std::optional<QString> error = document_->Import(path)) {
     dialogs_->ShowError(this, kOpenErrorText, *error);
     return;

@@ -15,6 +15,7 @@
 #include "ProgramDocument.h"
 #include "ProgramList.h"
 #include "TFormKwarcyt.h"
+#include "workbench/views/ElidedPanel.h"
 
 namespace kwarcyt {
 
@@ -100,6 +101,10 @@ void TFormKwarcyt::ShowErrors(std::size_t from) {
     cursor.removeSelectedText();
   }
   listaBledow_->appendPlainText(JoinedLines(errors_, from));
+}
+
+void TFormKwarcyt::ShowStop(const RunStop& stop) {
+  stopPanel_->SetFullText(QString::fromStdString(RunStopText(stop)));
 }
 
 void TFormKwarcyt::ShowMachine(const std::string* statusText) {

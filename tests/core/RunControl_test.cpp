@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -46,6 +49,8 @@ class RecordingHost : public RunHost {
   void ScheduleContinuation(milliseconds delay) override { continuation = delay; }
   std::vector<std::uint8_t> Breakpoints() const override { return breakpoints; }
   std::vector<std::uint8_t> breakpoints;
+  std::string stopText;
+  void ShowStop(const RunStop& stop) override { stopText = RunStopText(stop); }
 };
 
 class RunControlTest : public ::testing::Test {
@@ -511,6 +516,72 @@ TEST_F(RunControlTest, StepBackAfterTheRunEndedReopensItsList) {
   EXPECT_EQ(machine.A, 2);
   run.Reset();
   EXPECT_FALSE(run.CanStepBack());
+}
+
+// Each command is followed by the continuations it asked for: S Start, K Krok, N Krok nad,
+// W Krok wstecz, P Pauza, X Stop, C Uruchom do kursora at line 2; s is Start before any.
+TEST_F(RunControlTest, TellsWhyTheRunStopped) {
+  struct Case {
+    std::string name;
+    std::vector<std::string> lines;
+    std::vector<std::uint8_t> breakpoints;
+    std::string commands;
+    std::string text;
+  };
+  const std::vector<std::string> kTwoMoves{"MVI A,1", "MVI B,2", "HLT"};
+  const std::vector<std::string> kJumpToLabel{"JMP ET", "NOP", "ET:", "INR A", "HLT"};
+  const std::vector<Case> cases{
+      {"Halt", kTwoMoves, {}, "S", "Zatrzymano: HLT w wierszu 2 (takty przebiegu: 19)"},
+      {"StatesSinceTheResumeOnly",
+       kTwoMoves,
+       {0, 1},
+       "SP",
+       "Zatrzymano: HLT w wierszu 2 (takty przebiegu: 12)"},
+      {"EndOfProgram",
+       {"MVI A,1", "INR A"},
+       {},
+       "S",
+       "Zatrzymano: koniec programu (takty przebiegu: 11)"},
+      {"RuntimeError", {"LXI H,100", "PCHL"}, {}, "S", "Zatrzymano: błąd w wierszu 1"},
+      {"StopDuringTheRun", kTwoMoves, {}, "sX", "Zatrzymano przez użytkownika"},
+      {"Breakpoint", kTwoMoves, {0, 1}, "S", "Pułapka w wierszu 1 – F11 wznawia"},
+      {"BreakpointOnAJumpedToLabel",
+       kJumpToLabel,
+       {0, 0, 1},
+       "S",
+       "Pułapka w wierszu 2 – F11 wznawia"},
+      {"RunToCursor", kJumpToLabel, {}, "C", "Kursor w wierszu 2 – F11 wznawia"},
+      {"Pause", kTwoMoves, {}, "sP", "Wstrzymano w wierszu 0 – F11 wznawia, F10 wykonuje krok"},
+      {"StepThatEndsTheRun",
+       kTwoMoves,
+       {},
+       "KKKK",
+       "Zatrzymano: HLT w wierszu 2 (takty przebiegu: 5)"},
+      {"StepThatDoesNotEndIt", kTwoMoves, {0, 1}, "SK", ""},
+      {"StepOverACall", {"LXI SP,0", "CALL PODPR", "HLT", "PODPR:", "RET"}, {}, "KKN", ""},
+      {"StepBack", kTwoMoves, {}, "SW", ""},
+  };
+  const std::map<char, std::function<void()>> commands{
+      {'S', [this] { run.StartExecute(); }},
+      {'K', [this] { run.KrokExecute(); }},
+      {'N', [this] { run.KrokNadExecute(); }},
+      {'W', [this] { run.KrokWsteczExecute(); }},
+      {'P', [this] { run.PauzaExecute(); }},
+      {'X', [this] { run.StopExecute(); }},
+      {'C', [this] { run.UruchomDoKursoraExecute(2); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    run.Reset();
+    host.lines = c.lines;
+    host.breakpoints = c.breakpoints;
+    machine.DelayCount = 1;
+    for (const char command : c.commands) {
+      commands.at(static_cast<char>(std::toupper(command)))();
+      if (command != 's') RunContinuations(100);
+    }
+    EXPECT_EQ(host.stopText, c.text);
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <QCheckBox>
 #include <QDialog>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTextBlock>
 
 #include "WindowFixture.h"
@@ -311,12 +313,31 @@ class RunWindowTest : public QObject, public WindowFixture {
     QCOMPARE(StatusPanel(3), QString("Takty: 0"));
   }
 
+  // The last panel says why the run stopped, whole in its tool tip however narrow the window.
+  void stopPanelTellsWhyTheRunStopped() {
+    Type("MVI A,1\nHLT");
+    Window().StartExecute();
+    QTRY_VERIFY(!Machine().Running);
+    QLabel* panel = Child<QLabel>("StatusBarPanel4");
+    QCOMPARE(panel->toolTip(), QString("Zatrzymano: HLT w wierszu 1 (takty przebiegu: 12)"));
+    Window().resize(Window().minimumSize());
+    QTRY_VERIFY(panel->text().endsWith(QChar(0x2026)));
+    QCOMPARE(panel->toolTip(), QString("Zatrzymano: HLT w wierszu 1 (takty przebiegu: 12)"));
+    QTest::keyClick(Memo(), Qt::Key_Space);
+    QCOMPARE(panel->toolTip(), QString());
+  }
+
   void explanationWindowFollowsTheSteps() {
     QAction* command = Action("ObjasnienieKroku");
     QVERIFY(command->isCheckable());
     command->trigger();
     auto* window = Window().findChild<QWidget*>("FormObjasnienie");
     QVERIFY(window != nullptr && window->isVisible());
+    // First shown beside the window, on the screen, clear of the window's status bar.
+    QVERIFY(Window().screen()->availableGeometry().contains(window->frameGeometry()));
+    QStatusBar* status = Window().statusBar();
+    QVERIFY(!window->frameGeometry().intersects(
+        QRect(status->mapToGlobal(QPoint(0, 0)), status->size())));
     QVERIFY(command->isChecked());
     QCOMPARE(window->windowTitle(), QString::fromUtf8("Kwarcyt - Objaśnienie"));
     auto* text = Child<QPlainTextEdit>("Objasnienie");
