@@ -16,6 +16,7 @@
 #include "sourcefile/ProgramFile.h"
 #include "workbench/StartCommandLine.h"
 #include "workbench/WindowSettings.h"
+#include "workbench/views/BesidePlacement.h"
 
 using namespace kwarcyt;
 
@@ -230,6 +231,23 @@ class DesktopTest : public QObject, public WindowFixture {
       QVERIFY(!settings.Store(RememberedState()));
       QVERIFY(QFile::remove(special));
     }
+  }
+
+  // The explanation window first opens beside the main window where the screen has room, and
+  // otherwise whole on the screen, above the main window's status bar.
+  void toolWindowOpensBesideTheMainWindow_data() {
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QRect>("frame");
+    const QRect kMainAtLeft(0, 100, 700, 500);
+    QTest::newRow("right") << kMainAtLeft << QRect(700, 100, 400, 300);
+    QTest::newRow("left") << kMainAtLeft.translated(900, 0) << QRect(500, 100, 400, 300);
+    QTest::newRow("above the status bar") << QRect(0, 0, 1600, 1000) << QRect(1200, 680, 400, 300);
+  }
+  void toolWindowOpensBesideTheMainWindow() {
+    QFETCH(QRect, main);
+    QFETCH(QRect, frame);
+    const QRect statusBar(main.left(), main.bottom() - 19, main.width(), 20);
+    QCOMPARE(BesideFrame(main, statusBar, {400, 300}, QRect(0, 0, 1600, 1000)), frame);
   }
 
   void controlsHavePolishAccessibleNames() {
