@@ -235,19 +235,16 @@ class DesktopTest : public QObject, public WindowFixture {
 
   // The explanation window first opens beside the main window where the screen has room, and
   // otherwise whole on the screen, above the main window's status bar.
-  void toolWindowOpensBesideTheMainWindow_data() {
-    QTest::addColumn<QRect>("main");
-    QTest::addColumn<QRect>("frame");
-    const QRect kMainAtLeft(0, 100, 700, 500);
-    QTest::newRow("right") << kMainAtLeft << QRect(700, 100, 400, 300);
-    QTest::newRow("left") << kMainAtLeft.translated(900, 0) << QRect(500, 100, 400, 300);
-    QTest::newRow("above the status bar") << QRect(0, 0, 1600, 1000) << QRect(1200, 680, 400, 300);
-  }
   void toolWindowOpensBesideTheMainWindow() {
-    QFETCH(QRect, main);
-    QFETCH(QRect, frame);
-    const QRect statusBar(main.left(), main.bottom() - 19, main.width(), 20);
-    QCOMPARE(BesideFrame(main, statusBar, {400, 300}, QRect(0, 0, 1600, 1000)), frame);
+    const QRect screen(0, 0, 1600, 1000);
+    const std::pair<QRect, QRect> besideAndAbove[]{
+        {QRect(0, 100, 700, 500), QRect(700, 100, 400, 300)},
+        {QRect(900, 100, 700, 500), QRect(500, 100, 400, 300)},
+        {screen, QRect(1200, 680, 400, 300)}};
+    for (const auto& [main, frame] : besideAndAbove) {
+      const QRect statusBar(main.left(), main.bottom() - 19, main.width(), 20);
+      QCOMPARE(BesideFrame(main, statusBar, {400, 300}, screen), frame);
+    }
   }
 
   void controlsHavePolishAccessibleNames() {

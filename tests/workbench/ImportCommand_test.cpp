@@ -76,7 +76,6 @@ class ImportCommandTest : public QObject, public WindowFixture {
         "Program w innej składni wczytasz przez Plik > Importuj.");
     TypeByKeys("START: MVI A, 05H ; komentarz");
     QVERIFY2(ErrorText().endsWith("]\n" + hint), qPrintable(ErrorText()));
-    QCOMPARE(ErrorText().count(hint), 1);
     Memo()->clear();
     TypeByKeys("MVI X,1");
     QVERIFY(!ErrorText().isEmpty());
@@ -88,8 +87,7 @@ class ImportCommandTest : public QObject, public WindowFixture {
     QTemporaryDir folder;
     const QString source = folder.filePath("lab.asm");
     QFile file(source);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("START: MVI A,5 ; pięć\n\tHLT\n");
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("START: MVI A,5 ; pięć\n\tHLT\n") > 0);
     file.close();
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
       Script().openNames << source;
