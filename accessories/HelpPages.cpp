@@ -165,6 +165,11 @@ HelpPage CodePage() {
                                               "A..Z, cyfry 0..9 oraz znak podkreślenia")
                                 .arg(kMaxLabelLength)},
           Line(K::Continuation, "(pierwszym znakiem musi być litera)"),
+          Line(K::Text,
+               "Etykieta stoi sama w wierszu, a komentarz zajmuje cały wiersz od znaku /."),
+          Line(K::Text,
+               "Program w składni innych asemblerów (np. START: MVI A,5 ; opis) wczytasz przez "
+               "Plik > Importuj."),
           Line(K::Heading, "Składnia rozkazów:"),
           Line(K::Text, "[r] - rejestr 8-bitowy A,B,C,D,E,H,L lub M"),
           Line(K::Text,

@@ -15,6 +15,17 @@ namespace {
 constexpr std::uint8_t kUserBreakpoint = 1;
 constexpr std::uint8_t kPausePoint = 2;
 
+RunStop::Why EndedWhy(StopReason reason) {
+  switch (reason) {
+    case StopReason::Halted:
+      return RunStop::Why::Halted;
+    case StopReason::RuntimeError:
+      return RunStop::Why::RuntimeError;
+    default:
+      return RunStop::Why::EndOfProgram;
+  }
+}
+
 }  // namespace
 
 RunControl::RunControl(MachineState& machine, ErrorList& errors, RunHost& host, Clock clock)
@@ -48,13 +59,36 @@ void RunControl::RefreshBreakpoints() {
   breakpoints_ = WithLabelArrivals(std::move(breakpoints_), program_);
 }
 
+int RunControl::MarkedLine() const {
+  const auto pc = static_cast<std::size_t>(machine_.PC);
+  return pc < breakpoints_.size() && breakpoints_[pc] == kLabelArrival ? machine_.PC - 1
+                                                                       : machine_.PC;
+}
+
 bool RunControl::PassesPausePoint() const {
   const auto pc = static_cast<std::size_t>(machine_.PC);
   if (!pausePoint_ || pc >= breakpoints_.size()) return false;
-  // Stopped after a jump to a label: the label line's mark is the one that counts.
-  const std::uint8_t mark =
-      breakpoints_[pc] == kLabelArrival ? breakpoints_[pc - 1] : breakpoints_[pc];
+  const std::uint8_t mark = breakpoints_[static_cast<std::size_t>(MarkedLine())];
   return mark == kPausePoint && pausePoint_->sp && *pausePoint_->sp != machine_.SP;
+}
+
+// A step over that came back says nothing: it was a step.
+RunStop RunControl::PauseAtMark() const {
+  const int line = MarkedLine();
+  if ((breakpoints_[static_cast<std::size_t>(line)] & kUserBreakpoint) != 0) {
+    return {.why = RunStop::Why::Breakpoint, .line = line};
+  }
+  if (pausePoint_ && !pausePoint_->sp) return {.why = RunStop::Why::Cursor, .line = line};
+  return {};
+}
+
+void RunControl::CommandBegins() {
+  statesAtCommand_ = machine_.TStates;
+  host_.ShowStop({});
+}
+
+void RunControl::StopFor(RunStop::Why why, int line) {
+  host_.ShowStop({.why = why, .line = line, .clockStates = machine_.TStates - statesAtCommand_});
 }
 
 void RunControl::ClearPausePoint() {
@@ -70,6 +104,7 @@ void RunControl::OpenRun(const CommandStates& states) {
 }
 
 void RunControl::StartExecute() {
+  CommandBegins();
   if (!BeginRun()) return;
   commandStepPending_ = true;
   OpenRun(kContinuousRunStates);
@@ -79,6 +114,7 @@ void RunControl::StartExecute() {
 }
 
 void RunControl::KrokExecute() {
+  CommandBegins();
   if (machine_.Running) {
     commandStepPending_ = true;
     ExecuteSteps(false);
@@ -106,6 +142,7 @@ void RunControl::KrokNadExecute() {
     KrokExecute();
     return;
   }
+  CommandBegins();
   pausePoint_ = PausePoint{.line = machine_.PC + 1, .sp = machine_.SP};
   RefreshBreakpoints();
   commandStepPending_ = true;
@@ -117,6 +154,7 @@ void RunControl::KrokNadExecute() {
 
 void RunControl::KrokWsteczExecute() {
   if (!CanStepBack()) return;
+  CommandBegins();
   history_.Undo(machine_);
   // After a run that ended, its list comes back, paused on the line taken back.
   if (!machine_.Running) {
@@ -132,6 +170,7 @@ void RunControl::PauzaExecute() {
   ClearPausePoint();
   machine_.StopRequested = !machine_.StopRequested;
   host_.SetCommandStates(machine_.StopRequested ? kSteppingStates : kContinuousRunStates);
+  if (machine_.StopRequested) StopFor(RunStop::Why::Paused, machine_.PC);
   if (!machine_.StopRequested) StartExecute();
 }
 
@@ -140,6 +179,7 @@ void RunControl::StopExecute() {
     Reset();
     return;
   }
+  StopFor(RunStop::Why::ByUser, machine_.PC);
   EndRun();
 }
 
@@ -231,6 +271,7 @@ void RunControl::ExecuteSteps(bool slice) {
     return;
   }
   if (run.reason == StopReason::Breakpoint) {
+    host_.ShowStop(PauseAtMark());
     ClearPausePoint();
     // As after Pauza: the line is highlighted and Krok goes on from it.
     machine_.StopRequested = true;
@@ -238,6 +279,7 @@ void RunControl::ExecuteSteps(bool slice) {
     return;
   }
   if (!run.Ended()) return;
+  StopFor(EndedWhy(run.reason), machine_.PC);
   EndRun();
   // HLT and run-time errors skip the completion of their step, but the views must still show
   // what the run left behind (SP after a failed return, registers of the last slice).

@@ -16,6 +16,7 @@
 #include "Interpreter.h"
 #include "MachineState.h"
 #include "RunEngine.h"
+#include "RunStop.h"
 #include "StepHistory.h"
 #include "checker/ErrorList.h"
 
@@ -61,6 +62,8 @@ class RunHost {
   virtual void ScheduleContinuation(std::chrono::milliseconds delay) = 0;
   // A non-zero entry for each line the run pauses before; asked when a run begins.
   virtual std::vector<std::uint8_t> Breakpoints() const { return {}; }
+  // Why the run stopped or paused; Why::None when a command sets it going again.
+  virtual void ShowStop(const RunStop& /*stop*/) {}
 };
 
 class RunControl {
@@ -137,6 +140,12 @@ class RunControl {
   // Whether a run that stopped at a breakpoint only passed the pause point of a step over
   // inside a deeper call, and goes on.
   bool PassesPausePoint() const;
+  // The line whose breakpoint mark paused the run: after a jump to a label, the label's line.
+  int MarkedLine() const;
+  RunStop PauseAtMark() const;
+  // A command sets the machine going: the next stop counts the clock states from here.
+  void CommandBegins();
+  void StopFor(RunStop::Why why, int line);
   void ClearPausePoint();
   void RequestContinuation(std::chrono::milliseconds delay);
   std::chrono::milliseconds RemainingPause() const;
@@ -158,6 +167,7 @@ class RunControl {
   // A step over runs at the top speed whatever the speed setting.
   bool SteppingOver() const { return pausePoint_ && pausePoint_->sp; }
   StepHistory history_;
+  std::uint64_t statesAtCommand_ = 0;
   bool historyFromHandEdit_ = false;
   // The first step of a Start, a resume or a Krok executes even on a breakpoint, so that a run
   // can go on from one.

@@ -118,6 +118,7 @@ SourceStatement ParseSourceLine(std::string_view line) {
   if (commentAt != std::string_view::npos) {
     const std::size_t marker = line.substr(commentAt).starts_with("//") ? 2 : 1;
     statement.comment = std::string(RightTrim(line.substr(commentAt + marker)));
+    statement.semicolonComment = line[commentAt] == ';';
     line = line.substr(0, commentAt);
   }
   std::string_view body = Trim(line);

@@ -19,6 +19,7 @@ struct SourceStatement {
   std::string operands;            // the rest of the statement, trimmed
   Directive directive = Directive::None;
   std::optional<std::string> comment;  // the text after ";", "//" or a leading "#", right-trimmed
+  bool semicolonComment = false;       // the comment began with ";", which Kwarcyt does not read
   // The statement as written (label excluded), trimmed: what is kept when it cannot be converted.
   std::string text;
   // The whole line without its comment, trimmed: what is kept when the label has no line of its

@@ -138,7 +138,7 @@ class TFormPomocTest : public QObject {
     QTest::newRow("Symbolika") << 5 << 21 << "Rejestr flagowy:"
                                << "SP - 16-bitowy wskaźnik stosu";
     // [v] is an 8-bit number, so its binary form has eight ones and the suffix b.
-    QTest::newRow("Kod") << 6 << 10
+    QTest::newRow("Kod") << 6 << 12
                          << "Komentarze w kodzie: rozpoczynamy znakiem ukośnika, np. /komentarz"
                          << "[n] - 3-bitowy numer procedury RST z zakresu {0..7, 7h, 111b}";
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -46,6 +48,8 @@ class RecordingHost : public RunHost {
   void ScheduleContinuation(milliseconds delay) override { continuation = delay; }
   std::vector<std::uint8_t> Breakpoints() const override { return breakpoints; }
   std::vector<std::uint8_t> breakpoints;
+  std::string stopText;
+  void ShowStop(const RunStop& stop) override { stopText = RunStopText(stop); }
 };
 
 class RunControlTest : public ::testing::Test {
@@ -511,6 +515,52 @@ TEST_F(RunControlTest, StepBackAfterTheRunEndedReopensItsList) {
   EXPECT_EQ(machine.A, 2);
   run.Reset();
   EXPECT_FALSE(run.CanStepBack());
+}
+
+// Each command is followed by the continuations it asked for: S Start, K Krok, N Krok nad,
+// W Krok wstecz, P Pauza, X Stop, C Uruchom do kursora at line 2; s is Start before any.
+TEST_F(RunControlTest, TellsWhyTheRunStopped) {
+  struct Case {
+    std::vector<std::string> lines;
+    std::vector<std::uint8_t> breakpoints;
+    std::string commands;
+    std::string text;
+  };
+  const std::vector<std::string> kMoves{"MVI A,1", "MVI B,2", "HLT"};
+  const std::vector<std::string> kToLabel{"JMP ET", "NOP", "ET:", "INR A", "HLT"};
+  const std::vector<std::string> kCall{"LXI SP,0", "CALL PODPR", "HLT", "PODPR:", "RET"};
+  const std::vector<Case> cases{
+      {kMoves, {}, "S", "Zatrzymano: HLT w wierszu 2 (takty przebiegu: 19)"},
+      {kMoves, {0, 1}, "SP", "Zatrzymano: HLT w wierszu 2 (takty przebiegu: 12)"},
+      {{"MVI A,1", "INR A"}, {}, "S", "Zatrzymano: koniec programu (takty przebiegu: 11)"},
+      {{"LXI H,100", "PCHL"}, {}, "S", "Zatrzymano: błąd w wierszu 1"},
+      {kMoves, {}, "sX", "Zatrzymano przez użytkownika"},
+      {kMoves, {0, 1}, "S", "Pułapka w wierszu 1 – F11 wznawia"},
+      {kToLabel, {0, 0, 1}, "S", "Pułapka w wierszu 2 – F11 wznawia"},
+      {kToLabel, {}, "C", "Kursor w wierszu 2 – F11 wznawia"},
+      {kMoves, {}, "sP", "Wstrzymano w wierszu 0 – F11 wznawia, F10 wykonuje krok"},
+      {kMoves, {}, "KKKK", "Zatrzymano: HLT w wierszu 2 (takty przebiegu: 5)"},
+      {kMoves, {0, 1}, "SK", ""},
+      {kCall, {}, "KKN", ""},
+      {kMoves, {}, "SW", ""},
+  };
+  const std::map<char, void (RunControl::*)()> commands{
+      {'S', &RunControl::StartExecute},   {'K', &RunControl::KrokExecute},
+      {'N', &RunControl::KrokNadExecute}, {'W', &RunControl::KrokWsteczExecute},
+      {'P', &RunControl::PauzaExecute},   {'X', &RunControl::StopExecute}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.commands + " " + c.text);
+    run.Reset();
+    host.lines = c.lines;
+    host.breakpoints = c.breakpoints;
+    machine.DelayCount = 1;
+    for (const char command : c.commands) {
+      command == 'C' ? run.UruchomDoKursoraExecute(2)
+                     : (run.*commands.at(static_cast<char>(std::toupper(command))))();
+      if (command != 's') RunContinuations(100);
+    }
+    EXPECT_EQ(host.stopText, c.text);
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "displays/DisplayWindows.h"
 #include "sourcefile/FileName.h"
 #include "sourcefile/ProgramFile.h"
+#include "workbench/views/BesidePlacement.h"
 #include "workbench/window/StartCommandLine.h"
 #include "workbench/window/WindowSettings.h"
 
@@ -236,6 +237,20 @@ class DesktopTest : public QObject, public WindowFixture {
       QVERIFY(!settings.Remembered().speed);
       QVERIFY(!settings.Store(RememberedState()));
       QVERIFY(QFile::remove(special));
+    }
+  }
+
+  // The explanation window first opens beside the main window where the screen has room, and
+  // otherwise whole on the screen, above the main window's status bar.
+  void toolWindowOpensBesideTheMainWindow() {
+    const QRect screen(0, 0, 1600, 1000);
+    const std::pair<QRect, QRect> besideAndAbove[]{
+        {QRect(0, 100, 700, 500), QRect(700, 100, 400, 300)},
+        {QRect(900, 100, 700, 500), QRect(500, 100, 400, 300)},
+        {screen, QRect(1200, 680, 400, 300)}};
+    for (const auto& [main, frame] : besideAndAbove) {
+      const QRect statusBar(main.left(), main.bottom() - 19, main.width(), 20);
+      QCOMPARE(BesideFrame(main, statusBar, {400, 300}, screen), frame);
     }
   }
 

@@ -126,7 +126,7 @@ class MainWindowTest : public QObject, public WindowFixture {
     QTest::newRow("KrokWstecz") << "KrokWstecz"
                                 << "MenuSymulacja"
                                 << "Krok wstecz"
-                                << "Ctrl+Shift+F10" << true << false;
+                                << "Ctrl+Shift+F10" << true << true;
     QTest::newRow("Zwolnij") << "Zwolnij"
                              << "MenuSymulacja"
                              << "Zwolnij"
@@ -205,7 +205,7 @@ class MainWindowTest : public QObject, public WindowFixture {
              QString("Nowy Otworz Zapisz | Wytnij Kopiuj Wklej Wyczysc Cofnij | "
                      "ActionAlfanumeryczny ActionMonochromatyczny ActionSkalaSzarosci | "
                      "Start Krok Pauza | Stop | PrzelaczPulapke UsunPulapki UruchomDoKursora "
-                     "KrokNad"));
+                     "KrokNad KrokWstecz"));
   }
 
   // The editor would take Ctrl+A as "select all"; the About command must win.

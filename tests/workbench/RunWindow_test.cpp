@@ -311,6 +311,19 @@ class RunWindowTest : public QObject, public WindowFixture {
     QCOMPARE(StatusPanel(3), QString("Takty: 0"));
   }
 
+  // The last panel says why the run stopped, whole in its tool tip however narrow the window.
+  void stopPanelTellsWhyTheRunStopped() {
+    Type("MVI A,1\nHLT");
+    Window().StartExecute();
+    QTRY_VERIFY(!Machine().Running);
+    QLabel* panel = Child<QLabel>("StatusBarPanel4");
+    QCOMPARE(panel->toolTip(), QString("Zatrzymano: HLT w wierszu 1 (takty przebiegu: 12)"));
+    Window().resize(Window().minimumWidth() + 150, Window().height());
+    QTRY_VERIFY(panel->text().endsWith(QChar(0x2026)));
+    QTest::keyClick(Memo(), Qt::Key_Space);
+    QCOMPARE(panel->toolTip(), QString());
+  }
+
   void explanationWindowFollowsTheSteps() {
     QAction* command = Action("ObjasnienieKroku");
     QVERIFY(command->isCheckable());

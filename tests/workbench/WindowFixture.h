@@ -53,6 +53,10 @@ class ScriptedDialogs : public Dialogs {
     const QMessageBox::StandardButton answer = AskYesNoCancel(parent, caption, text);
     return answer == QMessageBox::Yes ? answer : QMessageBox::No;
   }
+  QMessageBox::StandardButton Offer(QWidget* parent, const QString& caption,
+                                    const QString& text) override {
+    return AskYesNo(parent, caption, text);
+  }
   void ShowMessage(QWidget*, const QString& text) override { script_.shown << text; }
   void ShowError(QWidget*, const QString& text, const QString& reason) override {
     script_.shown << text;

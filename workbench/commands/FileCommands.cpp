@@ -10,6 +10,7 @@
 
 #include "sourcefile/FileName.h"
 #include "sourcefile/ProgramFile.h"
+#include "workbench/commands/ImportOffer.h"
 #include "workbench/session/ProgramDocument.h"
 #include "workbench/session/RecentFiles.h"
 #include "workbench/session/Session.h"
@@ -74,6 +75,10 @@ void FileCommands::Import() {
                  lastImported_.isEmpty() ? lastFolder_ : lastImported_,
                  QStringLiteral("Programy w asemblerze 8085 (*.asm *.a85 *.txt)"), QString()});
   if (path.isEmpty()) return;
+  ImportFile(path);
+}
+
+void FileCommands::ImportFile(const QString& path) {
   lastImported_ = path;
   lastFolder_ = QFileInfo(path).absolutePath();
   if (const std::optional<QString> error = session_.Import(path)) {
@@ -91,6 +96,7 @@ void FileCommands::LoadFile(const QString& path) {
     dialogs_().ShowError(&window_, kOpenErrorText, *error);
     return;
   }
+  if (ImportAccepted(dialogs_(), &window_, path, session_.Lines())) return ImportFile(path);
   recent_->Add(path);
 }
 

@@ -52,6 +52,8 @@ class FileCommands : public QObject {
 
  private:
   void LoadFile(const QString& path);
+  // The converted file replaces the program as new, unsaved work.
+  void ImportFile(const QString& path);
   bool WriteProgram(const QString& path);
   // Save would replace a file that another program changed since it was read or written here:
   // true when it may, that is when the file is unchanged or the user agrees to replace it.

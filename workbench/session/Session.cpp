@@ -3,6 +3,7 @@
 #include <QTextDocument>
 
 #include "checker/ProgramCheck.h"
+#include "sourceimport/CommonSyntax.h"
 #include "workbench/editor/EditorLineCache.h"
 #include "workbench/editor/EditorLines.h"
 #include "workbench/session/BreakpointLines.h"
@@ -112,6 +113,7 @@ void Session::CheckEdit(int caretLine) {
   if (replacingText_) return;
   const bool hasLines =
       CheckWhileEditing(Lines(), caretLine, machine_.LabelTable, errors_, machine_.ProgramChecked);
+  if (ReportsCommonSyntax(errors_, Lines())) errors_.emplace_back(kCommonSyntaxHint);
   ShowErrors(0);
   emit editChecked(hasLines);
 }

@@ -109,6 +109,8 @@ class Session : public QObject, private RunHost {
   // The program's file, its name or its saved state changed.
   void documentChanged();
   void breakpointsChanged();
+  // Why the last run stopped, for the status bar; an empty reason when a run or step begins.
+  void runStopped(const RunStop& stop);
 
  private:
   // RunHost
@@ -122,6 +124,7 @@ class Session : public QObject, private RunHost {
   void ShowMachineState() override;
   void ResetWindow() override;
   void ScheduleContinuation(std::chrono::milliseconds delay) override;
+  void ShowStop(const RunStop& stop) override { emit runStopped(stop); }
   std::vector<std::uint8_t> Breakpoints() const override;
 
   // The views' refresh, at most once a frame; with a status text after executed steps.

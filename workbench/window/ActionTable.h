@@ -207,7 +207,7 @@ inline constexpr std::array<MenuRow, 5> kMenus{{
     {"MenuInne", "&Inne", kInneItems},
 }};
 
-inline constexpr std::array<MenuItem, 24> kToolBarItems{Command::Nowy,
+inline constexpr std::array<MenuItem, 25> kToolBarItems{Command::Nowy,
                                                         Command::Otworz,
                                                         Command::Zapisz,
                                                         kSeparatorItem,
@@ -230,7 +230,8 @@ inline constexpr std::array<MenuItem, 24> kToolBarItems{Command::Nowy,
                                                         Command::PrzelaczPulapke,
                                                         Command::UsunPulapki,
                                                         Command::UruchomDoKursora,
-                                                        Command::KrokNad};
+                                                        Command::KrokNad,
+                                                        Command::KrokWstecz};
 
 // The table's UTF-8 texts as Qt strings.
 inline QString ActionText(std::string_view text) {

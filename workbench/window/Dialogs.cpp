@@ -52,6 +52,15 @@ QMessageBox::StandardButton QtDialogs::AskYesNo(QWidget* parent, const QString& 
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+QMessageBox::StandardButton QtDialogs::Offer(QWidget* parent, const QString& caption,
+                                             const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::No);
+  OpenAboveDisplays(box);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kwarcyt"), text, QMessageBox::Ok, parent);
   OpenAboveDisplays(box);

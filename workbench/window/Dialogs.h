@@ -31,6 +31,9 @@ class Dialogs {
   // A Yes/No question with a warning icon, No the default: for a step that cannot be undone.
   virtual QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& caption,
                                                const QString& text) = 0;
+  // A Yes/No question without icon, Yes the default: an offer the user may take or leave.
+  virtual QMessageBox::StandardButton Offer(QWidget* parent, const QString& caption,
+                                            const QString& text) = 0;
   // A simple message with an OK button, captioned with the program's name.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
   // The same, with the reason of a failure below the message.
@@ -49,6 +52,8 @@ class QtDialogs : public Dialogs {
                                              const QString& text) override;
   QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& caption,
                                        const QString& text) override;
+  QMessageBox::StandardButton Offer(QWidget* parent, const QString& caption,
+                                    const QString& text) override;
   void ShowMessage(QWidget* parent, const QString& text) override;
   void ShowError(QWidget* parent, const QString& text, const QString& reason) override;
   QString OpenFileName(QWidget* parent, const FileDialogInfo& spec) override;

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QToolBar>
 #include <algorithm>
@@ -32,7 +33,9 @@
 #include "workbench/machinecode/MachineCodeWindows.h"
 #include "workbench/memory/MemoryWindowCommand.h"
 #include "workbench/session/ProgramDocument.h"
+#include "workbench/views/BesidePlacement.h"
 #include "workbench/views/CellWindowView.h"
+#include "workbench/views/ElidedPanel.h"
 #include "workbench/views/ErrorListView.h"
 #include "workbench/views/FlagsView.h"
 #include "workbench/views/MemoryView.h"
@@ -111,6 +114,7 @@ void TFormKwarcyt::ConnectCommands() {
   connect(Action(Command::Importuj), &QAction::triggered, this, &TFormKwarcyt::ImportujExecute);
   connect(czestotliwosc_, &QSlider::valueChanged, session_.get(), &Session::SetSpeed);
   connect(memo_, &QPlainTextEdit::textChanged, this, &TFormKwarcyt::MemoChange);
+  connect(memo_, &QPlainTextEdit::textChanged, stopPanel_, &ElidedPanel::Clear);
   // An undo or a redo moves the caret only after the text changed: the line to check is the
   // one the caret lands on.
   connect(memo_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
@@ -308,6 +312,7 @@ void TFormKwarcyt::ObjasnienieKrokuExecute() {
   if (objasnienie_ == nullptr) {
     objasnienie_ = new TFormObjasnienie(*session_, this);
     connect(objasnienie_, &TFormObjasnienie::visibilityChanged, action, &QAction::setChecked);
+    PlaceBeside(*objasnienie_, *this, *statusBar());
     RememberToolWindow(QStringLiteral("stepExplanation"), objasnienie_);
     zoom_->Follow(objasnienie_->findChild<QPlainTextEdit*>(QStringLiteral("Objasnienie")));
   }

@@ -28,6 +28,7 @@ class DisplayWindows;
 class EditorArea;
 class MemoryDisplayWindow;
 class EditActions;
+class ElidedPanel;
 class FlagsView;
 class MachineCodeWindows;
 class MemoryView;
@@ -206,6 +207,7 @@ class TFormKwarcyt : public QMainWindow {
   CellWindowView* portyWej_ = nullptr;
   CellWindowView* portyWyj_ = nullptr;
   std::array<QLabel*, 4> statusPanels_{};
+  ElidedPanel* stopPanel_ = nullptr;
   TFormObjasnienie* objasnienie_ = nullptr;
   SearchCommands* search_ = nullptr;
   TextZoom* zoom_ = nullptr;

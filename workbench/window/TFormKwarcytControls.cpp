@@ -17,6 +17,7 @@
 #include "viewtext/ViewFormats.h"
 #include "workbench/editor/EditorArea.h"
 #include "workbench/editor/ProgramEditor.h"
+#include "workbench/views/ElidedPanel.h"
 #include "workbench/views/ErrorListView.h"
 #include "workbench/views/FlagsView.h"
 #include "workbench/views/MemoryView.h"
@@ -215,6 +216,9 @@ void TFormKwarcyt::CreateControls(const QString& recoveryFolder) {
     statusPanels_[i]->setFixedWidth(widths[i]);
     status->addWidget(statusPanels_[i]);
   }
+  stopPanel_ = new ElidedPanel(status);
+  stopPanel_->setObjectName(QStringLiteral("StatusBarPanel4"));
+  status->addWidget(stopPanel_, 1);
 
   memo_->installEventFilter(this);
   memo_->viewport()->installEventFilter(this);

@@ -7,6 +7,7 @@
 #include "workbench/editor/ProgramEditor.h"
 #include "workbench/session/ProgramDocument.h"
 #include "workbench/views/CellWindowView.h"
+#include "workbench/views/ElidedPanel.h"
 #include "workbench/views/ErrorListView.h"
 #include "workbench/views/FlagsView.h"
 #include "workbench/views/MemoryView.h"
@@ -20,6 +21,9 @@ void TFormKwarcyt::ConnectSession() {
   Session* session = session_.get();
   const MachineState& machine = session->Machine();
   connect(session, &Session::machineChanged, flagi_, &FlagsView::PokazFlagi);
+  connect(session, &Session::runStopped, stopPanel_, [this](const RunStop& stop) {
+    stopPanel_->SetFullText(QString::fromStdString(RunStopText(stop)));
+  });
   for (CellWindowView* view : {static_cast<CellWindowView*>(pamiec_), portyWej_, portyWyj_}) {
     connect(session, &Session::machineChanged, view, &CellWindowView::Pokaz);
     connect(view, &CellWindowView::setByHand, session, &Session::MachineSetByHand);
