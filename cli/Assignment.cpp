@@ -323,7 +323,8 @@ class Reader {
 
   std::optional<Assignment> Whole(const QJsonDocument& document, const QString& defaultName) {
     if (!document.isObject()) {
-      Fail({}, QStringLiteral("oczekiwano obiektu {…} z kluczami name, max_steps, cases"));
+      Fail({},
+           QStringLiteral("oczekiwano obiektu {…} z kluczami name, max_steps, flag_rules, cases"));
       return std::nullopt;
     }
     const std::optional<QJsonObject> root =

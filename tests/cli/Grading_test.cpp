@@ -38,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{
             "ColumnCountsCharacters", "{\"name\": \"żółć\" ]",
             "wiersz 1, kolumna 17: obiekt nie jest zamknięty znakiem „}” albo brak przecinka"},
-        FaultCase{"NotAnObject", "[1]", "oczekiwano obiektu {…} z kluczami name, max_steps, cases"},
+        FaultCase{"NotAnObject", "[1]",
+                  "oczekiwano obiektu {…} z kluczami name, max_steps, flag_rules, cases"},
         FaultCase{"UnknownTopKey", "{\"cases\": [{}], \"limit\": 5}",
                   "limit: nieznany klucz (dozwolone: name, max_steps, flag_rules, cases)"},
         FaultCase{"UnknownFlagRules", R"({"flag_rules": "z80", "cases": [{}]})",
