@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "ToolWindow.h"
 #include "core/MachineCycles.h"
+#include "workbench/views/ToolWindow.h"
 
 class QLabel;
 class QPushButton;

@@ -2,7 +2,7 @@
 // is given and reports what the user asks for; MachineCodeWindows lays the code out.
 #pragma once
 
-#include "ToolWindow.h"
+#include "workbench/views/ToolWindow.h"
 
 class QLabel;
 class QLineEdit;

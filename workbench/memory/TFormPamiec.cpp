@@ -37,13 +37,10 @@ QLabel* LegendLabel(const QString& text, const QColor& background, QWidget* pare
 
 TFormPamiec::TFormPamiec(const MachineState& machine, std::function<const Program&()> program,
                          QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool),
+    : ToolWindow(mainWindow, QStringLiteral("FormPamiec"), QStringLiteral("Kwarcyt - Pamięć")),
       machine_(machine),
       model_(new MemoryTableModel(machine, this)),
       stack_(new StackModel(machine, std::move(program), this)) {
-  setObjectName(QStringLiteral("FormPamiec"));
-  setWindowTitle(QStringLiteral("Kwarcyt - Pamięć"));
-
   // The accelerators keep clear of P, E, W, S and I: those open the main window's menus, which
   // take their keys from this window too.
   auto* adresLabel = new QLabel(QStringLiteral("&Adres:"), this);
@@ -149,16 +146,6 @@ void TFormPamiec::GoToTypedAddress() {
   if (!reading.address) return;
   zakladki_->setCurrentWidget(table_);
   table_->ShowCell(*reading.address, MemoryTable::PositionAtTop, true);
-}
-
-void TFormPamiec::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  emit visibilityChanged(true);
-}
-
-void TFormPamiec::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  emit visibilityChanged(false);
 }
 
 }  // namespace kwarcyt

@@ -3,10 +3,10 @@
 // the machine only while it is shown; writes go to the main window, which owns the machine.
 #pragma once
 
-#include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include "workbench/views/ToolWindow.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,7 +23,7 @@ class MemoryTableModel;
 class Program;
 class StackModel;
 
-class TFormPamiec : public QWidget {
+class TFormPamiec : public ToolWindow {
   Q_OBJECT
 
  public:
@@ -40,15 +40,10 @@ class TFormPamiec : public QWidget {
   MemoryTable& Table() { return *table_; }
 
  signals:
-  void visibilityChanged(bool visible);
   // Enter or a double-click on a cell: its value entry.
   void cellEditRequested(int address);
   // Two hex digits typed on a cell.
   void cellTyped(int address, int value);
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   void GoToTypedAddress();

@@ -10,9 +10,10 @@
 namespace kwarcyt {
 
 TFormObjasnienie::TFormObjasnienie(const Session& session, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool), session_(session), text_(new QPlainTextEdit(this)) {
-  setObjectName(QStringLiteral("FormObjasnienie"));
-  setWindowTitle(QStringLiteral("Kwarcyt - Objaśnienie"));
+    : ToolWindow(mainWindow, QStringLiteral("FormObjasnienie"),
+                 QStringLiteral("Kwarcyt - Objaśnienie")),
+      session_(session),
+      text_(new QPlainTextEdit(this)) {
   text_->setObjectName(QStringLiteral("Objasnienie"));
   text_->setReadOnly(true);
   text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -37,14 +38,8 @@ void TFormObjasnienie::ExplainLastStep() {
 }
 
 void TFormObjasnienie::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
   ExplainLastStep();
-  emit visibilityChanged(true);
-}
-
-void TFormObjasnienie::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  emit visibilityChanged(false);
+  ToolWindow::showEvent(event);
 }
 
 }  // namespace kwarcyt

@@ -2,7 +2,7 @@
 // machine and builds the explanation only while it is shown.
 #pragma once
 
-#include <QWidget>
+#include "workbench/views/ToolWindow.h"
 
 class QPlainTextEdit;
 
@@ -10,18 +10,14 @@ namespace kwarcyt {
 
 class Session;
 
-class TFormObjasnienie : public QWidget {
+class TFormObjasnienie : public ToolWindow {
   Q_OBJECT
 
  public:
   TFormObjasnienie(const Session& session, QWidget* mainWindow);
 
- signals:
-  void visibilityChanged(bool visible);
-
  protected:
   void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   void ExplainLastStep();

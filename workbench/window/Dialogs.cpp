@@ -27,6 +27,23 @@ QString ChooseFile(QWidget* parent, const FileDialogInfo& spec, QFileDialog::Acc
   return dialog.selectedFiles().constFirst();
 }
 
+struct Question {
+  QMessageBox::Icon icon;
+  QString caption;
+  QString text;
+  QMessageBox::StandardButtons buttons;
+  QMessageBox::StandardButton byDefault;
+  QMessageBox::StandardButton onEscape;
+};
+
+QMessageBox::StandardButton Ask(QWidget* parent, const Question& question) {
+  QMessageBox box(question.icon, question.caption, question.text, question.buttons, parent);
+  box.setDefaultButton(question.byDefault);
+  box.setEscapeButton(question.onEscape);
+  OpenAboveDisplays(box);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 }  // namespace
 
 int QtDialogs::Exec(QDialog& dialog) {
@@ -35,30 +52,21 @@ int QtDialogs::Exec(QDialog& dialog) {
 
 QMessageBox::StandardButton QtDialogs::AskYesNoCancel(QWidget* parent, const QString& caption,
                                                       const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, caption, text,
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-  box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::Cancel);
-  OpenAboveDisplays(box);
-  return static_cast<QMessageBox::StandardButton>(box.exec());
+  return Ask(parent, {QMessageBox::NoIcon, caption, text,
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
+                      QMessageBox::Cancel});
 }
 
 QMessageBox::StandardButton QtDialogs::AskYesNo(QWidget* parent, const QString& caption,
                                                 const QString& text) {
-  QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
-  box.setDefaultButton(QMessageBox::No);
-  box.setEscapeButton(QMessageBox::No);
-  OpenAboveDisplays(box);
-  return static_cast<QMessageBox::StandardButton>(box.exec());
+  return Ask(parent, {QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No,
+                      QMessageBox::No, QMessageBox::No});
 }
 
 QMessageBox::StandardButton QtDialogs::Offer(QWidget* parent, const QString& caption,
                                              const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
-  box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::No);
-  OpenAboveDisplays(box);
-  return static_cast<QMessageBox::StandardButton>(box.exec());
+  return Ask(parent, {QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No,
+                      QMessageBox::Yes, QMessageBox::No});
 }
 
 void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {

@@ -1,4 +1,4 @@
-#include "ToolWindow.h"
+#include "workbench/views/ToolWindow.h"
 
 namespace kwarcyt {
 
