@@ -9,6 +9,17 @@ namespace {
 
 constexpr int kHexRecordBytes = 16;
 
+// "1 bajt", "3 bajty", "12 bajtów", "54 bajty": the noun agrees with the number in Polish.
+std::string BytesText(int count) {
+  const int lastDigit = count % 10;
+  const int lastTwo = count % 100;
+  const char* noun = count == 1 ? "bajt"
+                     : lastDigit >= 2 && lastDigit <= 4 && (lastTwo < 12 || lastTwo > 14)
+                         ? "bajty"
+                         : "bajtów";
+  return std::to_string(count) + " " + noun;
+}
+
 // The value of the operand field of the opcode.
 int FieldValue(const DecodedLine& decoded, InstructionClass operands) {
   using enum InstructionClass;
@@ -114,7 +125,7 @@ void MachineCode::Note(const Program& program) {
 std::string MachineCode::TooLongMessage() const {
   if (Fits()) return {};
   return "Kod maszynowy programu nie mieści się w pamięci: od adresu " + WordHex(origin_) +
-         " zajmuje " + std::to_string(end_ - origin_) + " bajtów i sięgałby poza adres FFFFh.";
+         " zajmuje " + BytesText(end_ - origin_) + " i sięgałby poza adres FFFFh.";
 }
 
 int MachineCode::LineAddress(int line) const {

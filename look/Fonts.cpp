@@ -1,10 +1,13 @@
 #include "Fonts.h"
 
 #include <QStringList>
+#include <QWidget>
 
 namespace kwarcyt {
 
 namespace {
+
+constexpr char kZoomedText[] = "kwarcytZoomedText";
 
 QFont PixelFont(const QStringList& families, QFont::StyleHint hint, int pixels) {
   QFont font;
@@ -37,6 +40,18 @@ QFont LogoFont() {
   font.setBold(true);
   font.setItalic(true);
   return font;
+}
+
+void MarkZoomedText(QWidget& control) {
+  control.setProperty(kZoomedText, true);
+}
+
+QList<QWidget*> ZoomedTexts(const QWidget& window) {
+  QList<QWidget*> marked;
+  for (QWidget* control : window.findChildren<QWidget*>()) {
+    if (control->property(kZoomedText).toBool()) marked.append(control);
+  }
+  return marked;
 }
 
 }  // namespace kwarcyt

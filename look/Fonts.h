@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
+
+class QWidget;
 
 namespace kwarcyt {
 
@@ -20,5 +23,10 @@ inline QFont ValueFont(bool bold = false) {
 }
 // The logo line: 13 px serif, bold italic.
 QFont LogoFont();
+
+// A control of a tool window whose text follows Powiększ and Pomniejsz like the editor's. The
+// tool windows are made on their first showing, so the zoom finds their marked controls then.
+void MarkZoomedText(QWidget& control);
+QList<QWidget*> ZoomedTexts(const QWidget& window);
 
 }  // namespace kwarcyt

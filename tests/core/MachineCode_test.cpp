@@ -174,7 +174,10 @@ TEST(MachineCode, TheOriginReachesToTheLastAddressAndNoFurther) {
   EXPECT_EQ(BytesOf(wrapped.Lines()[0]), "C3 00 00");
   const MachineCode past(Checked({"NOP", "MVI A,1"}), 0xFFFE);
   EXPECT_FALSE(past.Fits());
-  EXPECT_NE(past.TooLongMessage().find("FFFEh"), std::string::npos) << past.TooLongMessage();
+  EXPECT_NE(past.TooLongMessage().find("od adresu FFFEh zajmuje 3 bajty i"), std::string::npos)
+      << past.TooLongMessage();
+  const MachineCode twelve(Checked({"LXI H,0", "LXI H,0", "LXI H,0", "LXI H,0"}), 0xFFF8);
+  EXPECT_NE(twelve.TooLongMessage().find("zajmuje 12 bajtów i"), std::string::npos);
   EXPECT_TRUE(MachineCode(Checked({"NOP", "NOP"}), 0xFFFE).TooLongMessage().empty());
 }
 

@@ -1,9 +1,11 @@
 // Find, replace, go to line, zoom and printing in the main window.
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QSpinBox>
+#include <QTableView>
 
 #include "WindowFixture.h"
 #include "workbench/window/ZoomSteps.h"
@@ -119,6 +121,15 @@ class ReadingCommandsTest : public QObject, public WindowFixture {
     QCOMPARE(Memo()->font().pointSize(), 24);
     Window().ObjasnienieKrokuExecute();
     QCOMPARE(Child<QWidget>("Objasnienie")->font().pointSize(), 24);
+    // The tool windows made after the zoom read at its size too, the dump's rows grown with it.
+    Action("PodgladPamieci")->trigger();
+    Action("KodMaszynowy")->trigger();
+    Action("CykleMaszynowe")->trigger();
+    for (const char* text : {"Pamiec", "Stos", "Listing", "TabelaCykli"}) {
+      QCOMPARE(Child<QWidget>(text)->font().pointSize(), 24);
+    }
+    const QFontMetrics zoomed(Child<QTableView>("Pamiec")->font());
+    QVERIFY(Child<QTableView>("Pamiec")->verticalHeader()->defaultSectionSize() > zoomed.height());
     Action("RozmiarDomyslny")->trigger();
     QCOMPARE(Memo()->font().pixelSize(), designPixels);
     QVERIFY(!Action("RozmiarDomyslny")->isEnabled());

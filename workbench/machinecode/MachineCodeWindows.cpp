@@ -209,9 +209,12 @@ void MachineCodeWindows::SaveFile(QWidget* parent, const FileDialogInfo& dialog,
   const QString path = dialogs.SaveFileName(parent, dialog);
   if (path.isEmpty()) return;
   host_.fileSaved(path);
-  // Until the commit the old file stays whole; a failed write leaves it as it was.
+  // Until the commit the old file stays whole; a failed write leaves it as it was. Unbuffered,
+  // so that a full disk fails the write itself: a buffered QSaveFile may commit an empty file.
   QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) return;
+  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && write(file) && file.commit()) {
+    return;
+  }
   const QString reason = file.errorString();
   dialogs.ShowError(parent, QStringLiteral("Wystąpił błąd podczas próby zapisania pliku"),
                     reason.isEmpty() ? QStringLiteral("nieznany błąd zapisu") : reason);

@@ -1,5 +1,6 @@
 #include "TFormCykleMaszynowe.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -62,6 +63,8 @@ TFormCykleMaszynowe::TFormCykleMaszynowe(QWidget* mainWindow)
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->setFont(ValueFont());
+  MarkZoomedText(*table_);
+  table_->installEventFilter(this);
   auto* scroll = new QScrollArea;
   scroll->setWidget(diagram_);
   scroll->setBackgroundRole(QPalette::Base);
@@ -91,8 +94,17 @@ void TFormCykleMaszynowe::ShowStep(const QString& caption,
     }
   }
   table_->resizeColumnsToContents();
+  table_->resizeRowsToContents();
   diagram_->SetCycles(cycles);
   saveImage_->setEnabled(!cycles.empty());
+}
+
+bool TFormCykleMaszynowe::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_ && event->type() == QEvent::FontChange) {
+    table_->resizeColumnsToContents();
+    table_->resizeRowsToContents();
+  }
+  return ToolWindow::eventFilter(watched, event);
 }
 
 QImage TFormCykleMaszynowe::DiagramImage() const {

@@ -28,6 +28,9 @@ class TFormCykleMaszynowe : public ToolWindow {
  signals:
   void saveImageRequested();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QLabel* caption_;
   QTableWidget* table_;

@@ -29,6 +29,7 @@ TFormKodMaszynowy::TFormKodMaszynowy(QWidget* mainWindow)
   listing_->setReadOnly(true);
   listing_->setLineWrapMode(QPlainTextEdit::NoWrap);
   listing_->setFont(ValueFont());
+  MarkZoomedText(*listing_);
   note_->setObjectName(QStringLiteral("UwagaAdresu"));
   note_->hide();
 

@@ -17,6 +17,7 @@ MemoryTable::MemoryTable(MemoryTableModel& model, QWidget* parent)
     : QTableView(parent), model_(model) {
   setModel(&model);
   setFont(ValueFont());
+  MarkZoomedText(*this);
   setEditTriggers(NoEditTriggers);
   setSelectionMode(ExtendedSelection);
   setSelectionBehavior(SelectItems);
@@ -24,22 +25,31 @@ MemoryTable::MemoryTable(MemoryTableModel& model, QWidget* parent)
   setCornerButtonEnabled(false);
   setAlternatingRowColors(false);
   setHorizontalScrollMode(ScrollPerPixel);
-  // Fixed section sizes: the table never measures 4,096 rows to lay itself out.
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setStretchLastSection(true);
+  FitSectionsToFont();
+}
+
+// Fixed section sizes: the table never measures 4,096 rows to lay itself out.
+void MemoryTable::FitSectionsToFont() {
   const QFontMetrics metrics(font());
   QHeaderView* rows = verticalHeader();
   rows->setFont(font());
-  rows->setSectionResizeMode(QHeaderView::Fixed);
   rows->setDefaultSectionSize(metrics.height() + 2);
-  rows->setDefaultAlignment(Qt::AlignCenter);
   QHeaderView* columns = horizontalHeader();
   columns->setFont(font());
-  columns->setSectionResizeMode(QHeaderView::Fixed);
-  columns->setMinimumSectionSize(1);
   columns->setDefaultSectionSize(metrics.horizontalAdvance(QStringLiteral("0000")));
   columns->resizeSection(
       MemoryTableModel::kCharactersColumn,
       metrics.horizontalAdvance(QString(kDumpCellsPerRow + 2, QLatin1Char('W'))));
-  columns->setStretchLastSection(true);
+}
+
+void MemoryTable::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitSectionsToFont();
 }
 
 void MemoryTable::ShowCell(int address, ScrollHint hint, bool select) {

@@ -32,12 +32,14 @@ class MemoryTable : public QTableView {
 
  protected:
   bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
  private:
   bool TypeDigit(const QString& text);
+  void FitSectionsToFont();
 
   MemoryTableModel& model_;
   std::optional<int> firstDigit_;  // the high half of a value being typed

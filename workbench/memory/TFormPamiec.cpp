@@ -85,6 +85,7 @@ TFormPamiec::TFormPamiec(const MachineState& machine, std::function<const Progra
   stos_->setObjectName(QStringLiteral("Stos"));
   stos_->setAccessibleName(QStringLiteral("Stos"));
   stos_->setFont(ValueFont());
+  MarkZoomedText(*stos_);
   stos_->setUniformItemSizes(true);
   stos_->setModel(stack_);
   zakladki_ = new QTabWidget(this);

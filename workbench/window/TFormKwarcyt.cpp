@@ -74,6 +74,7 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
   new MemoryWindowCommand(*session_, *entry, *Action(Command::PodgladPamieci), *this,
                           [this](const QString& key, QWidget* window) {
                             RememberToolWindow(key, window, /*keepSize=*/true);
+                            zoom_->FollowMarkedTexts(*window);
                           });
   setWindowTitle(session_->Document().Title());
   MemoChange();
@@ -150,7 +151,10 @@ void TFormKwarcyt::ConnectCommands() {
          return HasFileName() ? CurrentFileName() : files_->InLastFolder(CurrentFileName());
        },
        [this](const QString& path) { files_->SetLastFolder(QFileInfo(path).absolutePath()); },
-       [this](const QString& key, QWidget* window) { RememberToolWindow(key, window); }},
+       [this](const QString& key, QWidget* window) {
+         RememberToolWindow(key, window);
+         zoom_->FollowMarkedTexts(*window);
+       }},
       Action(Command::KodMaszynowy), Action(Command::CykleMaszynowe), this);
   connect(session_.get(), &Session::machineChanged, machineCode_,
           &MachineCodeWindows::MachineShown);

@@ -4,6 +4,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include "look/Fonts.h"
+
 namespace kwarcyt {
 
 namespace {
@@ -24,6 +26,10 @@ TextZoom::TextZoom(ZoomCommands commands, QObject* parent) : QObject(parent), co
 void TextZoom::Follow(QWidget* control) {
   followed_.append({control, control->font()});
   Apply(followed_.last());
+}
+
+void TextZoom::FollowMarkedTexts(const QWidget& window) {
+  for (QWidget* control : ZoomedTexts(window)) Follow(control);
 }
 
 void TextZoom::FollowWheel(QWidget* widget) {

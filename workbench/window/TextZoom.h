@@ -29,6 +29,8 @@ class TextZoom : public QObject {
 
   // The control's present font is its design size; from now on it follows the zoom.
   void Follow(QWidget* control);
+  // Follow every control of the window marked with MarkZoomedText.
+  void FollowMarkedTexts(const QWidget& window);
   // Ctrl with the mouse wheel over this widget zooms too.
   void FollowWheel(QWidget* widget);
 
