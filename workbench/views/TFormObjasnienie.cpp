@@ -18,6 +18,7 @@ TFormObjasnienie::TFormObjasnienie(const Session& session, QWidget* mainWindow)
   text_->setReadOnly(true);
   text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   text_->setFont(ValueFont());
+  MarkZoomedText(*text_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(text_);

@@ -73,8 +73,7 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
                                   [entry](QLabel* row) { return entry->EditValueOf(row); });
   new MemoryWindowCommand(*session_, *entry, *Action(Command::PodgladPamieci), *this,
                           [this](const QString& key, QWidget* window) {
-                            RememberToolWindow(key, window, /*keepSize=*/true);
-                            zoom_->FollowMarkedTexts(*window);
+                            AdoptToolWindow(key, *window, /*keepSize=*/true);
                           });
   setWindowTitle(session_->Document().Title());
   MemoChange();
@@ -151,10 +150,7 @@ void TFormKwarcyt::ConnectCommands() {
          return HasFileName() ? CurrentFileName() : files_->InLastFolder(CurrentFileName());
        },
        [this](const QString& path) { files_->SetLastFolder(QFileInfo(path).absolutePath()); },
-       [this](const QString& key, QWidget* window) {
-         RememberToolWindow(key, window);
-         zoom_->FollowMarkedTexts(*window);
-       }},
+       [this](const QString& key, QWidget* window) { AdoptToolWindow(key, *window); }},
       Action(Command::KodMaszynowy), Action(Command::CykleMaszynowe), this);
   connect(session_.get(), &Session::machineChanged, machineCode_,
           &MachineCodeWindows::MachineShown);
@@ -311,14 +307,19 @@ void TFormKwarcyt::PokazTakty() {
   statusPanels_[3]->setToolTip(ClockTimeText(machine.TStates));
 }
 
+void TFormKwarcyt::AdoptToolWindow(const QString& key, QWidget& window, bool keepSize) {
+  // Beside the main window the first time; a place kept from an earlier run wins.
+  PlaceBeside(window, *this, *statusBar());
+  RememberToolWindow(key, &window, keepSize);
+  zoom_->FollowMarkedTexts(window);
+}
+
 void TFormKwarcyt::ObjasnienieKrokuExecute() {
   QAction* action = Action(Command::ObjasnienieKroku);
   if (objasnienie_ == nullptr) {
     objasnienie_ = new TFormObjasnienie(*session_, this);
     connect(objasnienie_, &TFormObjasnienie::visibilityChanged, action, &QAction::setChecked);
-    PlaceBeside(*objasnienie_, *this, *statusBar());
-    RememberToolWindow(QStringLiteral("stepExplanation"), objasnienie_);
-    zoom_->Follow(objasnienie_->findChild<QPlainTextEdit*>(QStringLiteral("Objasnienie")));
+    AdoptToolWindow(QStringLiteral("stepExplanation"), *objasnienie_);
   }
   objasnienie_->setVisible(!objasnienie_->isVisible());
   action->setChecked(objasnienie_->isVisible());

@@ -109,6 +109,8 @@ class TFormKwarcyt : public QMainWindow {
   void UseSettingsFile(const QString& path);
   // A secondary window whose place on the screen, and with keepSize its size, is remembered too.
   void RememberToolWindow(const QString& key, QWidget* window, bool keepSize = false);
+  // A secondary window on its first showing: placed, remembered, its text following the zoom.
+  void AdoptToolWindow(const QString& key, QWidget& window, bool keepSize = false);
 
   // Display and accessory commands.
   void ActionAlfanumerycznyExecute();
