@@ -50,6 +50,12 @@ TFormKodMaszynowy::TFormKodMaszynowy(QWidget* mainWindow)
   connect(saveHex_, &QPushButton::clicked, this, &TFormKodMaszynowy::saveHexRequested);
 }
 
+// The field loses the focus while the window's children are destroyed, after this part of the
+// window is gone: its editingFinished must not reach the window then.
+TFormKodMaszynowy::~TFormKodMaszynowy() {
+  origin_->blockSignals(true);
+}
+
 void TFormKodMaszynowy::ShowListing(const QString& text, int rows) {
   ShowText(text, rows);
 }

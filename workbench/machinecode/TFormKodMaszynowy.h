@@ -16,6 +16,7 @@ class TFormKodMaszynowy : public ToolWindow {
 
  public:
   explicit TFormKodMaszynowy(QWidget* mainWindow);
+  ~TFormKodMaszynowy() override;
 
   // The first `rows` rows stand for the program lines, the notes follow; HEX can be saved.
   void ShowListing(const QString& text, int rows);
