@@ -92,11 +92,11 @@ void FileCommands::OpenFile(const QString& path) {
 
 void FileCommands::LoadFile(const QString& path) {
   lastOpened_ = path;
+  if (ImportAccepted(dialogs_(), &window_, path)) return ImportFile(path);
   if (const std::optional<QString> error = session_.Open(path)) {
     dialogs_().ShowError(&window_, kOpenErrorText, *error);
     return;
   }
-  if (ImportAccepted(dialogs_(), &window_, path, session_.Lines())) return ImportFile(path);
   recent_->Add(path);
 }
 

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <string>
-#include <vector>
 
 class QWidget;
 
@@ -12,9 +10,9 @@ namespace kwarcyt {
 
 class Dialogs;
 
-// Asks, for a file just opened whose lines fail the check and look like the common syntax,
-// whether to import it instead; true when the answer was Tak.
-bool ImportAccepted(Dialogs& dialogs, QWidget* parent, const QString& path,
-                    const std::vector<std::string>& lines);
+// Asks, before a file is opened, whether to import it instead when its lines fail the check and
+// look like the common syntax; true when the answer was Tak. A file that cannot be read is left
+// to the opening, which says why.
+bool ImportAccepted(Dialogs& dialogs, QWidget* parent, const QString& path);
 
 }  // namespace kwarcyt
