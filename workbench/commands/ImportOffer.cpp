@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 #include "sourceimport/CommonSyntax.h"
-#include "workbench/Dialogs.h"
+#include "workbench/window/Dialogs.h"
 
 namespace kwarcyt {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "workbench/WindowGeometry.h"
+#include "workbench/window/WindowGeometry.h"
 
 namespace kwarcyt {
 
