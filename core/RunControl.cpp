@@ -15,17 +15,6 @@ namespace {
 constexpr std::uint8_t kUserBreakpoint = 1;
 constexpr std::uint8_t kPausePoint = 2;
 
-RunStop::Why EndedWhy(StopReason reason) {
-  switch (reason) {
-    case StopReason::Halted:
-      return RunStop::Why::Halted;
-    case StopReason::RuntimeError:
-      return RunStop::Why::RuntimeError;
-    default:
-      return RunStop::Why::EndOfProgram;
-  }
-}
-
 }  // namespace
 
 RunControl::RunControl(MachineState& machine, ErrorList& errors, RunHost& host, Clock clock)
@@ -76,9 +65,9 @@ bool RunControl::PassesPausePoint() const {
 RunStop RunControl::PauseAtMark() const {
   const int line = MarkedLine();
   if ((breakpoints_[static_cast<std::size_t>(line)] & kUserBreakpoint) != 0) {
-    return {.why = RunStop::Why::Breakpoint, .line = line};
+    return {.why = RunEnd::Breakpoint, .line = line};
   }
-  if (pausePoint_ && !pausePoint_->sp) return {.why = RunStop::Why::Cursor, .line = line};
+  if (pausePoint_ && !pausePoint_->sp) return {.why = RunEnd::Cursor, .line = line};
   return {};
 }
 
@@ -87,7 +76,7 @@ void RunControl::CommandBegins() {
   host_.ShowStop({});
 }
 
-void RunControl::StopFor(RunStop::Why why, int line) {
+void RunControl::StopFor(RunEnd why, int line) {
   host_.ShowStop({.why = why, .line = line, .clockStates = machine_.TStates - statesAtCommand_});
 }
 
@@ -170,7 +159,7 @@ void RunControl::PauzaExecute() {
   ClearPausePoint();
   machine_.StopRequested = !machine_.StopRequested;
   host_.SetCommandStates(machine_.StopRequested ? kSteppingStates : kContinuousRunStates);
-  if (machine_.StopRequested) StopFor(RunStop::Why::Paused, machine_.PC);
+  if (machine_.StopRequested) StopFor(RunEnd::Paused, machine_.PC);
   if (!machine_.StopRequested) StartExecute();
 }
 
@@ -179,7 +168,7 @@ void RunControl::StopExecute() {
     Reset();
     return;
   }
-  StopFor(RunStop::Why::ByUser, machine_.PC);
+  StopFor(RunEnd::ByUser, machine_.PC);
   EndRun();
 }
 
@@ -261,16 +250,16 @@ void RunControl::ExecuteSteps(bool slice) {
     errorsChangedFrom = std::min(errorsChangedFrom, run.errorsChangedFrom);
     if (run.lastCompleted >= 0) lastCompleted = run.lastCompleted;
     stretch = kStepsBetweenClockChecks;
-  } while (slice && run.reason == StopReason::Budget && clock_() < deadline);
+  } while (slice && run.reason == RunEnd::StepsSpent && clock_() < deadline);
 
   if (errorsChangedFrom < errors_.size()) host_.ShowErrors(errorsChangedFrom);
   if (lastCompleted >= 0) host_.ShowStep(program_.StatusText(lastCompleted));
-  if (run.reason == StopReason::Breakpoint && PassesPausePoint()) {
+  if (run.reason == RunEnd::Breakpoint && PassesPausePoint()) {
     // A deeper call of a recursive routine came back: the step over goes on.
     commandStepPending_ = true;
     return;
   }
-  if (run.reason == StopReason::Breakpoint) {
+  if (run.reason == RunEnd::Breakpoint) {
     host_.ShowStop(PauseAtMark());
     ClearPausePoint();
     // As after Pauza: the line is highlighted and Krok goes on from it.
@@ -279,11 +268,11 @@ void RunControl::ExecuteSteps(bool slice) {
     return;
   }
   if (!run.Ended()) return;
-  StopFor(EndedWhy(run.reason), machine_.PC);
+  StopFor(run.reason, machine_.PC);
   EndRun();
   // HLT and run-time errors skip the completion of their step, but the views must still show
   // what the run left behind (SP after a failed return, registers of the last slice).
-  if (run.reason != StopReason::EndOfProgram) host_.ShowMachineState();
+  if (run.reason != RunEnd::EndOfProgram) host_.ShowMachineState();
 }
 
 }  // namespace kwarcyt
