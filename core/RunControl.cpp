@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "checker/ProgramCheck.h"
+#include "RunStart.h"
 
 namespace kwarcyt {
 
@@ -26,12 +26,9 @@ int RunControl::DelayCountFor(int position) {
 }
 
 bool RunControl::BeginRun() {
-  std::vector<std::string> lines = host_.ProgramLines();
-  Kompiluj(lines, machine_.LabelTable, errors_, machine_.ProgramChecked);
+  const RunEnd refusal = PrepareRun(host_.ProgramLines(), machine_, errors_, program_);
   host_.ShowErrors(0);
-  if (!machine_.ProgramChecked) return false;
-  if (machine_.PC >= static_cast<int>(lines.size())) return false;
-  program_ = Program(std::move(lines), machine_.LabelTable);
+  if (refusal != RunEnd::None) return false;
   engine_.emplace(machine_, program_, errors_);
   RefreshBreakpoints();
   return true;

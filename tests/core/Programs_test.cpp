@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "StepCase.h"
+#include "core/RunStart.h"
 
 namespace kwarcyt::testing {
 namespace {
@@ -122,6 +123,27 @@ TEST(ProgramRunTest, SecondRunStartsAtLine0WithTheValuesOfTheFirst) {
   EXPECT_EQ(machine.Memory[0x100], 20);
   EXPECT_EQ(machine.A, 20);
   EXPECT_TRUE(errors.empty());
+}
+
+// A run begins only on a checked program with PC on one of its lines; a refused start keeps
+// the program that ran before.
+TEST(ProgramRunTest, PrepareRunDecodesOnlyAProgramThatMayRun) {
+  const struct {
+    std::vector<std::string> lines;
+    int pc;
+    RunEnd expected;
+  } cases[] = {{{"MVI A,5", "HLT"}, 1, RunEnd::None},
+               {{"MVI A,256", "HLT"}, 0, RunEnd::CheckFailed},
+               {{"MVI A,5", "HLT"}, 2, RunEnd::NotStarted}};
+  for (const auto& c : cases) {
+    MachineState machine;
+    machine.PC = c.pc;
+    ErrorList errors;
+    Program program({"NOP"}, {});
+    EXPECT_EQ(PrepareRun(c.lines, machine, errors, program), c.expected) << c.lines[0];
+    EXPECT_EQ(program.Lines().size(), c.expected == RunEnd::None ? 2u : 1u) << c.lines[0];
+    EXPECT_EQ(errors.empty(), c.expected != RunEnd::CheckFailed) << c.lines[0];
+  }
 }
 
 }  // namespace
