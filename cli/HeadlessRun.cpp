@@ -8,6 +8,7 @@
 
 #include "checker/ProgramCheck.h"
 #include "core/RunEngine.h"
+#include "core/RunStart.h"
 
 namespace kwarcyt {
 namespace {
@@ -54,10 +55,12 @@ RunResult CheckProgram(const std::vector<std::string>& lines, MachineState& mach
 RunResult StartProgram(const std::vector<std::string>& lines, MachineState& machine,
                        ErrorList& errors, int maxSteps, const StepTrace& trace,
                        const std::vector<int>& breakLines, const CycleTrace& cycles) {
-  RunResult result = CheckProgram(lines, machine, errors);
-  if (!result.checked || machine.PC >= static_cast<int>(lines.size())) return result;
+  RunResult result;
+  Program program;
+  result.end = PrepareRun(lines, machine, errors, program);
+  result.checked = machine.ProgramChecked;
+  if (result.end != RunEnd::None) return result;
 
-  const Program program(lines, machine.LabelTable);
   machine.Running = true;
   machine.StopRequested = false;
   std::vector<std::uint8_t> breakpoints(breakLines.empty() ? 0 : lines.size());
