@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "workbench/session/ChangeMarks.h"
 #include "workbench/views/AccessibleText.h"
+#include "workbench/views/ChangedMark.h"
 #include "workbench/views/ValueLabel.h"
 
 namespace kwarcyt {

@@ -4,9 +4,9 @@
 #include <QSlider>
 
 #include "workbench/commands/FileCommands.h"
+#include "workbench/commands/RecentFiles.h"
 #include "workbench/machinecode/MachineCodeWindows.h"
 #include "workbench/session/ProgramDocument.h"
-#include "workbench/session/RecentFiles.h"
 #include "workbench/window/TFormKwarcyt.h"
 #include "workbench/window/TextZoom.h"
 #include "workbench/window/WindowSettings.h"
