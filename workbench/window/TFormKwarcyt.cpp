@@ -56,14 +56,6 @@ TFormKwarcyt::TFormKwarcyt(QWidget* parent, const QString& recoveryFolder)
   MemoChange();
 }
 
-const QString& TFormKwarcyt::CurrentFileName() const {
-  return session_->Document().FileName();
-}
-
-bool TFormKwarcyt::HasFileName() const {
-  return session_->Document().HasFileName();
-}
-
 // The editing commands watch the focus and the text controls; they go before either does. The
 // display windows are not this window's children (the desktop stacks them above it), so they are
 // destroyed here, while the machine and the settings they read still exist.

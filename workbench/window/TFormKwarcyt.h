@@ -11,6 +11,7 @@
 #include "workbench/commands/AccessoryCommands.h"
 #include "workbench/commands/FileCommands.h"
 #include "workbench/editor/ProgramEditor.h"
+#include "workbench/session/ProgramDocument.h"
 #include "workbench/session/RunController.h"
 #include "workbench/session/Session.h"
 #include "workbench/views/StateViews.h"
@@ -86,13 +87,13 @@ class TFormKwarcyt : public QMainWindow {
   // How the run is paced in the event loop: what a test waits on instead of a time.
   const RunController& RunPacing() const { return session_->Pacing(); }
   // The program's file and whether it names a real file, as ProgramDocument keeps them.
-  const QString& CurrentFileName() const;
-  bool HasFileName() const;
+  const QString& CurrentFileName() const { return session_->Document().FileName(); }
+  bool HasFileName() const { return session_->Document().HasFileName(); }
 
   // At start: offers back the unsaved text of a window that ended without saving it.
   void OfferRecovery() { files_->OfferRecovery(); }
   // The program is about to be ended from outside: the copy of unsaved work is written now.
-  void KeepUnsavedWork();
+  void KeepUnsavedWork() { session_->Document().KeepUnsavedWork(); }
 
   // Remembers the speed, the display settings, the windows' places, the file dialogs' folder
   // and the recent files between runs in the settings file at path. Without it the window

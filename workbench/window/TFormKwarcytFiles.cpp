@@ -13,10 +13,6 @@
 
 namespace kwarcyt {
 
-void TFormKwarcyt::KeepUnsavedWork() {
-  session_->Document().KeepUnsavedWork();
-}
-
 void TFormKwarcyt::ZakonczExecute() {
   session_->EndRunForClosing();
   if (!files_->SaveQuestionAllows()) return;
