@@ -25,8 +25,8 @@ constexpr int kLastAddress = MachineState::kMemorySize - 1;
 constexpr int kLastPort = MachineState::kPortCount - 1;
 // An expected run cannot end on a failed check or a breakpoint: the first fails every case
 // anyway, and no case sets breakpoints.
-constexpr std::array kExpectableEnds{RunEnd::Hlt, RunEnd::End, RunEnd::Error, RunEnd::Limit,
-                                     RunEnd::Idle};
+constexpr std::array kExpectableEnds{RunEnd::Halted, RunEnd::EndOfProgram, RunEnd::RuntimeError,
+                                     RunEnd::StepsSpent, RunEnd::NotStarted};
 
 QString ParseErrorText(QJsonParseError::ParseError error) {
   switch (error) {

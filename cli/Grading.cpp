@@ -38,7 +38,7 @@ QString EndMismatch(RunEnd expected, const RunResult& result, const MachineState
   QString text = QStringLiteral("zakończenie: oczekiwano „%1”, jest „%2”. %3")
                      .arg(QString::fromLatin1(EndName(expected)),
                           QString::fromLatin1(EndName(result.end)), EndingText(result, machine));
-  if (result.end != RunEnd::Error) return text;
+  if (result.end != RunEnd::RuntimeError) return text;
   // The failing step's own message, not the help lines after it.
   const auto message = std::find_if(errors.rbegin(), errors.rend(), [](const std::string& line) {
     return !line.empty() && std::isdigit(static_cast<unsigned char>(line.front()));
@@ -79,7 +79,7 @@ int ProgramGrade::Points() const {
 
 QStringList Differences(const Expectation& expect, const RunResult& result,
                         const MachineState& machine, const ErrorList& errors) {
-  if (result.end == RunEnd::Check) return {CheckRefusal(errors)};
+  if (result.end == RunEnd::CheckFailed) return {CheckRefusal(errors)};
   QStringList out;
   if (expect.end && *expect.end != result.end) {
     out << EndMismatch(*expect.end, result, machine, errors);

@@ -1,69 +1,46 @@
 #include "HeadlessRun.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "checker/ProgramCheck.h"
 #include "core/RunEngine.h"
+#include "core/RunStart.h"
 
 namespace kwarcyt {
 namespace {
 
-RunEnd EndOf(StopReason reason) {
-  switch (reason) {
-    case StopReason::Halted:
-      return RunEnd::Hlt;
-    case StopReason::EndOfProgram:
-      return RunEnd::End;
-    case StopReason::RuntimeError:
-      return RunEnd::Error;
-    case StopReason::Breakpoint:
-      return RunEnd::Break;
-    case StopReason::Budget:
-    case StopReason::Reported:
-      break;
-  }
-  return RunEnd::Limit;
+struct RunnerEnding {
+  RunEnd end;
+  const char* name;
+  int exitStatus;
+};
+
+constexpr RunnerEnding kRunnerEndings[] = {
+    {RunEnd::CheckFailed, "check", 1},  {RunEnd::NotStarted, "idle", 0},
+    {RunEnd::Halted, "hlt", 0},         {RunEnd::EndOfProgram, "end", 0},
+    {RunEnd::RuntimeError, "error", 3}, {RunEnd::StepsSpent, "limit", 4},
+    {RunEnd::Breakpoint, "break", 0},
+};
+
+const RunnerEnding* EndingOf(RunEnd end) {
+  const auto row = std::ranges::find(kRunnerEndings, end, &RunnerEnding::end);
+  return row == std::end(kRunnerEndings) ? nullptr : row;
 }
 
 }  // namespace
 
 const char* EndName(RunEnd end) {
-  switch (end) {
-    case RunEnd::Check:
-      return "check";
-    case RunEnd::Idle:
-      return "idle";
-    case RunEnd::Hlt:
-      return "hlt";
-    case RunEnd::End:
-      return "end";
-    case RunEnd::Error:
-      return "error";
-    case RunEnd::Limit:
-      return "limit";
-    case RunEnd::Break:
-      return "break";
-  }
-  return "";
+  const RunnerEnding* ending = EndingOf(end);
+  return ending != nullptr ? ending->name : "";
 }
 
 int ExitStatus(RunEnd end) {
-  switch (end) {
-    case RunEnd::Check:
-      return 1;
-    case RunEnd::Error:
-      return 3;
-    case RunEnd::Limit:
-      return 4;
-    case RunEnd::Idle:
-    case RunEnd::Hlt:
-    case RunEnd::End:
-    case RunEnd::Break:
-      return 0;
-  }
-  return 0;
+  const RunnerEnding* ending = EndingOf(end);
+  return ending != nullptr ? ending->exitStatus : 0;
 }
 
 RunResult CheckProgram(const std::vector<std::string>& lines, MachineState& machine,
@@ -71,17 +48,19 @@ RunResult CheckProgram(const std::vector<std::string>& lines, MachineState& mach
   Kompiluj(lines, machine.LabelTable, errors, machine.ProgramChecked);
   RunResult result;
   result.checked = machine.ProgramChecked;
-  result.end = result.checked ? RunEnd::Idle : RunEnd::Check;
+  result.end = result.checked ? RunEnd::NotStarted : RunEnd::CheckFailed;
   return result;
 }
 
 RunResult StartProgram(const std::vector<std::string>& lines, MachineState& machine,
                        ErrorList& errors, int maxSteps, const StepTrace& trace,
                        const std::vector<int>& breakLines, const CycleTrace& cycles) {
-  RunResult result = CheckProgram(lines, machine, errors);
-  if (!result.checked || machine.PC >= static_cast<int>(lines.size())) return result;
+  RunResult result;
+  Program program;
+  result.end = PrepareRun(lines, machine, errors, program);
+  result.checked = machine.ProgramChecked;
+  if (result.end != RunEnd::None) return result;
 
-  const Program program(lines, machine.LabelTable);
   machine.Running = true;
   machine.StopRequested = false;
   std::vector<std::uint8_t> breakpoints(breakLines.empty() ? 0 : lines.size());
@@ -101,7 +80,7 @@ RunResult StartProgram(const std::vector<std::string>& lines, MachineState& mach
             : RunEngine::CompletedStep());
   machine.Running = false;
   result.steps = static_cast<int>(run.executed);
-  result.end = EndOf(run.reason);
+  result.end = run.reason;
   if (run.lastCompleted >= 0) result.status = program.StatusText(run.lastCompleted);
   return result;
 }

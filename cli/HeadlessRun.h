@@ -11,27 +11,19 @@
 #include "core/MachineCycles.h"
 #include "core/MachineState.h"
 #include "core/Program.h"
+#include "core/RunEnd.h"
 
 namespace kwarcyt {
 
-enum class RunEnd {
-  Check,  // the program did not pass the check
-  Idle,   // nothing started
-  Hlt,    // HLT
-  End,    // the program ran past its last line
-  Error,  // a run-time error
-  Limit,  // still running after the allowed number of steps
-  Break,  // stopped before a line with a breakpoint
-};
-
-// "check", "idle", "hlt", "end", "error", "limit", "break".
+// The runner's endings: CheckFailed, NotStarted, Halted, EndOfProgram, RuntimeError, StepsSpent
+// and Breakpoint, named "check", "idle", "hlt", "end", "error", "limit", "break".
 const char* EndName(RunEnd end);
 // 0 after hlt, end, idle and break; 1 when the check failed; 3 after a run-time error; 4 at the
 // limit.
 int ExitStatus(RunEnd end);
 
 struct RunResult {
-  RunEnd end = RunEnd::Idle;
+  RunEnd end = RunEnd::NotStarted;
   bool checked = false;  // ProgramChecked right after the check
   int steps = 0;
   std::string status{kExecutedCaption};  // the status bar after the last completed step

@@ -53,7 +53,7 @@ int PrintMachineCode(const std::vector<std::string>& lines, const RunnerOptions&
   const MachineCode code(program, options.origin);
   if (!code.Fits()) {
     Complain(QString::fromStdString(code.TooLongMessage()));
-    return ExitStatus(RunEnd::Check);
+    return ExitStatus(RunEnd::CheckFailed);
   }
   const std::string text = options.hex ? IntelHex(code) : ListingText(program, code);
   std::fwrite(text.data(), 1, text.size(), stdout);

@@ -25,21 +25,23 @@ void AppendErrors(const ErrorList& errors, QStringList& out) {
 
 QString EndingText(const RunResult& result, const MachineState& machine) {
   switch (result.end) {
-    case RunEnd::Check:
+    case RunEnd::CheckFailed:
       return QStringLiteral("Program zawiera błędy i nie został uruchomiony.");
-    case RunEnd::Idle:
+    case RunEnd::NotStarted:
       return QStringLiteral("Nic nie uruchomiono: PC nie wskazuje żadnego wiersza programu.");
-    case RunEnd::Hlt:
+    case RunEnd::Halted:
       return QStringLiteral("Program zatrzymany rozkazem HLT.");
-    case RunEnd::End:
+    case RunEnd::EndOfProgram:
       return QStringLiteral("Program doszedł do końca.");
-    case RunEnd::Error:
+    case RunEnd::RuntimeError:
       return QStringLiteral("Program przerwany błędem wykonania.");
-    case RunEnd::Limit:
+    case RunEnd::StepsSpent:
       return QStringLiteral("Program wciąż działał, gdy wyczerpał się limit kroków.");
-    case RunEnd::Break:
+    case RunEnd::Breakpoint:
       return QStringLiteral("Program zatrzymany w pułapce przed wykonaniem wiersza %1.")
           .arg(machine.PC);
+    default:  // the window's own endings never come out of a headless run
+      break;
   }
   return {};
 }

@@ -4,7 +4,7 @@
 
 namespace kwarcyt {
 
-StepOutcome WykonajRozkaz(MachineState& machine, const Program& program, ErrorList& errors) {
+RunEnd WykonajRozkaz(MachineState& machine, const Program& program, ErrorList& errors) {
   SilentObserver silent;
   return step::ExecuteStep(machine, program, errors, silent);
 }

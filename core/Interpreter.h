@@ -5,22 +5,16 @@
 
 #include "MachineState.h"
 #include "Program.h"
+#include "RunEnd.h"
 #include "checker/ErrorList.h"
 
 namespace kwarcyt {
 
-enum class StepOutcome : std::uint8_t {
-  Continued,     // the run goes on at the new PC
-  Halted,        // HLT: PC stays on the HLT line
-  RuntimeError,  // the messages were appended; PC stays on the failing line
-  EndOfProgram,  // the program ran past its last line; PC is 0 again
-};
-
 // Executes line PC and completes the step (PC + 1; at the end of the program PC := 0).
 // Messages of EI, DI, RIM, SIM and of run-time errors are appended to errors; nothing else
 // touches the list. The run flags are left to the caller, which ends the run on any outcome
-// other than Continued.
-StepOutcome WykonajRozkaz(MachineState& machine, const Program& program, ErrorList& errors);
+// other than RunEnd::None.
+RunEnd WykonajRozkaz(MachineState& machine, const Program& program, ErrorList& errors);
 
 // Whether the condition of a conditional jump, call or return holds (always for none).
 bool ConditionHolds(const MachineState& machine, std::uint8_t condition);

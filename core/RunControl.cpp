@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "checker/ProgramCheck.h"
+#include "RunStart.h"
 
 namespace kwarcyt {
 
@@ -14,17 +14,6 @@ namespace {
 // Marks in the breakpoint list: the user's own, and the pause point of a command.
 constexpr std::uint8_t kUserBreakpoint = 1;
 constexpr std::uint8_t kPausePoint = 2;
-
-RunStop::Why EndedWhy(StopReason reason) {
-  switch (reason) {
-    case StopReason::Halted:
-      return RunStop::Why::Halted;
-    case StopReason::RuntimeError:
-      return RunStop::Why::RuntimeError;
-    default:
-      return RunStop::Why::EndOfProgram;
-  }
-}
 
 }  // namespace
 
@@ -37,12 +26,9 @@ int RunControl::DelayCountFor(int position) {
 }
 
 bool RunControl::BeginRun() {
-  std::vector<std::string> lines = host_.ProgramLines();
-  Kompiluj(lines, machine_.LabelTable, errors_, machine_.ProgramChecked);
+  const RunEnd refusal = PrepareRun(host_.ProgramLines(), machine_, errors_, program_);
   host_.ShowErrors(0);
-  if (!machine_.ProgramChecked) return false;
-  if (machine_.PC >= static_cast<int>(lines.size())) return false;
-  program_ = Program(std::move(lines), machine_.LabelTable);
+  if (refusal != RunEnd::None) return false;
   engine_.emplace(machine_, program_, errors_);
   RefreshBreakpoints();
   return true;
@@ -76,9 +62,9 @@ bool RunControl::PassesPausePoint() const {
 RunStop RunControl::PauseAtMark() const {
   const int line = MarkedLine();
   if ((breakpoints_[static_cast<std::size_t>(line)] & kUserBreakpoint) != 0) {
-    return {.why = RunStop::Why::Breakpoint, .line = line};
+    return {.why = RunEnd::Breakpoint, .line = line};
   }
-  if (pausePoint_ && !pausePoint_->sp) return {.why = RunStop::Why::Cursor, .line = line};
+  if (pausePoint_ && !pausePoint_->sp) return {.why = RunEnd::Cursor, .line = line};
   return {};
 }
 
@@ -87,7 +73,7 @@ void RunControl::CommandBegins() {
   host_.ShowStop({});
 }
 
-void RunControl::StopFor(RunStop::Why why, int line) {
+void RunControl::StopFor(RunEnd why, int line) {
   host_.ShowStop({.why = why, .line = line, .clockStates = machine_.TStates - statesAtCommand_});
 }
 
@@ -170,7 +156,7 @@ void RunControl::PauzaExecute() {
   ClearPausePoint();
   machine_.StopRequested = !machine_.StopRequested;
   host_.SetCommandStates(machine_.StopRequested ? kSteppingStates : kContinuousRunStates);
-  if (machine_.StopRequested) StopFor(RunStop::Why::Paused, machine_.PC);
+  if (machine_.StopRequested) StopFor(RunEnd::Paused, machine_.PC);
   if (!machine_.StopRequested) StartExecute();
 }
 
@@ -179,7 +165,7 @@ void RunControl::StopExecute() {
     Reset();
     return;
   }
-  StopFor(RunStop::Why::ByUser, machine_.PC);
+  StopFor(RunEnd::ByUser, machine_.PC);
   EndRun();
 }
 
@@ -261,16 +247,16 @@ void RunControl::ExecuteSteps(bool slice) {
     errorsChangedFrom = std::min(errorsChangedFrom, run.errorsChangedFrom);
     if (run.lastCompleted >= 0) lastCompleted = run.lastCompleted;
     stretch = kStepsBetweenClockChecks;
-  } while (slice && run.reason == StopReason::Budget && clock_() < deadline);
+  } while (slice && run.reason == RunEnd::StepsSpent && clock_() < deadline);
 
   if (errorsChangedFrom < errors_.size()) host_.ShowErrors(errorsChangedFrom);
   if (lastCompleted >= 0) host_.ShowStep(program_.StatusText(lastCompleted));
-  if (run.reason == StopReason::Breakpoint && PassesPausePoint()) {
+  if (run.reason == RunEnd::Breakpoint && PassesPausePoint()) {
     // A deeper call of a recursive routine came back: the step over goes on.
     commandStepPending_ = true;
     return;
   }
-  if (run.reason == StopReason::Breakpoint) {
+  if (run.reason == RunEnd::Breakpoint) {
     host_.ShowStop(PauseAtMark());
     ClearPausePoint();
     // As after Pauza: the line is highlighted and Krok goes on from it.
@@ -279,11 +265,11 @@ void RunControl::ExecuteSteps(bool slice) {
     return;
   }
   if (!run.Ended()) return;
-  StopFor(EndedWhy(run.reason), machine_.PC);
+  StopFor(run.reason, machine_.PC);
   EndRun();
   // HLT and run-time errors skip the completion of their step, but the views must still show
   // what the run left behind (SP after a failed return, registers of the last slice).
-  if (run.reason != StopReason::EndOfProgram) host_.ShowMachineState();
+  if (run.reason != RunEnd::EndOfProgram) host_.ShowMachineState();
 }
 
 }  // namespace kwarcyt

@@ -62,7 +62,7 @@ class RunHost {
   virtual void ScheduleContinuation(std::chrono::milliseconds delay) = 0;
   // A non-zero entry for each line the run pauses before; asked when a run begins.
   virtual std::vector<std::uint8_t> Breakpoints() const { return {}; }
-  // Why the run stopped or paused; Why::None when a command sets it going again.
+  // Why the run stopped or paused; RunEnd::None when a command sets it going again.
   virtual void ShowStop(const RunStop& /*stop*/) {}
 };
 
@@ -145,7 +145,7 @@ class RunControl {
   RunStop PauseAtMark() const;
   // A command sets the machine going: the next stop counts the clock states from here.
   void CommandBegins();
-  void StopFor(RunStop::Why why, int line);
+  void StopFor(RunEnd why, int line);
   void ClearPausePoint();
   void RequestContinuation(std::chrono::milliseconds delay);
   std::chrono::milliseconds RemainingPause() const;

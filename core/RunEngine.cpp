@@ -6,24 +6,6 @@
 #include "StepHistory.h"
 
 namespace kwarcyt {
-namespace {
-
-StopReason ReasonOf(StepOutcome outcome) {
-  switch (outcome) {
-    case StepOutcome::Continued:
-      return StopReason::Budget;
-    case StepOutcome::Halted:
-      return StopReason::Halted;
-    case StepOutcome::EndOfProgram:
-      return StopReason::EndOfProgram;
-    case StepOutcome::RuntimeError:
-      break;
-  }
-  return StopReason::RuntimeError;
-}
-
-}  // namespace
-
 std::string LeftOutLine(std::size_t leftOut) {
   return "Pominięto dalsze komunikaty: " + std::to_string(leftOut);
 }
@@ -74,7 +56,7 @@ StepsRun RunEngine::Recorded(const RunBudget& budget, const CompletedStep& compl
     total.executed += run.executed;
     if (run.lastCompleted >= 0) total.lastCompleted = run.lastCompleted;
     total.errorsChangedFrom = std::min(total.errorsChangedFrom, run.errorsChangedFrom);
-    if (run.reason != StopReason::Budget) break;
+    if (run.reason != RunEnd::StepsSpent) break;
     stretch.firstStepFree = false;
   }
   return total;
@@ -94,11 +76,11 @@ StepsRun RunEngine::Watched(const RunBudget& budget, const CompletedStep& comple
     if (run.lastCompleted >= 0) total.lastCompleted = run.lastCompleted;
     total.errorsChangedFrom = std::min(total.errorsChangedFrom, run.errorsChangedFrom);
     // A failing step performed nothing a bus would show.
-    if (run.executed > 0 && run.reason != StopReason::RuntimeError && !cycles.cycles.empty()) {
+    if (run.executed > 0 && run.reason != RunEnd::RuntimeError && !cycles.cycles.empty()) {
       CompleteStepCycles(cycles, machine_);
       budget.cycles->seen(cycles);
     }
-    if (run.reason != StopReason::Budget) break;
+    if (run.reason != RunEnd::StepsSpent) break;
     single.firstStepFree = false;
   }
   return total;
@@ -123,34 +105,34 @@ StepsRun RunEngine::Steps(const RunBudget& budget, const CompletedStep& complete
   while (executed < budget.steps) {
     if constexpr (kBreakpoints) {
       if ((executed > 0 || !budget.firstStepFree) && atBreakpoint()) {
-        run.reason = StopReason::Breakpoint;
+        run.reason = RunEnd::Breakpoint;
         break;
       }
     }
     line = machine_.PC;
-    const StepOutcome outcome = WykonajRozkaz(machine_, program_, errors_);
+    const RunEnd outcome = WykonajRozkaz(machine_, program_, errors_);
     ++executed;
-    if (outcome == StepOutcome::Continued || outcome == StepOutcome::EndOfProgram) {
+    if (outcome == RunEnd::None || outcome == RunEnd::EndOfProgram) {
       lastCompleted = line;
       if constexpr (kObserved) completed(line);
     }
-    if (outcome != StepOutcome::Continued) [[unlikely]] {
-      run.reason = ReasonOf(outcome);
+    if (outcome != RunEnd::None) [[unlikely]] {
+      run.reason = outcome;
       break;
     }
     if (errors_.size() != errorCount) [[unlikely]] {
       run.errorsChangedFrom = std::min(run.errorsChangedFrom, LeaveOutFloodedReports());
       errorCount = errors_.size();
       if (budget.stopAfterReport) {
-        run.reason = StopReason::Reported;
+        run.reason = RunEnd::Reported;
         break;
       }
     }
   }
   // A budget spent just as PC reaches a breakpoint stops there as well.
   if constexpr (kBreakpoints) {
-    if (run.reason == StopReason::Budget && executed > 0 && atBreakpoint()) {
-      run.reason = StopReason::Breakpoint;
+    if (run.reason == RunEnd::StepsSpent && executed > 0 && atBreakpoint()) {
+      run.reason = RunEnd::Breakpoint;
     }
   }
   run.executed = executed;

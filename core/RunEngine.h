@@ -12,20 +12,12 @@
 #include "MachineCycles.h"
 #include "MachineState.h"
 #include "Program.h"
+#include "RunEnd.h"
 #include "checker/ErrorList.h"
 
 namespace kwarcyt {
 
 class StepHistory;
-
-enum class StopReason : std::uint8_t {
-  Budget,        // every step asked for was executed; the run may go on
-  Reported,      // a step wrote to the error list, and the caller wanted to show it at once
-  Breakpoint,    // PC stands on a line with a breakpoint, not yet executed
-  Halted,        // HLT: PC stays on the HLT line
-  EndOfProgram,  // the program ran past its last line; PC is 0 again
-  RuntimeError,  // PC stays on the failing line
-};
 
 // A breakpoint mark that WithLabelArrivals puts on the line after a marked label line: the run
 // pauses there only when a taken jump, call or RST to that label brought it there, since a jump
@@ -64,7 +56,7 @@ struct RunBudget {
 };
 
 struct StepsRun {
-  StopReason reason = StopReason::Budget;
+  RunEnd reason = RunEnd::StepsSpent;
   std::int64_t executed = 0;
   // The line of the last step that completed, or -1: HLT and a failing step never complete.
   int lastCompleted = -1;
@@ -73,10 +65,7 @@ struct StepsRun {
   std::size_t errorsChangedFrom = 0;
 
   // The run cannot go on: HLT, the end of the program or an error.
-  bool Ended() const {
-    return reason != StopReason::Budget && reason != StopReason::Reported &&
-           reason != StopReason::Breakpoint;
-  }
+  bool Ended() const { return RunCannotGoOn(reason); }
 };
 
 // A program that reports in a loop (EI, DI, RIM, SIM) would otherwise fill gigabytes. Beyond

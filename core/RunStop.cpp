@@ -6,22 +6,22 @@ std::string RunStopText(const RunStop& stop) {
   const std::string line = std::to_string(stop.line);
   const std::string states = " (takty przebiegu: " + std::to_string(stop.clockStates) + ")";
   switch (stop.why) {
-    case RunStop::Why::None:
-      break;
-    case RunStop::Why::Halted:
+    case RunEnd::Halted:
       return "Zatrzymano: HLT w wierszu " + line + states;
-    case RunStop::Why::EndOfProgram:
+    case RunEnd::EndOfProgram:
       return "Zatrzymano: koniec programu" + states;
-    case RunStop::Why::RuntimeError:
+    case RunEnd::RuntimeError:
       return "Zatrzymano: błąd w wierszu " + line;
-    case RunStop::Why::ByUser:
+    case RunEnd::ByUser:
       return "Zatrzymano przez użytkownika";
-    case RunStop::Why::Breakpoint:
+    case RunEnd::Breakpoint:
       return "Pułapka w wierszu " + line + " – F11 wznawia";
-    case RunStop::Why::Cursor:
+    case RunEnd::Cursor:
       return "Kursor w wierszu " + line + " – F11 wznawia";
-    case RunStop::Why::Paused:
+    case RunEnd::Paused:
       return "Wstrzymano w wierszu " + line + " – F11 wznawia, F10 wykonuje krok";
+    default:  // a run that goes on, or an ending the window never shows
+      break;
   }
   return {};
 }

@@ -5,27 +5,21 @@
 #include <cstdint>
 #include <string>
 
+#include "RunEnd.h"
+
 namespace kwarcyt {
 
 struct RunStop {
-  enum class Why : std::uint8_t {
-    None,          // running, or a step that left the run going: nothing to say
-    Halted,        // HLT on `line`
-    EndOfProgram,  // the run went past the last line
-    RuntimeError,  // the step of `line` failed
-    ByUser,        // Stop during a run
-    Breakpoint,    // paused before `line`, which holds a breakpoint
-    Cursor,        // paused before the line Uruchom do kursora named
-    Paused,        // Pauza, before `line`
-  };
-  Why why = Why::None;
+  // None while running, or after a step that left the run going: nothing to say. Otherwise
+  // Halted, EndOfProgram, RuntimeError, ByUser, Breakpoint, Cursor or Paused, before `line`.
+  RunEnd why = RunEnd::None;
   // As the editor's gutter counts lines, from 0.
   int line = 0;
   // Spent by this run alone, from its Start, resume or step to its end.
   std::uint64_t clockStates = 0;
 };
 
-// The status bar's text in UTF-8; empty for Why::None.
+// The status bar's text in UTF-8; empty for RunEnd::None.
 std::string RunStopText(const RunStop& stop);
 
 }  // namespace kwarcyt

@@ -65,7 +65,7 @@ struct Seen {
   const MachineState& after;
   const DecodedLine& line;
   const Recorder& recorder;
-  StepOutcome outcome;
+  RunEnd outcome;
   const ErrorList& messages;
   const std::string& instruction;
 
@@ -142,7 +142,7 @@ std::string Control(const Seen& s) {
                    : "bez wywołania, ") +
              NextLine(s);
     case Op::Return:
-      if (s.outcome == StepOutcome::RuntimeError) {
+      if (s.outcome == RunEnd::RuntimeError) {
         return Condition(s) + "adres zdjęty ze stosu leży poza programem";
       }
       return Condition(s) +
@@ -154,7 +154,7 @@ std::string Control(const Seen& s) {
              RoutineLabel(ParseNumber(SplitLine(s.instruction).first, kRoutineMaximum)) +
              ", na stos nic nie odłożono, " + NextLine(s);
     case Op::Pchl:
-      if (s.outcome == StepOutcome::RuntimeError)
+      if (s.outcome == RunEnd::RuntimeError)
         return "HL = " + Number(s.before.HL()) + " leży poza programem";
       return "skok pod wiersz HL = " + Number(s.before.HL()) + ", " + NextLine(s);
     default:
@@ -439,7 +439,7 @@ void AddChanges(const Seen& s, std::string& text) {
 std::string ClockText(const Seen& s) {
   const std::uint64_t spent = s.after.TStates - s.before.TStates;
   std::string text = "Takty: " + Number(static_cast<std::int64_t>(spent));
-  if (s.outcome == StepOutcome::RuntimeError) return text + " (krok zakończony błędem)\n";
+  if (s.outcome == RunEnd::RuntimeError) return text + " (krok zakończony błędem)\n";
   if (s.recorder.holds.has_value() &&
       kConditions[s.line.a % kConditions.size()].suffix[0] != '\0') {
     text += *s.recorder.holds ? " (warunek spełniony)" : " (warunek niespełniony)";
@@ -455,7 +455,7 @@ std::string ExplainStep(const MachineState& before, const Program& program) {
   auto after = std::make_unique<MachineState>(before);
   Recorder recorder;
   ErrorList messages;
-  const StepOutcome outcome = step::ExecuteStep(*after, program, messages, recorder);
+  const RunEnd outcome = step::ExecuteStep(*after, program, messages, recorder);
   const std::string instruction = program.InstructionText(pc);
   const Seen seen{before,     *after,  program.DecodedLines()[static_cast<std::size_t>(pc)],
                   recorder,   outcome, messages,
@@ -473,7 +473,7 @@ std::string ExplainStep(const MachineState& before, const Program& program) {
   text += ProcessorDifferences(seen, program);
   AddChanges(seen, text);
   for (const std::string& message : messages) text += "Komunikat: " + message + "\n";
-  if (outcome == StepOutcome::EndOfProgram) {
+  if (outcome == RunEnd::EndOfProgram) {
     text += "Program przeszedł za ostatni wiersz: PC = 0, przebieg się kończy\n";
   }
   return text + ClockText(seen);

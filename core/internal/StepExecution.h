@@ -45,16 +45,16 @@ inline bool Holds(const MachineState& machine, std::uint8_t condition) {
 
 // The line a return or PCHL continues at. One equal to the line count is allowed and ends the
 // program in the completion of the step; a larger one stops the run with reason as help line.
-inline StepOutcome ContinueAt(MachineState& machine, int line, int lineCount,
-                              std::string_view reason, ErrorList& errors) {
+inline RunEnd ContinueAt(MachineState& machine, int line, int lineCount, std::string_view reason,
+                         ErrorList& errors) {
   if (line > lineCount) {
     errors.push_back(std::to_string(machine.PC) + ": Nie można wykonać skoku pod adres " +
                      std::to_string(line));
     errors.emplace_back(reason);
-    return StepOutcome::RuntimeError;
+    return RunEnd::RuntimeError;
   }
   machine.PC = line - 1;
-  return StepOutcome::Continued;
+  return RunEnd::None;
 }
 
 // Whether a jump, call or return goes ahead; its clock states depend on it.
@@ -76,20 +76,20 @@ void RestoreFlags(MachineState& m, int byte, Observer& o) {
   }
 }
 
-// Applies one decoded line; Continued means the step goes on to its completion. `taken` tells
+// Applies one decoded line; RunEnd::None means the step goes on to its completion. `taken` tells
 // whether the condition of a jump, call or return held.
 template <class Observer>
-StepOutcome Apply(MachineState& m, const Program& program, const DecodedLine& line,
-                  ErrorList& errors, bool& taken, Observer& o) {
+RunEnd Apply(MachineState& m, const Program& program, const DecodedLine& line, ErrorList& errors,
+             bool& taken, Observer& o) {
   switch (line.op) {
     case Op::None:
       break;
     case Op::Unknown:
       errors.push_back(std::to_string(m.PC) + std::string(messages::kUnknownMnemonic) +
                        MessageExcerpt(program.UpperMnemonic(m.PC)) + "]");
-      return StepOutcome::RuntimeError;
+      return RunEnd::RuntimeError;
     case Op::Halt:
-      return StepOutcome::Halted;
+      return RunEnd::Halted;
     case Op::Ei:
       Report(m, ": Odblokowano przerwanie INTR", errors);
       break;
@@ -290,31 +290,30 @@ StepOutcome Apply(MachineState& m, const Program& program, const DecodedLine& li
       m.OutputPorts[static_cast<std::size_t>(line.value & 0xFF)] = static_cast<std::uint8_t>(m.A);
       break;
   }
-  return StepOutcome::Continued;
+  return RunEnd::None;
 }
 
 // Executes line PC and completes the step, adding its clock states unless it failed.
 template <class Observer>
-StepOutcome ExecuteStep(MachineState& machine, const Program& program, ErrorList& errors,
-                        Observer& o) {
+RunEnd ExecuteStep(MachineState& machine, const Program& program, ErrorList& errors, Observer& o) {
   const int lineCount = program.LineCount();
   // PC names no line of this program (an empty program, or a PC set beyond a shorter text):
   // there is nothing to execute, so the run ends as if it had passed the last line.
   if (machine.PC < 0 || machine.PC >= lineCount) {
     machine.PC = 0;
-    return StepOutcome::EndOfProgram;
+    return RunEnd::EndOfProgram;
   }
   const DecodedLine& line = program.DecodedLines()[static_cast<std::size_t>(machine.PC)];
   bool taken = false;
-  const StepOutcome outcome = Apply(machine, program, line, errors, taken, o);
-  if (outcome == StepOutcome::RuntimeError) return outcome;
+  const RunEnd outcome = Apply(machine, program, line, errors, taken, o);
+  if (outcome == RunEnd::RuntimeError) return outcome;
   machine.TStates += taken ? line.clockTaken : line.clock;
-  if (outcome != StepOutcome::Continued) return outcome;
+  if (outcome != RunEnd::None) return outcome;
   if (++machine.PC >= lineCount) {
     machine.PC = 0;
-    return StepOutcome::EndOfProgram;
+    return RunEnd::EndOfProgram;
   }
-  return StepOutcome::Continued;
+  return RunEnd::None;
 }
 
 }  // namespace kwarcyt::step

@@ -91,7 +91,7 @@ TEST(ClockStates, AStepThatFailsAddsNothing) {
   MachineState machine;
   ErrorList errors;
   WykonajRozkaz(machine, program, errors);
-  EXPECT_EQ(WykonajRozkaz(machine, program, errors), StepOutcome::RuntimeError);
+  EXPECT_EQ(WykonajRozkaz(machine, program, errors), RunEnd::RuntimeError);
   EXPECT_EQ(machine.TStates, 10u);
 }
 

@@ -28,7 +28,7 @@ const Registers kBusy{.A = 0x5A,
                       .CY = 1};
 
 struct Outcome {
-  StepOutcome outcome;
+  RunEnd outcome;
   int pc;
   Registers registers;
   std::unique_ptr<MachineState> machine;
@@ -117,7 +117,7 @@ TEST_P(UnknownMnemonicTest, IsReportedAndStopsOnItsLine) {
                  .before = kBusy,
                  .after = kBusy,
                  .pcAfter = 1,
-                 .outcome = StepOutcome::RuntimeError,
+                 .outcome = RunEnd::RuntimeError,
                  .messages = {"1: Nieznany rozkaz [" + GetParam().second + "]"}});
 }
 
@@ -133,7 +133,7 @@ TEST(UnknownMnemonicTest, AppendsToMessagesAlreadyListed) {
   const Program program(lines, LabelTable{});
   MachineState machine;
   ErrorList errors = {"0: Odblokowano przerwanie INTR"};
-  EXPECT_EQ(WykonajRozkaz(machine, program, errors), StepOutcome::RuntimeError);
+  EXPECT_EQ(WykonajRozkaz(machine, program, errors), RunEnd::RuntimeError);
   EXPECT_EQ(errors, (ErrorList{"0: Odblokowano przerwanie INTR", "0: Nieznany rozkaz [XYZ]"}));
 }
 
@@ -146,7 +146,7 @@ TEST(StaleLabelsTest, TargetBeyondTheProgramCountsAsMissing) {
     const Program program({line, "NOP"}, labels);
     MachineState machine;
     ErrorList errors;
-    EXPECT_EQ(WykonajRozkaz(machine, program, errors), StepOutcome::Continued) << line;
+    EXPECT_EQ(WykonajRozkaz(machine, program, errors), RunEnd::None) << line;
     EXPECT_EQ(machine.PC, 1) << line;
     EXPECT_EQ(machine.SP, 0) << line;
   }
@@ -170,13 +170,13 @@ TEST(PcOutsideProgramTest, EndsTheRunWithoutExecuting) {
     MachineState machine;
     machine.PC = pc;
     ErrorList errors;
-    EXPECT_EQ(WykonajRozkaz(machine, program, errors), StepOutcome::EndOfProgram) << pc;
+    EXPECT_EQ(WykonajRozkaz(machine, program, errors), RunEnd::EndOfProgram) << pc;
     EXPECT_EQ(machine.PC, 0) << pc;
     EXPECT_EQ(machine.A, 0) << pc;
   }
   MachineState machine;
   ErrorList errors;
-  EXPECT_EQ(WykonajRozkaz(machine, Program{}, errors), StepOutcome::EndOfProgram);
+  EXPECT_EQ(WykonajRozkaz(machine, Program{}, errors), RunEnd::EndOfProgram);
   EXPECT_EQ(machine.PC, 0);
 }
 
@@ -249,9 +249,9 @@ TEST(ArbitraryTextTest, KeepsTheMachineWithinItsRanges) {
     machine->ResetMachine();
     ErrorList errors;
     for (int step = 0; step < 300; ++step) {
-      const StepOutcome outcome = WykonajRozkaz(*machine, program, errors);
+      const RunEnd outcome = WykonajRozkaz(*machine, program, errors);
       ExpectWithinRanges(*machine, program.LineCount(), p);
-      if (outcome == StepOutcome::Halted || outcome == StepOutcome::RuntimeError) break;
+      if (outcome == RunEnd::Halted || outcome == RunEnd::RuntimeError) break;
     }
   }
 }

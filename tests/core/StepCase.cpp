@@ -9,8 +9,10 @@
 #include "checker/Mojefunkcje.h"
 
 namespace kwarcyt {
-void PrintTo(StepOutcome outcome, std::ostream* os) {
-  constexpr const char* kNames[] = {"Continued", "Halted", "RuntimeError", "EndOfProgram"};
+void PrintTo(RunEnd outcome, std::ostream* os) {
+  constexpr const char* kNames[] = {"None",         "StepsSpent",   "Reported",    "Breakpoint",
+                                    "Cursor",       "Paused",       "ByUser",      "Halted",
+                                    "EndOfProgram", "RuntimeError", "CheckFailed", "NotStarted"};
   *os << kNames[static_cast<int>(outcome)];
 }
 }  // namespace kwarcyt
@@ -72,7 +74,7 @@ void RunAndCompare(const StepCase& c) {
   Apply(expected->OutputPorts, c.outputsAfter);
   ErrorList errors;
 
-  const StepOutcome outcome = WykonajRozkaz(*machine, program, errors);
+  const RunEnd outcome = WykonajRozkaz(*machine, program, errors);
 
   EXPECT_EQ(outcome, c.outcome);
   EXPECT_EQ(machine->PC, c.pcAfter);

@@ -11,7 +11,7 @@
 #include "core/Interpreter.h"
 
 namespace kwarcyt {
-void PrintTo(StepOutcome outcome, std::ostream* os);
+void PrintTo(RunEnd outcome, std::ostream* os);
 }  // namespace kwarcyt
 
 namespace kwarcyt::testing {
@@ -40,7 +40,7 @@ struct StepCase {
   std::vector<Cell> memoryAfter{};  // cells the step must change; all others must keep their value
   std::vector<Cell> outputsAfter{};
   int pcAfter = 1;
-  StepOutcome outcome = StepOutcome::Continued;
+  RunEnd outcome = RunEnd::None;
   ErrorList messages{};
   FlagRules rules = FlagRules::Kwarcyt;
   friend void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }

@@ -83,7 +83,7 @@ int TableClock(const InstructionInfo& row, const std::string& line, const Machin
 }
 
 void CheckStatements(const std::string& text, const MachineState& before, const MachineState& after,
-                     StepOutcome outcome, int clock) {
+                     RunEnd outcome, int clock) {
   static const std::regex flagLine(R"(^  (S|Z|AC|P|CY)=([01]), bo .*)");
   static const std::regex changeLine(R"(^  (.+): ([0-9A-F]+)h → ([0-9A-F]+)h$)");
   static const std::regex cellName(R"(Pamięć \[([0-9A-F]{4})h\])");
@@ -115,7 +115,7 @@ void CheckStatements(const std::string& text, const MachineState& before, const 
       EXPECT_EQ(FindField(m[1].str())->read(after), Hex(m[2])) << line;
     } else if (std::regex_match(line, m, clockLine)) {
       clockStated = true;
-      EXPECT_EQ(std::stoi(m[1]), outcome == StepOutcome::RuntimeError ? 0 : clock) << line;
+      EXPECT_EQ(std::stoi(m[1]), outcome == RunEnd::RuntimeError ? 0 : clock) << line;
     }
   }
   EXPECT_TRUE(clockStated);
@@ -162,7 +162,7 @@ TEST(StepExplanation, StatesWhatTheStepLeftForEveryInstruction) {
       if (round % 2 == 1) before->FlagRuleSet = FlagRules::Processor8085;
       auto after = std::make_unique<MachineState>(*before);
       ErrorList errors;
-      const StepOutcome outcome = WykonajRozkaz(*after, program, errors);
+      const RunEnd outcome = WykonajRozkaz(*after, program, errors);
 
       const std::string text = ExplainStep(*before, program);
       SCOPED_TRACE(text);

@@ -85,7 +85,7 @@ TEST(StepHistory, WalksBackThroughARunToItsStart) {
     seen.push_back(std::make_unique<MachineState>(*machine));
     run = engine.Run({.steps = 1, .history = &history});
   } while (!run.Ended());
-  ASSERT_EQ(run.reason, StopReason::Halted);
+  ASSERT_EQ(run.reason, RunEnd::Halted);
   ASSERT_EQ(machine->Memory[0x2005], 1);
   ASSERT_EQ(history.Size(), static_cast<std::int64_t>(seen.size()));
   for (std::size_t i = seen.size(); i-- > 0;) {

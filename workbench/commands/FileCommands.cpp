@@ -11,8 +11,8 @@
 #include "sourcefile/FileName.h"
 #include "sourcefile/ProgramFile.h"
 #include "workbench/commands/ImportOffer.h"
+#include "workbench/commands/RecentFiles.h"
 #include "workbench/session/ProgramDocument.h"
-#include "workbench/session/RecentFiles.h"
 #include "workbench/session/Session.h"
 #include "workbench/window/Dialogs.h"
 

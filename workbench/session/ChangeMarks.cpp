@@ -1,17 +1,6 @@
 #include "workbench/session/ChangeMarks.h"
 
-#include <QColor>
-#include <QPalette>
-#include <QVariant>
-#include <QWidget>
-
 namespace kwarcyt {
-namespace {
-
-const QColor kChangedColour(0xC8, 0x00, 0x00);
-const char* const kChangedProperty = "kwarcytChanged";
-
-}  // namespace
 
 ChangeMarks::ChangeMarks()
     : before_(std::make_unique<MachineState>()), latest_(std::make_unique<MachineState>()) {}
@@ -54,20 +43,6 @@ bool ChangeMarks::InputPortChanged(int port, const MachineState& now) const {
 bool ChangeMarks::RamHlChanged(const MachineState& now) const {
   return shown_ && now.Memory[static_cast<std::size_t>(now.HL())] !=
                        before_->Memory[static_cast<std::size_t>(before_->HL())];
-}
-
-void ShowChanged(QWidget& widget, bool changed) {
-  if (widget.property(kChangedProperty).toBool() == changed) return;
-  widget.setProperty(kChangedProperty, changed);
-  if (!changed) {
-    // A palette with no roles of its own: the widget takes its parent's again.
-    widget.setPalette(QPalette());
-    return;
-  }
-  QPalette palette = widget.palette();
-  palette.setColor(QPalette::WindowText, kChangedColour);
-  palette.setColor(QPalette::ButtonText, kChangedColour);
-  widget.setPalette(palette);
 }
 
 }  // namespace kwarcyt

@@ -9,8 +9,6 @@
 #include "core/MachineFields.h"
 #include "core/MachineState.h"
 
-class QWidget;
-
 namespace kwarcyt {
 
 class ChangeMarks {
@@ -37,8 +35,5 @@ class ChangeMarks {
   std::unique_ptr<MachineState> latest_;  // the later one, which the views show
   bool shown_ = false;
 };
-
-// Draws a value label's or check box's text in the colour of a changed value, or as usual.
-void ShowChanged(QWidget& widget, bool changed);
 
 }  // namespace kwarcyt

@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "workbench/session/ChangeMarks.h"
 #include "workbench/views/AccessibleText.h"
+#include "workbench/views/ChangedMark.h"
 #include "workbench/views/ValueLabel.h"
 
 namespace kwarcyt {
@@ -28,23 +28,23 @@ CellWindowView::CellWindowView(const CellWindowInfo& spec, CellValue cellValue,
       rowText_(spec.rowText),
       spokenCell_(QString::fromUtf8(spec.spokenCell)),
       addressDigits_(spec.addressDigits),
-      addressFirst_(spec.addressFirst) {
+      addressFirst_(spec.addressFirst),
+      addressSecond_(spec.addressSecond) {
   setObjectName(spec.groupName);
   if (*spec.hint != '\0') setToolTip(QString::fromUtf8(spec.hint));
 
-  addressButton_ = new QPushButton(spec.addressFirst, this);
+  addressButton_ = new QPushButton(this);
   addressButton_->setObjectName(spec.addressButton);
   addressButton_->setGeometry(kMargin, kButtonY, spec.addressButtonWidth, kButtonHeight);
-  valueButton_ = new QPushButton(kValueDecHexCaption, this);
+  valueButton_ = new QPushButton(this);
   valueButton_->setObjectName(spec.valueButton);
   valueButton_->setGeometry(kMargin + spec.addressButtonWidth, kButtonY, spec.valueButtonWidth,
                             kButtonHeight);
+  ShowModeCaptions();
   connect(addressButton_, &QPushButton::clicked, this,
-          [this, first = spec.addressFirst, second = spec.addressSecond] {
-            ToggleButton(addressButton_, first, second);
-          });
+          [this] { SwitchMode(&RowModes::hexAddresses); });
   connect(valueButton_, &QPushButton::clicked, this,
-          [this] { ToggleButton(valueButton_, kValueDecHexCaption, kValueBinCaption); });
+          [this] { SwitchMode(&RowModes::decHexValues); });
 
   const int rowWidth = ValueTextWidth(spec.rowChars) + 4;
   for (int k = 1; k <= kRows; ++k) {
@@ -82,10 +82,6 @@ void CellWindowView::resizeEvent(QResizeEvent* event) {
                           kFirstRowY + kRows * kRowHeight - kButtonY);
 }
 
-RowModes CellWindowView::Modes() const {
-  return {valueButton_->text() == kValueDecHexCaption, addressButton_->text() == addressFirst_};
-}
-
 int CellWindowView::FirstAddress() const {
   return scrollBar_->value();
 }
@@ -114,9 +110,14 @@ void CellWindowView::Pokaz() {
   }
 }
 
-void CellWindowView::ToggleButton(QPushButton* button, const QString& first,
-                                  const QString& second) {
-  button->setText(ToggledCaption(button->text(), first, second));
+void CellWindowView::ShowModeCaptions() {
+  addressButton_->setText(modes_.hexAddresses ? addressFirst_ : addressSecond_);
+  valueButton_->setText(modes_.decHexValues ? kValueDecHexCaption : kValueBinCaption);
+}
+
+void CellWindowView::SwitchMode(bool RowModes::*mode) {
+  modes_.*mode = !(modes_.*mode);
+  ShowModeCaptions();
   Pokaz();
 }
 

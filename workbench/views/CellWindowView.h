@@ -53,7 +53,7 @@ class CellWindowView : public QGroupBox {
   // Rows whose cell changed since the previous moment are drawn marked.
   void TrackChanges(std::function<bool(int address)> changed) { changed_ = std::move(changed); }
 
-  RowModes Modes() const;
+  RowModes Modes() const { return modes_; }
   int FirstAddress() const;
   // The label of row 0 .. kRows - 1, which shows the cell FirstAddress() + row.
   QLabel* RowLabel(int row) const { return rows_[row]; }
@@ -71,7 +71,9 @@ class CellWindowView : public QGroupBox {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  void ToggleButton(QPushButton* button, const QString& first, const QString& second);
+  // The buttons' captions say the modes they would switch away from.
+  void ShowModeCaptions();
+  void SwitchMode(bool RowModes::*mode);
 
   CellValue cellValue_;
   QString (*rowText_)(int address, int value, RowModes modes);
@@ -79,6 +81,8 @@ class CellWindowView : public QGroupBox {
   int addressDigits_;
   std::function<bool(int address)> changed_;
   QString addressFirst_;
+  QString addressSecond_;
+  RowModes modes_{.decHexValues = true, .hexAddresses = true};
   QPushButton* addressButton_;
   QPushButton* valueButton_;
   QScrollBar* scrollBar_;

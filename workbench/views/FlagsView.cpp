@@ -5,6 +5,7 @@
 #include "core/MachineFields.h"
 #include "workbench/session/ChangeMarks.h"
 #include "workbench/views/AccessibleText.h"
+#include "workbench/views/ChangedMark.h"
 
 namespace kwarcyt {
 

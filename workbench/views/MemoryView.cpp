@@ -5,8 +5,8 @@
 
 #include "core/MachineState.h"
 #include "look/Fonts.h"
-#include "workbench/session/ChangeMarks.h"
 #include "workbench/views/AccessibleText.h"
+#include "workbench/views/ChangedMark.h"
 #include "workbench/views/ValueLabel.h"
 
 namespace kwarcyt {

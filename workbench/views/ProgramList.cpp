@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QScrollBar>
 
+#include "workbench/session/Session.h"
 #include "workbench/views/ListFollow.h"
 
 namespace kwarcyt {
@@ -94,6 +95,12 @@ std::vector<LineGutter::VisibleLine> ProgramList::VisibleLines() const {
     lines.push_back({row, rect.top(), rect.height()});
   }
   return lines;
+}
+
+void ProgramList::Follow(const Session& session) {
+  connect(&session, &Session::stepped, this, [this, &session] { FollowPc(session.Machine().PC); });
+  connect(&session, &Session::breakpointsChanged, this, &ProgramList::UpdateGutter);
+  connect(&session, &Session::machineReset, this, [this] { verticalScrollBar()->setValue(0); });
 }
 
 }  // namespace kwarcyt

@@ -12,6 +12,8 @@
 
 namespace kwarcyt {
 
+class Session;
+
 class ProgramList : public QListWidget {
   Q_OBJECT
 
@@ -25,6 +27,9 @@ class ProgramList : public QListWidget {
   void FollowPc(int pc);
   // After the rows were replaced, or a breakpoint changed.
   void UpdateGutter();
+  // Follows the session's runs: PC after each step, the breakpoints as they change, the first
+  // row after a reset.
+  void Follow(const Session& session);
   // The height of every row: the design's 16 px, or more for a zoomed font.
   int RowHeight() const;
 

@@ -4,6 +4,7 @@
 
 #include "workbench/session/ChangeMarks.h"
 #include "workbench/views/AccessibleText.h"
+#include "workbench/views/ChangedMark.h"
 #include "workbench/views/ValueLabel.h"
 
 namespace kwarcyt {

@@ -1,41 +1,33 @@
 // The main window: the source editor, the program list shown in its place during a run, the
 // error list, the state views, the speed track bar, the status bar, the menus, the tool bar and
 // every command. It builds the widgets and connects them to the session, which owns the machine
-// and the program; its commands hand over to the session.
+// and the program; its commands hand over to the session and the command objects.
 #pragma once
 
 #include <QMainWindow>
-#include <QTimer>
-#include <array>
 #include <memory>
 
 #include "displays/DisplaySettings.h"
+#include "workbench/commands/AccessoryCommands.h"
+#include "workbench/commands/FileCommands.h"
 #include "workbench/editor/ProgramEditor.h"
+#include "workbench/session/ProgramDocument.h"
 #include "workbench/session/RunController.h"
 #include "workbench/session/Session.h"
-#include "workbench/window/ActionTable.h"
+#include "workbench/views/StateViews.h"
+#include "workbench/window/CommandTable.h"
 #include "workbench/window/Dialogs.h"
 
-class QAction;
-class QLabel;
 class QPlainTextEdit;
-class QSlider;
 
 namespace kwarcyt {
 
-class CellWindowView;
-class DisplayWindows;
 class EditorArea;
-class MemoryDisplayWindow;
 class EditActions;
-class ElidedPanel;
-class FlagsView;
 class MachineCodeWindows;
-class MemoryView;
 class ProgramList;
-class FileCommands;
-class RegisterGroup;
 class SearchCommands;
+class StatusPanels;
 class TextZoom;
 class TFormObjasnienie;
 class ErrorListView;
@@ -57,9 +49,9 @@ class TFormKwarcyt : public QMainWindow {
   // The display windows, created once at start-up after the settings file is named, so that
   // they come back where they stood. They read this window's machine and display settings, so
   // this window owns them and they go before it does; their actions show and hide them.
-  DisplayWindows& CreateDisplayWindows();
+  DisplayWindows& CreateDisplayWindows() { return accessories_->CreateDisplayWindows(); }
   const ErrorList& Errors() const { return session_->Errors(); }
-  QAction* Action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
+  QAction* Action(Command command) const { return commands_->Action(command); }
   // Replaces the desktop dialogs, e.g. by scripted answers in tests.
   void SetDialogs(std::unique_ptr<Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
   Dialogs& ModalDialogs() { return *dialogs_; }
@@ -73,35 +65,35 @@ class TFormKwarcyt : public QMainWindow {
   void ZwolnijExecute();
 
   // File commands. Save and Save As return whether the program was written.
-  void NowyExecute();
-  void OtworzExecute();
-  bool ZapiszExecute();
-  bool ZapiszjakoExecute();
+  void NowyExecute() { files_->New(); }
+  void OtworzExecute() { files_->Open(); }
+  bool ZapiszExecute() { return files_->Save(); }
+  bool ZapiszjakoExecute() { return files_->SaveAs(); }
   void ZakonczExecute();
   // Converts a program written in the common assembler syntax into a new, unsaved program.
-  void ImportujExecute();
+  void ImportujExecute() { files_->Import(); }
   // Opens the named file as Open does once its dialog is answered, the save question first:
   // for a file named on the command line, dropped on the window or chosen among the recent.
-  void OpenFile(const QString& path);
+  void OpenFile(const QString& path) { files_->OpenFile(path); }
 
   // Breakpoints: on the caret's line, or on the highlighted line of the list during a run.
-  void PrzelaczPulapkeExecute();
-  void UsunPulapkiExecute();
+  void PrzelaczPulapkeExecute() { session_->ToggleBreakpoint(ChosenLine()); }
+  void UsunPulapkiExecute() { session_->ClearBreakpoints(); }
   // Debugging: as Start up to the caret's or the highlighted line, over a call, one step back.
-  void UruchomDoKursoraExecute();
-  void KrokNadExecute();
-  void KrokWsteczExecute();
+  void UruchomDoKursoraExecute() { session_->RunToLine(ChosenLine()); }
+  void KrokNadExecute() { session_->StepOver(); }
+  void KrokWsteczExecute() { session_->StepBack(); }
   const RunControl& Run() const { return session_->Run(); }
   // How the run is paced in the event loop: what a test waits on instead of a time.
   const RunController& RunPacing() const { return session_->Pacing(); }
   // The program's file and whether it names a real file, as ProgramDocument keeps them.
-  const QString& CurrentFileName() const;
-  bool HasFileName() const;
+  const QString& CurrentFileName() const { return session_->Document().FileName(); }
+  bool HasFileName() const { return session_->Document().HasFileName(); }
 
   // At start: offers back the unsaved text of a window that ended without saving it.
-  void OfferRecovery();
+  void OfferRecovery() { files_->OfferRecovery(); }
   // The program is about to be ended from outside: the copy of unsaved work is written now.
-  void KeepUnsavedWork();
+  void KeepUnsavedWork() { session_->Document().KeepUnsavedWork(); }
 
   // Remembers the speed, the display settings, the windows' places, the file dialogs' folder
   // and the recent files between runs in the settings file at path. Without it the window
@@ -113,13 +105,13 @@ class TFormKwarcyt : public QMainWindow {
   void AdoptToolWindow(const QString& key, QWidget& window, bool keepSize = false);
 
   // Display and accessory commands.
-  void ActionAlfanumerycznyExecute();
-  void ActionMonochromatycznyExecute();
-  void ActionSkalaSzarosciExecute();
-  void ActionUstawieniaWyswietlaczyExecute();
-  void ActionPomocExecute();
-  void OAutorzeExecute();
-  void ActionWygaszaczExecute();
+  void ActionAlfanumerycznyExecute() { accessories_->ToggleAlfanumeryczny(); }
+  void ActionMonochromatycznyExecute() { accessories_->ToggleMonochromatyczny(); }
+  void ActionSkalaSzarosciExecute() { accessories_->ToggleSkalaSzarosci(); }
+  void ActionUstawieniaWyswietlaczyExecute() { accessories_->ShowDisplaySettings(); }
+  void ActionPomocExecute() { accessories_->ShowHelp(); }
+  void OAutorzeExecute() { accessories_->ShowAbout(); }
+  void ActionWygaszaczExecute() { accessories_->ShowScreenSaver(); }
   // Shows or hides the explanation of the last executed step.
   void ObjasnienieKrokuExecute();
   // Prints the program, also during a run.
@@ -130,11 +122,11 @@ class TFormKwarcyt : public QMainWindow {
   void Reset() { session_->Reset(); }
 
   // Views, each rewritten as a whole from the machine (they all follow the session).
-  void PokazFlagi();
-  void PokazRejestry();
-  void PokazPamiec();
-  void PokazPortyWej();
-  void PokazPortyWyj();
+  void PokazFlagi() { session_->ShowMachine(); }
+  void PokazRejestry() { session_->ShowMachine(); }
+  void PokazPamiec() { session_->ShowMachine(); }
+  void PokazPortyWej() { session_->ShowMachine(); }
+  void PokazPortyWyj() { session_->ShowMachine(); }
 
   // Places the window on its first showing, before it appears.
   void setVisible(bool visible) override;
@@ -148,18 +140,13 @@ class TFormKwarcyt : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void CreateActions();
-  void CreateMenusAndToolBar();
   void CreateControls(const QString& recoveryFolder);
   void ConnectCommands();
-  void ConnectDebugCommands();
   // Find, go to line, zoom and print.
   void ConnectReadingCommands(EditorArea& editorArea);
   // The caret's line in the editor, or the highlighted line of the list during a run.
   int ChosenLine() const;
   void ConnectSession();
-  void ShowCommandStates(const CommandStates& states);
-  void EnableStepCommands(bool enabled);
   void ShowProgramList(const std::vector<std::string>& lines, int pc);
   void ShowEditor();
   void FormShow();
@@ -168,15 +155,7 @@ class TFormKwarcyt : public QMainWindow {
   // there, not the client area's.
   void PlaceAtFirstShowing();
   void MoveToRememberedPlace();
-  // The clock states in the status bar, with their time at kClockHertz as the tool tip.
-  void PokazTakty();
-  void UpdateCaretPanels();
   void ShowErrorLine(int line);
-  void ToggleDisplay(MemoryDisplayWindow* display, QAction* action);
-  // The action's check mark and its tool button follow the window's visibility.
-  void FollowDisplay(MemoryDisplayWindow* display, Command command);
-  // Lets a window command's key reach its action even while a text control has the focus.
-  bool IsWindowShortcut(const QKeyEvent& key) const;
 
   RememberedState Remembered() const;
   void ApplyRemembered(const RememberedState& state);
@@ -184,9 +163,11 @@ class TFormKwarcyt : public QMainWindow {
   DisplaySettings settings_;
   std::unique_ptr<Dialogs> dialogs_;
   bool shown_ = false;
+  std::unique_ptr<CommandTable> commands_;
   // Created with the editor that holds the program's text; goes before the widgets.
   std::unique_ptr<Session> session_;
-  std::unique_ptr<DisplayWindows> displays_;
+  // Its display windows read the machine and the settings, so it goes before the session.
+  std::unique_ptr<AccessoryCommands> accessories_;
 
   FileCommands* files_ = nullptr;
   std::unique_ptr<WindowSettings> windowSettings_;
@@ -196,20 +177,12 @@ class TFormKwarcyt : public QMainWindow {
   int checkedCaretLine_ = 0;
   bool caretFollowsChange_ = false;
 
-  std::array<QAction*, kCommandCount> actions_{};
   EditActions* editActions_ = nullptr;
   ProgramEditor* memo_ = nullptr;
   ProgramList* list_ = nullptr;
   ErrorListView* listaBledow_ = nullptr;
-  QSlider* czestotliwosc_ = nullptr;
-  FlagsView* flagi_ = nullptr;
-  RegisterGroup* rejestry8_ = nullptr;
-  RegisterGroup* rejestry16_ = nullptr;
-  MemoryView* pamiec_ = nullptr;
-  CellWindowView* portyWej_ = nullptr;
-  CellWindowView* portyWyj_ = nullptr;
-  std::array<QLabel*, 4> statusPanels_{};
-  ElidedPanel* stopPanel_ = nullptr;
+  StateViews views_;
+  StatusPanels* status_ = nullptr;
   TFormObjasnienie* objasnienie_ = nullptr;
   SearchCommands* search_ = nullptr;
   TextZoom* zoom_ = nullptr;

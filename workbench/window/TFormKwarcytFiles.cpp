@@ -4,46 +4,14 @@
 #include <QSlider>
 
 #include "workbench/commands/FileCommands.h"
+#include "workbench/commands/RecentFiles.h"
 #include "workbench/machinecode/MachineCodeWindows.h"
 #include "workbench/session/ProgramDocument.h"
-#include "workbench/session/RecentFiles.h"
 #include "workbench/window/TFormKwarcyt.h"
 #include "workbench/window/TextZoom.h"
 #include "workbench/window/WindowSettings.h"
 
 namespace kwarcyt {
-
-void TFormKwarcyt::NowyExecute() {
-  files_->New();
-}
-
-void TFormKwarcyt::OtworzExecute() {
-  files_->Open();
-}
-
-bool TFormKwarcyt::ZapiszExecute() {
-  return files_->Save();
-}
-
-bool TFormKwarcyt::ZapiszjakoExecute() {
-  return files_->SaveAs();
-}
-
-void TFormKwarcyt::ImportujExecute() {
-  files_->Import();
-}
-
-void TFormKwarcyt::OpenFile(const QString& path) {
-  files_->OpenFile(path);
-}
-
-void TFormKwarcyt::OfferRecovery() {
-  files_->OfferRecovery();
-}
-
-void TFormKwarcyt::KeepUnsavedWork() {
-  session_->Document().KeepUnsavedWork();
-}
 
 void TFormKwarcyt::ZakonczExecute() {
   session_->EndRunForClosing();
@@ -90,7 +58,7 @@ void TFormKwarcyt::RememberToolWindow(const QString& key, QWidget* window, bool 
 }
 
 RememberedState TFormKwarcyt::Remembered() const {
-  RememberedState state{czestotliwosc_->value(), settings_, frameGeometry().topLeft(),
+  RememberedState state{views_.czestotliwosc->value(), settings_, frameGeometry().topLeft(),
                         files_->LastFolder(), files_->Recent().Paths()};
   state.zoom = zoom_->Zoom();
   state.processorFlagRules = Action(Command::FlagiProcesora8085)->isChecked();
@@ -99,7 +67,7 @@ RememberedState TFormKwarcyt::Remembered() const {
 }
 
 void TFormKwarcyt::ApplyRemembered(const RememberedState& state) {
-  if (state.speed) czestotliwosc_->setValue(*state.speed);
+  if (state.speed) views_.czestotliwosc->setValue(*state.speed);
   settings_ = state.displays;
   files_->SetLastFolder(state.lastFolder);
   files_->Recent().SetPaths(state.recentFiles);

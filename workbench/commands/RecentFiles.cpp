@@ -1,4 +1,4 @@
-#include "workbench/session/RecentFiles.h"
+#include "workbench/commands/RecentFiles.h"
 
 #include <QAction>
 #include <QDir>
