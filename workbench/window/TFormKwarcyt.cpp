@@ -139,8 +139,11 @@ void TFormKwarcyt::ConnectSession() {
   connect(session, &Session::runOpened, this, &TFormKwarcyt::ShowProgramList);
   connect(session, &Session::runClosed, this, &TFormKwarcyt::ShowEditor);
   connect(session, &Session::machineReset, memo_, [this] { memo_->setFocus(); });
-  connect(session, &Session::documentChanged, this,
-          [this] { setWindowTitle(session_->Document().Title()); });
+  // A new text puts the caret at its top: the caret panels say so rather than keep the old place.
+  connect(session, &Session::documentChanged, this, [this] {
+    setWindowTitle(session_->Document().Title());
+    status_->ShowCaret();
+  });
   connect(listaBledow_, &ErrorListView::lineChosen, this, &TFormKwarcyt::ShowErrorLine);
 }
 
