@@ -2,22 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
+#include "checker/ErrorList.h"
 #include "checker/Mojefunkcje.h"
 #include "checker/ProgramCheck.h"
 #include "internal/SourceStatement.h"
 
 namespace kwarcyt {
 namespace {
-
-// The line index a message begins with ("3: Nieznany rozkaz [START:]"), or -1.
-int MessageLine(std::string_view message) {
-  int line = -1;
-  const auto [end, error] = std::from_chars(message.data(), message.data() + message.size(), line);
-  if (error != std::errc{} || end == message.data() + message.size() || *end != ':') return -1;
-  return line;
-}
 
 bool EndsWithSuffix(std::string_view fileName, std::string_view suffix) {
   return fileName.size() >= suffix.size() &&
@@ -30,6 +22,18 @@ bool FailsCheck(const std::vector<std::string>& lines) {
   bool checked = false;
   Kompiluj(lines, labels, errors, checked);
   return !checked;
+}
+
+// At least a quarter of the lines that hold anything are in the common syntax.
+bool MostlyCommonSyntax(const std::vector<std::string>& lines) {
+  std::size_t written = 0;
+  std::size_t common = 0;
+  for (const std::string& line : lines) {
+    if (Trim(line).empty()) continue;
+    ++written;
+    if (IsCommonSyntaxLine(line)) ++common;
+  }
+  return written > 0 && 4 * common >= written;
 }
 
 }  // namespace
@@ -50,21 +54,11 @@ bool ReportsCommonSyntax(const std::vector<std::string>& messages,
 }
 
 bool WorthImporting(std::string_view fileName, const std::vector<std::string>& lines) {
-  if (!FailsCheck(lines)) return false;
   static constexpr std::array<std::string_view, 3> kSuffixes{".asm", ".a85", ".s"};
-  if (std::ranges::any_of(kSuffixes, [fileName](std::string_view suffix) {
-        return EndsWithSuffix(fileName, suffix);
-      })) {
-    return true;
-  }
-  std::size_t written = 0;
-  std::size_t common = 0;
-  for (const std::string& line : lines) {
-    if (Trim(line).empty()) continue;
-    ++written;
-    if (IsCommonSyntaxLine(line)) ++common;
-  }
-  return written > 0 && 4 * common >= written;
+  const bool namedSo = std::ranges::any_of(
+      kSuffixes, [fileName](std::string_view suffix) { return EndsWithSuffix(fileName, suffix); });
+  // The whole check comes last: most files opened are Kwarcyt's own and stop at the count.
+  return (namedSo || MostlyCommonSyntax(lines)) && FailsCheck(lines);
 }
 
 }  // namespace kwarcyt

@@ -1,19 +1,15 @@
 #include "workbench/session/ErrorRecords.h"
 
+#include "checker/ErrorList.h"
 #include "sourceimport/ProgramImport.h"
 
 namespace kwarcyt {
 
 namespace {
 
-// Messages about a line begin with its index and a colon ("3: Nieprawidłowy rejestr [X]"), as
-// the checker and the interpreter write them; an import note puts its prefix before that.
+// An import note puts its prefix before the line index that the checker's messages begin with.
 int LineNamedBy(QStringView text) {
-  const qsizetype colon = text.indexOf(QLatin1Char(':'));
-  if (colon <= 0) return -1;
-  bool isNumber = false;
-  const int line = text.left(colon).toInt(&isNumber);
-  return isNumber ? line : -1;
+  return MessageLine(text.toString().toStdString());
 }
 
 }  // namespace
